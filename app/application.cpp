@@ -1,0 +1,59 @@
+#include "app/application.h"
+
+#include "app/mainform.h"
+#include "platform/errordisplay.h"
+#include "platform/helpviewer.h"
+#include "platform/platformerror.h"
+#include "report/repform.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QTranslator>
+
+namespace {
+const QString ApplicationTitle = QStringLiteral("Анализ иерархий");
+const QString HelpFile = QStringLiteral(":/help/Analyze.hlp");
+}
+
+void prepareApplication(QApplication &app)
+{
+    QApplication::setOrganizationName(QStringLiteral("Orvasta"));
+    QApplication::setApplicationName(QStringLiteral("Analyse"));
+    QApplication::setApplicationDisplayName(ApplicationTitle);
+    HelpViewer::setHelpFile(HelpFile);
+
+    // The forms name the faces of their design; these are the installed faces with the same
+    // metrics.
+    const QStringList sansSerif = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sansSerif);
+    QFont::insertSubstitutions(QStringLiteral("Arial"), sansSerif);
+
+    // Qt's own dialogs (the Yes and No of a question) speak Russian like the rest of the program.
+    auto *translator = new QTranslator(&app);
+    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(translator);
+    else
+        delete translator;
+}
+
+int runApplication(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    try {
+        prepareApplication(app);
+        TMainForm mainForm;
+        // The report page's template; every print makes its own fresh copy.
+        TRepForm repForm;
+        repForm.hide();
+        mainForm.show();
+        return app.exec();
+    } catch (const PlatformError &error) {
+        ErrorDisplay::show(error.message());
+    } catch (const std::exception &error) {
+        ErrorDisplay::show(QString::fromUtf8(error.what()));
+    } catch (...) {
+        ErrorDisplay::show(QString());
+    }
+    return 1;
+}

@@ -1,0 +1,887 @@
+#include "app/mainform.h"
+#include "ui_mainform.h"
+
+#include "app/buttonicons.h"
+#include "app/gridfit.h"
+#include "app/widgetadapters.h"
+#include "entry/gridediting.h"
+#include "entry/keyfilter.h"
+#include "entry/namelisting.h"
+#include "entry/validationpass.h"
+#include "model/numberformat.h"
+#include "model/priorities.h"
+#include "model/synthesis.h"
+#include "platform/errordisplay.h"
+#include "platform/helpviewer.h"
+#include "platform/questionbox.h"
+#include "platform/settingsstore.h"
+#include "platform/stringgrid.h"
+#include "platform/systemsound.h"
+#include "report/reportdata.h"
+#include "report/reportprinter.h"
+
+#include <QApplication>
+#include <QDate>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QScreen>
+#include <QTimer>
+
+namespace {
+const QString InconsistentRatioMessage = QStringLiteral("Отношение согласованности больше 0.27(9)");
+const QString CriteriaCornerHeader = QStringLiteral("Критерии");
+const QString CriteriaPriorityHeader = QStringLiteral("Приоритет");
+const QString AltPriorityHeader = QStringLiteral("Лок.приоритет");
+const QString LocalPrioritiesHeader = QStringLiteral("Лок.приор.");
+const QString GlobalPrioritiesHeader = QStringLiteral("Глоб.приор.");
+const QString GlobalValueHeader = QStringLiteral("Значение");
+const QString TitleHelpKeyword = QStringLiteral("IDH_Main");
+const QString DateFormat = QStringLiteral("dd.MM.yyyy");
+
+constexpr int StatusClearInterval = 2000;
+
+enum Page { TitlePage = 0, NamesPage = 1, CriteriaPage = 2, AlternativesPage = 3, ResultPage = 4 };
+
+const QColor FixedCellColour(0, 255, 255);
+
+// Runs a handler so that nothing escaping it can pass the event loop: a platform failure
+// reaches the person through the standard error display and the window stays as it was.
+template <typename Handler>
+auto guard(TMainForm *form, Handler handler)
+{
+    return [form, handler](auto &&...) { ErrorDisplay::guarded([form, handler] { (form->*handler)(); }); };
+}
+
+bool isEnterKey(int key)
+{
+    return key == Qt::Key_Return || key == Qt::Key_Enter;
+}
+}
+
+TMainForm::TMainForm(QWidget *parent)
+    : QMainWindow(parent)
+    , ui(new Ui::TMainForm)
+    , Timer(new QTimer(this))
+{
+    ui->setupUi(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    Timer->setInterval(StatusClearInterval);
+    setUpControls();
+    connectHandlers();
+    FormCreate();
+    Timer->start();
+}
+
+TMainForm::~TMainForm()
+{
+    qApp->removeEventFilter(this);
+    delete ui;
+}
+
+int TMainForm::criteriaCount() const
+{
+    return ui->UpDownKrit->position();
+}
+
+int TMainForm::alternativesCount() const
+{
+    return ui->UpDownAlt->position();
+}
+
+void TMainForm::setUpControls()
+{
+    ui->UpDownKrit->setRange(MinCriteria, MaxCriteria);
+    ui->UpDownKrit->setPosition(InitialCount);
+    ui->UpDownAlt->setRange(MinAlternatives, MaxAlternatives);
+    ui->UpDownAlt->setPosition(InitialCount);
+
+    ui->PrintBtn->setIcon(ButtonIcons::printer());
+    ui->HelpBtn->setIcon(ButtonIcons::help());
+    ui->PriorBtn->setIcon(ButtonIcons::back());
+    ui->NextBtn->setIcon(ButtonIcons::forward());
+    ui->BitBtn4->setIcon(ButtonIcons::close());
+    ui->CalcBtn->setIcon(ButtonIcons::calculate());
+    ui->CalcBtn2->setIcon(ButtonIcons::calculate());
+    ui->PriorMatrixBtn->setIcon(ButtonIcons::arrowLeft());
+    ui->NextMatrixBtn->setIcon(ButtonIcons::arrowRight());
+    ui->PrintBtn->setEnabled(false);
+    ui->PriorBtn->setEnabled(false);
+    ui->PriorMatrixBtn->setEnabled(false);
+    ui->WarnMess->setVisible(false);
+    ui->StatusLine->setSizeGripEnabled(false);
+
+    struct GridDesign
+    {
+        StringGrid *grid;
+        int cols, rows, colWidth, rowHeight;
+        bool editable;
+    };
+    const GridDesign designs[] = {
+        {ui->ChoiceTab, 11, 11, 70, 20, true},
+        {ui->CompTab, 12, 11, 60, 40, true},
+        {ui->GlobTab, 2, 12, 73, 24, false},
+        {ui->Globales, 10, 2, 64, 24, false},
+    };
+    for (const GridDesign &d : designs) {
+        d.grid->setFixed(1, 1);
+        d.grid->setFixedColor(FixedCellColour);
+        d.grid->setColCount(d.cols);
+        d.grid->setRowCount(d.rows);
+        d.grid->setDefaultColWidth(d.colWidth);
+        d.grid->setDefaultRowHeight(d.rowHeight);
+        d.grid->setCellsEditable(d.editable);
+    }
+    ui->CompTab->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+}
+
+void TMainForm::connectHandlers()
+{
+    qApp->installEventFilter(this);
+
+    connect(Timer, &QTimer::timeout, this, guard(this, &TMainForm::TimerTimer));
+    connect(ui->Notebook, &QStackedWidget::currentChanged, this, guard(this, &TMainForm::NotebookPageChanged));
+
+    connect(ui->NextBtn, &QPushButton::clicked, this, guard(this, &TMainForm::NextBtnClick));
+    connect(ui->PriorBtn, &QPushButton::clicked, this, guard(this, &TMainForm::PriorBtnClick));
+    connect(ui->HelpBtn, &QPushButton::clicked, this, guard(this, &TMainForm::HelpBtnClick));
+    connect(ui->PrintBtn, &QPushButton::clicked, this, guard(this, &TMainForm::PrintBtnClick));
+    connect(ui->BitBtn4, &QPushButton::clicked, this, &QWidget::close);
+
+    connect(ui->UpDownKrit, &UpDown::clicked, this, guard(this, &TMainForm::UpDownKritClick));
+    connect(ui->UpDownAlt, &UpDown::clicked, this, guard(this, &TMainForm::UpDownAltClick));
+    ui->Kriters->installEventFilter(this);
+    ui->Alters->installEventFilter(this);
+    ui->StudentName->installEventFilter(this);
+
+    connect(ui->CalcBtn, &QPushButton::clicked, this, guard(this, &TMainForm::CalcBtnClick));
+    connect(ui->CalcBtn2, &QPushButton::clicked, this, guard(this, &TMainForm::CalcBtn2Click));
+    connect(ui->PriorMatrixBtn, &QPushButton::clicked, this, guard(this, &TMainForm::PriorMatrixBtnClick));
+    connect(ui->NextMatrixBtn, &QPushButton::clicked, this, guard(this, &TMainForm::NextMatrixBtnClick));
+
+    ui->Choices->viewport()->installEventFilter(this);
+    ui->Choices->installEventFilter(this);
+    connect(ui->AltList, &QListWidget::currentRowChanged, this, guard(this, &TMainForm::AltListClick));
+    ui->ChoiceName->installEventFilter(this);
+    ui->ChoiceAlt->installEventFilter(this);
+
+    connect(ui->ChoiceTab, &StringGrid::selectCell, this, &TMainForm::ChoiceTabSelectCell);
+    connect(ui->ChoiceTab, &StringGrid::keyDown, this, &TMainForm::ChoiceTabKeyDown);
+    connect(ui->ChoiceTab, &StringGrid::keyPress, this, &TMainForm::ChoiceTabKeyPress);
+    connect(ui->ChoiceTab, &StringGrid::gridClicked, this, guard(this, &TMainForm::ChoiceTabClick));
+    connect(ui->ChoiceTab, &StringGrid::exited, this, guard(this, &TMainForm::ChoiceTabClick));
+    connect(ui->CompTab, &StringGrid::selectCell, this, &TMainForm::CompTabSelectCell);
+    connect(ui->CompTab, &StringGrid::keyDown, this, &TMainForm::CompTabKeyDown);
+    connect(ui->CompTab, &StringGrid::keyPress, this, &TMainForm::CompTabKeyPress);
+    connect(ui->CompTab, &StringGrid::gridClicked, this, guard(this, &TMainForm::CompTabClick));
+    connect(ui->CompTab, &StringGrid::exited, this, guard(this, &TMainForm::CompTabClick));
+}
+
+// ---- start-up ---------------------------------------------------------------------------
+
+void TMainForm::FormCreate()
+{
+    ui->Notebook->setCurrentIndex(TitlePage);
+    ui->DataStamp->setText(QDate::currentDate().toString(DateFormat));
+    m_model.SessionPrepared = false;
+    // An unreadable store simply leaves the name empty.
+    ui->StudentName->setText(SettingsStore::readSignature());
+    centreOnScreen();
+}
+
+void TMainForm::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+// ---- status line, help, keys -------------------------------------------------------------
+
+void TMainForm::ShowHint(const QString &text)
+{
+    if (text.isEmpty())
+        ui->StatusLine->clearMessage();
+    else
+        ui->StatusLine->showMessage(text);
+    if (text.isEmpty())
+        Timer->stop();
+    else if (!Timer->isActive())
+        Timer->start();
+}
+
+void TMainForm::TimerTimer()
+{
+    ShowHint(QString());
+}
+
+void TMainForm::HelpBtnClick()
+{
+    const int page = ui->Notebook->currentIndex();
+    if (page == TitlePage)
+        HelpViewer::instance().showKeyword(TitleHelpKeyword);
+    else
+        HelpViewer::instance().showContext(page);
+}
+
+void TMainForm::FormKeyDown(int &key, Qt::KeyboardModifiers shift)
+{
+    ShowHint(QString());
+    if (key == Qt::Key_F1 && !(shift & (Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier))) {
+        HelpBtnClick();
+        key = 0;
+    }
+}
+
+bool TMainForm::previewKey(QObject *watched, QEvent *event)
+{
+    auto *widget = qobject_cast<QWidget *>(watched);
+    if (!widget || widget->window() != this)
+        return false;
+    // A key that a child ignored travels on to its parents; the window sees it only once.
+    const QWidget *focus = QApplication::focusWidget();
+    if (focus ? widget != focus : event == m_previewedKey)
+        return false;
+    m_previewedKey = event;
+    auto *keyEvent = static_cast<QKeyEvent *>(event);
+    int key = keyEvent->key();
+    bool consumed = false;
+    ErrorDisplay::guarded([&] {
+        FormKeyDown(key, keyEvent->modifiers());
+        consumed = key == 0;
+    });
+    return consumed;
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+        if (previewKey(watched, event))
+            return true;
+        if (watched == ui->ChoiceName)
+            ErrorDisplay::guarded([&] { ChoiceNameKeyDown(static_cast<QKeyEvent *>(event)->key()); });
+        else if (watched == ui->ChoiceAlt)
+            ErrorDisplay::guarded([&] { ChoiceAltKeyDown(static_cast<QKeyEvent *>(event)->key()); });
+        break;
+    case QEvent::KeyRelease:
+        if (watched == ui->Choices)
+            ErrorDisplay::guarded([this] { ChoicesKeyUp(); });
+        break;
+    case QEvent::MouseButtonRelease:
+        if (watched == ui->Choices->viewport())
+            ErrorDisplay::guarded([this] { ChoicesMouseUp(); });
+        else if (watched == ui->Kriters)
+            ErrorDisplay::guarded([this] { KritersClick(); });
+        else if (watched == ui->Alters)
+            ErrorDisplay::guarded([this] { AltersClick(); });
+        break;
+    case QEvent::FocusOut: {
+        // Losing the focus to another window (a message box, the help) is not leaving the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
+            break;
+        if (watched == ui->StudentName)
+            ErrorDisplay::guarded([this] { StudentNameExit(); });
+        else if (watched == ui->ChoiceName)
+            ErrorDisplay::guarded([this] { ChoiceNameExit(); });
+        else if (watched == ui->ChoiceAlt)
+            ErrorDisplay::guarded([this] { ChoiceAltExit(); });
+        break;
+    }
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---- title page --------------------------------------------------------------------------
+
+void TMainForm::UpDownKritClick()
+{
+    ui->Kriters->setText(QString::number(ui->UpDownKrit->position()));
+    m_model.SessionPrepared = false;
+}
+
+void TMainForm::UpDownAltClick()
+{
+    ui->Alters->setText(QString::number(ui->UpDownAlt->position()));
+    m_model.SessionPrepared = false;
+}
+
+void TMainForm::KritersClick()
+{
+    ui->UpDownKrit->setFocus(Qt::MouseFocusReason);
+}
+
+void TMainForm::AltersClick()
+{
+    ui->UpDownAlt->setFocus(Qt::MouseFocusReason);
+}
+
+void TMainForm::StudentNameExit()
+{
+    SettingsStore::writeSignature(ui->StudentName->text());
+}
+
+// ---- navigation --------------------------------------------------------------------------
+
+void TMainForm::NextBtnClick()
+{
+    const int page = ui->Notebook->currentIndex();
+    const int n = criteriaCount();
+    bool warnInconsistent = false;
+
+    switch (page) {
+    case TitlePage:
+        if (!m_model.SessionPrepared)
+            resetSession();
+        break;
+    case NamesPage: {
+        StringGrid *grid = ui->ChoiceTab;
+        grid->setColCount(n + 2);
+        grid->setRowCount(n + 1);
+        for (int i = 0; i < n; ++i) {
+            for (int row = 1; row <= n; ++row)
+                grid->setCell(i + 1, row, QString());
+            const QListWidgetItem *item = ui->Choices->item(i);
+            const QString name = item ? item->text() : QString();
+            grid->setCell(i + 1, 0, name);
+            grid->setCell(0, i + 1, name);
+            grid->setCell(i + 1, i + 1, QStringLiteral("1"));
+        }
+        grid->setCell(n + 1, 0, CriteriaPriorityHeader);
+        selectStartCell(grid);
+        break;
+    }
+    case CriteriaPage:
+        if (!m_model.CriteriaComputed) {
+            CalcBtnClick();
+            if (!m_model.CriteriaComputed)
+                return;
+        }
+        if (m_model.CriteriaInconsistent) {
+            SystemSound::playAsterisk();
+            warnInconsistent = true;
+        }
+        RefreshCompTab();
+        break;
+    case AlternativesPage:
+        ui->GlobTab->setColCount(n + 1);
+        for (int i = 0; i < n; ++i) {
+            if (m_model.AltMatrixComputed.value(i))
+                continue;
+            if (m_model.CurrentCriterion != i) {
+                keepShownAltMatrix();
+                m_model.CurrentCriterion = i;
+                RefreshCompTab();
+            }
+            CalcBtn2Click();
+            if (!m_model.AltMatrixComputed.value(i))
+                return;
+        }
+        fillResultPage();
+        break;
+    default:
+        return;
+    }
+
+    ui->Notebook->setCurrentIndex(page + 1);
+    if (page + 1 == ResultPage)
+        ui->NextBtn->setEnabled(false);
+    ui->PriorBtn->setEnabled(true);
+    ui->PrintBtn->setEnabled(true);
+    ShowHint(warnInconsistent ? InconsistentRatioMessage : QString());
+    FormResize();
+}
+
+void TMainForm::PriorBtnClick()
+{
+    const int page = ui->Notebook->currentIndex();
+    if (page <= TitlePage)
+        return;
+    if (page == CriteriaPage) {
+        m_model.CriteriaComputed = false;
+    } else if (page == AlternativesPage) {
+        keepShownAltMatrix();
+        m_model.AltMatrixComputed.fill(false);
+    }
+    ui->Notebook->setCurrentIndex(page - 1);
+    if (page - 1 == TitlePage) {
+        ui->PriorBtn->setEnabled(false);
+        ui->PrintBtn->setEnabled(false);
+    }
+    ui->NextBtn->setEnabled(true);
+    ShowHint(QString());
+}
+
+void TMainForm::NotebookPageChanged()
+{
+}
+
+void TMainForm::resetSession()
+{
+    const int n = criteriaCount();
+    const int m = alternativesCount();
+
+    m_model.clearStores();
+    ui->ChoiceTab->setColCount(n + 1);
+    ui->ChoiceTab->setRowCount(n + 1);
+    ui->CompTab->setRowCount(m + 1);
+    ui->CompTab->setColCount(m + 2);
+    ui->GlobTab->setRowCount(m + 1);
+    ui->GlobTab->setCell(0, 0, LocalPrioritiesHeader);
+    ui->Globales->setColCount(m + 1);
+    ui->Globales->setCell(0, 0, GlobalPrioritiesHeader);
+    ui->Globales->setCell(0, 1, GlobalValueHeader);
+    ui->ChoiceTab->setCell(0, 0, CriteriaCornerHeader);
+    ui->CompTab->setCell(m + 1, 0, AltPriorityHeader);
+
+    ui->Choices->clear();
+    ui->AltList->clear();
+    for (int i = 0; i < n; ++i)
+        ui->Choices->addItem(defaultCriterionName(i));
+    for (int k = 0; k < m; ++k)
+        ui->AltList->addItem(defaultAlternativeName(k));
+
+    for (int k = 0; k < m; ++k) {
+        const QString letter = alternativeLetter(k);
+        ui->CompTab->setCell(k + 1, 0, letter);
+        ui->CompTab->setCell(0, k + 1, letter);
+        ui->GlobTab->setCell(0, k + 1, letter);
+        ui->Globales->setCell(k + 1, 0, letter);
+    }
+
+    ui->Choices->setCurrentRow(0);
+    ui->AltList->setCurrentRow(0);
+    LineEditName(*ui->ChoiceName).setText(ui->Choices->item(0)->text());
+    LineEditName(*ui->ChoiceAlt).setText(ui->AltList->item(0)->text());
+
+    m_model.writeDiagonals(m);
+    m_model.SessionPrepared = true;
+    m_model.CriteriaInconsistent = false;
+    m_model.AltMatrixInconsistent.fill(false);
+    // Fewer criteria than before may leave the shown matrix beyond the last criterion.
+    if (m_model.CurrentCriterion >= n || m_model.CurrentCriterion < 0)
+        m_model.CurrentCriterion = 0;
+    updateConsistencyWarning();
+}
+
+// ---- layout ------------------------------------------------------------------------------
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    ErrorDisplay::guarded([this] { FormResize(); });
+}
+
+void TMainForm::FormResize()
+{
+    // Pages that are not shown are laid out too, so every grid fits whichever page comes next.
+    const QSize pageSize = ui->Notebook->contentsRect().size();
+    for (int i = 0; i < ui->Notebook->count(); ++i) {
+        QWidget *page = ui->Notebook->widget(i);
+        if (page->size() != pageSize)
+            page->resize(pageSize);
+        if (page->layout())
+            page->layout()->activate();
+    }
+    if (ui->Panel6->layout())
+        ui->Panel6->layout()->activate();
+    keepPanel4Centred();
+
+    struct Fit
+    {
+        StringGrid *grid;
+        const GridFitRule &rule;
+    };
+    const Fit fits[] = {
+        {ui->ChoiceTab, ChoiceTabFit},
+        {ui->CompTab, CompTabFit},
+        {ui->GlobTab, GlobTabFit},
+        {ui->Globales, GlobalesFit},
+    };
+    for (const Fit &f : fits) {
+        f.grid->setDefaultRowHeight(fittedRowHeight(f.grid->height(), f.grid->rowCount(), f.rule));
+        f.grid->setDefaultColWidth(fittedColWidth(f.grid->width(), f.grid->colCount(), f.rule));
+    }
+}
+
+void TMainForm::keepPanel4Centred()
+{
+    // The result fields under the alternatives matrix keep their place relative to the
+    // panel's centre, as they were laid out on a panel of the window's design width.
+    static const int DesignWidth = 553;
+    const int shift = (ui->Panel4->width() - DesignWidth) / 2;
+    const QList<QWidget *> children = ui->Panel4->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    for (QWidget *child : children) {
+        QVariant designX = child->property("designX");
+        if (!designX.isValid()) {
+            designX = child->x();
+            child->setProperty("designX", designX);
+        }
+        child->move(designX.toInt() + shift, child->y());
+    }
+}
+
+// ---- judgements and the computations -----------------------------------------------------
+
+void TMainForm::ChoiceTabKeyPress(QChar &key)
+{
+    if (isAcceptedGridCharacter(key)) {
+        m_model.CriteriaComputed = false;
+        return;
+    }
+    key = QChar();
+    ShowHint(ChoiceTabKeyMessage);
+    SystemSound::playAsterisk();
+}
+
+void TMainForm::CompTabKeyPress(QChar &key)
+{
+    if (isAcceptedGridCharacter(key)) {
+        m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false);
+        return;
+    }
+    key = QChar();
+    ShowHint(CompTabKeyMessage);
+    SystemSound::playAsterisk();
+}
+
+void TMainForm::reportBadCell(StringGrid *grid, const ValidationFailure &failure)
+{
+    ShowHint(failure.message);
+    SystemSound::playAsterisk();
+    grid->setFocus(Qt::OtherFocusReason);
+    grid->setCurrentCell(failure.col, failure.row);
+}
+
+void TMainForm::setRatioColour(QLineEdit *edit, bool inconsistent)
+{
+    QPalette palette = edit->palette();
+    palette.setColor(QPalette::Text, inconsistent ? QColor(Qt::red) : QApplication::palette().color(QPalette::Text));
+    edit->setPalette(palette);
+}
+
+void TMainForm::CalcBtnClick()
+{
+    m_model.CriteriaInconsistent = false;
+    m_model.CriteriaComputed = false;
+    const int n = ui->Choices->count();
+
+    std::vector<std::vector<double>> a(size_t(n), std::vector<double>(size_t(n), 0.0));
+    const StringGridText grid(*ui->ChoiceTab);
+    const auto failure = runValidationPass(grid, n, [&a](int i, int j, double value) { a[size_t(i)][size_t(j)] = value; });
+    if (failure) {
+        reportBadCell(ui->ChoiceTab, *failure);
+        return;
+    }
+
+    const PriorityResult result = computeLocalPriorities(n, a);
+    for (int i = 0; i < n && size_t(i) < result.weights.size(); ++i) {
+        m_model.CriterionWeight.set(i, result.weights[size_t(i)]);
+        ui->ChoiceTab->setCell(n + 1, i + 1, formatPriority(m_model.CriterionWeight.value(i)));
+    }
+    ui->RndCoordEdit->setText(formatGeneral(result.ri));
+    ui->IdxCoordEdit->setText(formatMeasure(result.ci));
+    ui->RatioCoordEdit->setText(formatMeasure(result.cr));
+    setRatioColour(ui->RatioCoordEdit, result.inconsistent);
+    m_model.CriteriaInconsistent = result.inconsistent;
+    m_model.CriteriaComputed = true;
+    updateConsistencyWarning();
+}
+
+void TMainForm::updateConsistencyWarning()
+{
+    ui->WarnMess->setVisible(m_model.anyInconsistent(criteriaCount()));
+}
+
+void TMainForm::CalcBtn2Click()
+{
+    const int c = m_model.CurrentCriterion;
+    const int m = alternativesCount();
+    m_model.AltMatrixComputed.set(c, false);
+
+    for (int r = 1; r <= m; ++r)
+        for (int q = 1; q <= m; ++q)
+            m_model.AltMatrixText.set(c, q - 1, r - 1, ui->CompTab->cell(q, r));
+
+    std::vector<std::vector<double>> a(size_t(m), std::vector<double>(size_t(m), 0.0));
+    const StringGridText grid(*ui->CompTab);
+    const auto failure = runValidationPass(grid, m, [&](int i, int j, double value) {
+        a[size_t(i)][size_t(j)] = value;
+        m_model.AltMatrixValue.set(c, j, i, value);
+    });
+    if (failure) {
+        reportBadCell(ui->CompTab, *failure);
+        return;
+    }
+
+    const PriorityResult result = computeLocalPriorities(m, a);
+    for (int i = 0; i < m && size_t(i) < result.weights.size(); ++i) {
+        m_model.AltMatrixValue.set(c, m, i, result.weights[size_t(i)]);
+        const QString text = formatPriority(m_model.AltMatrixValue.value(c, m, i));
+        m_model.AltMatrixText.set(c, m, i, text);
+        ui->CompTab->setCell(m + 1, i + 1, text);
+    }
+    const double measures[3] = {result.ri, result.ci, result.cr};
+    for (int row = 0; row < 3; ++row) {
+        m_model.AltMatrixValue.set(c, ResultColumn, row, measures[row]);
+        m_model.AltMatrixText.set(c, ResultColumn, row, formatGeneral(measures[row]));
+    }
+
+    setRatioColour(ui->RatioCoordEdit2, result.inconsistent);
+    if (result.inconsistent) {
+        ShowHint(InconsistentRatioMessage);
+        SystemSound::playAsterisk();
+    }
+    m_model.AltMatrixInconsistent.set(c, result.inconsistent);
+
+    ui->RndCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 0));
+    ui->IdxCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 1));
+    ui->RatioCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 2));
+    m_model.AltMatrixComputed.set(c, true);
+    updateConsistencyWarning();
+}
+
+void TMainForm::RefreshCompTab()
+{
+    const int c = m_model.CurrentCriterion;
+    const int m = alternativesCount();
+    const QListWidgetItem *item = ui->Choices->item(c);
+    ui->ChoiceName2->setText(item ? item->text() : QString());
+
+    for (int i = 0; i < m; ++i) {
+        for (int j = 0; j <= m; ++j) {
+            m_model.AltMatrixText.set(c, i, i, QStringLiteral("1"));
+            m_model.AltMatrixValue.set(c, i, i, 1.0);
+            ui->CompTab->setCell(j + 1, i + 1, m_model.AltMatrixText.value(c, j, i));
+        }
+    }
+    ui->RndCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 0));
+    ui->IdxCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 1));
+    ui->RatioCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 2));
+    setRatioColour(ui->RatioCoordEdit2, isInconsistent(m_model.AltMatrixValue.value(c, ResultColumn, 2)));
+    ui->PriorMatrixBtn->setEnabled(c != 0);
+    ui->NextMatrixBtn->setEnabled(c != ui->Choices->count() - 1);
+    selectStartCell(ui->CompTab);
+}
+
+void TMainForm::keepShownAltMatrix()
+{
+    const int c = m_model.CurrentCriterion;
+    if (m_model.AltMatrixComputed.value(c))
+        return;
+    const int m = alternativesCount();
+    for (int r = 1; r <= m; ++r)
+        for (int q = 1; q <= m; ++q)
+            m_model.AltMatrixText.set(c, q - 1, r - 1, ui->CompTab->cell(q, r));
+}
+
+void TMainForm::PriorMatrixBtnClick()
+{
+    if (m_model.CurrentCriterion <= 0)
+        return;
+    keepShownAltMatrix();
+    --m_model.CurrentCriterion;
+    RefreshCompTab();
+}
+
+void TMainForm::NextMatrixBtnClick()
+{
+    const int c = m_model.CurrentCriterion;
+    if (c >= ui->Choices->count() - 1)
+        return;
+    if (!m_model.AltMatrixComputed.value(c)) {
+        CalcBtn2Click();
+        if (!m_model.AltMatrixComputed.value(c))
+            return;
+    }
+    ++m_model.CurrentCriterion;
+    RefreshCompTab();
+}
+
+void TMainForm::fillResultPage()
+{
+    const int n = criteriaCount();
+    const int m = alternativesCount();
+    for (int i = 0; i < n; ++i) {
+        const QListWidgetItem *item = ui->Choices->item(i);
+        ui->GlobTab->setCell(i + 1, 0, item ? item->text() : QString());
+        for (int j = 0; j < m; ++j)
+            ui->GlobTab->setCell(i + 1, j + 1, formatPriority(m_model.AltMatrixValue.value(i, m, j)));
+    }
+    std::vector<double> global;
+    QStringList names;
+    for (int j = 0; j < m; ++j) {
+        global.push_back(computeGlobalPriority(m_model, n, j, m));
+        ui->Globales->setCell(j + 1, 1, formatMeasure(global.back()));
+        const QListWidgetItem *item = ui->AltList->item(j);
+        names << (item ? item->text() : QString());
+    }
+    ui->Decision->setText(decisionSentence(global, names));
+}
+
+// ---- name lists --------------------------------------------------------------------------
+
+void TMainForm::ChoicesMouseUp()
+{
+    LineEditName editor(*ui->ChoiceName);
+    showEntry(ListWidgetNames(*ui->Choices), editor);
+}
+
+void TMainForm::ChoicesKeyUp()
+{
+    ChoicesMouseUp();
+}
+
+void TMainForm::ChoiceNameExit()
+{
+    ListWidgetNames list(*ui->Choices);
+    LineEditName editor(*ui->ChoiceName);
+    commitName(list, editor);
+}
+
+void TMainForm::ChoiceNameKeyDown(int key)
+{
+    if (!isEnterKey(key))
+        return;
+    ListWidgetNames list(*ui->Choices);
+    LineEditName editor(*ui->ChoiceName);
+    enterName(list, editor);
+}
+
+void TMainForm::AltListClick()
+{
+    LineEditName editor(*ui->ChoiceAlt);
+    showEntry(ListWidgetNames(*ui->AltList), editor);
+}
+
+void TMainForm::ChoiceAltExit()
+{
+    ListWidgetNames list(*ui->AltList);
+    LineEditName editor(*ui->ChoiceAlt);
+    commitName(list, editor);
+}
+
+void TMainForm::ChoiceAltKeyDown(int key)
+{
+    if (!isEnterKey(key))
+        return;
+    ListWidgetNames list(*ui->AltList);
+    LineEditName editor(*ui->ChoiceAlt);
+    enterName(list, editor);
+}
+
+// ---- grid editing ------------------------------------------------------------------------
+
+void TMainForm::selectStartCell(StringGrid *grid)
+{
+    if (!grid->setCurrentCell(2, 1))
+        grid->clearCurrentCell();
+}
+
+void TMainForm::ChoiceTabClick()
+{
+    StringGridText grid(*ui->ChoiceTab);
+    mirrorAll(grid);
+}
+
+void TMainForm::ChoiceTabKeyDown(int &key, Qt::KeyboardModifiers)
+{
+    if (isEnterKey(key)) {
+        StringGridText grid(*ui->ChoiceTab);
+        mirrorCell(grid);
+    }
+}
+
+void TMainForm::ChoiceTabSelectCell(int col, int row, bool &canSelect)
+{
+    canSelect = canSelectCell(col, row, ui->ChoiceTab->colCount());
+}
+
+void TMainForm::CompTabClick()
+{
+    StringGridText grid(*ui->CompTab);
+    mirrorAll(grid);
+}
+
+void TMainForm::CompTabKeyDown(int &key, Qt::KeyboardModifiers)
+{
+    if (isEnterKey(key)) {
+        StringGridText grid(*ui->CompTab);
+        mirrorCell(grid);
+    }
+}
+
+void TMainForm::CompTabSelectCell(int col, int row, bool &canSelect)
+{
+    canSelect = canSelectCell(col, row, ui->CompTab->colCount());
+}
+
+// ---- printing ----------------------------------------------------------------------------
+
+void TMainForm::PrintBtnClick()
+{
+    if (!QuestionBox::ask(PrintConfirmationText, PrintConfirmationCaption))
+        return;
+    printReport(collectReportData());
+}
+
+namespace {
+ReportTable gridTexts(const StringGrid *grid)
+{
+    ReportTable table;
+    for (int row = 0; row < grid->rowCount(); ++row) {
+        QStringList cells;
+        for (int col = 0; col < grid->colCount(); ++col)
+            cells << grid->cell(col, row);
+        table << cells;
+    }
+    return table;
+}
+
+QStringList listTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+}
+
+ReportData TMainForm::collectReportData() const
+{
+    ReportData data;
+    data.pageIndex = ui->Notebook->currentIndex();
+    data.alternativesCount = alternativesCount();
+    data.alternativeNames = listTexts(ui->AltList);
+    data.criteriaNames = listTexts(ui->Choices);
+    data.userName = ui->StudentName->text();
+    data.dateText = ui->DataStamp->text();
+    switch (data.pageIndex) {
+    case CriteriaPage:
+        data.rndCoordText = ui->RndCoordEdit->text();
+        data.idxCoordText = ui->IdxCoordEdit->text();
+        data.ratioCoordText = ui->RatioCoordEdit->text();
+        data.table = gridTexts(ui->ChoiceTab);
+        break;
+    case AlternativesPage:
+        data.rndCoordText = ui->RndCoordEdit2->text();
+        data.idxCoordText = ui->IdxCoordEdit2->text();
+        data.ratioCoordText = ui->RatioCoordEdit2->text();
+        data.criterionName = ui->ChoiceName2->text();
+        data.table = gridTexts(ui->CompTab);
+        break;
+    case ResultPage:
+        data.table = gridTexts(ui->GlobTab);
+        for (int j = 1; j <= data.alternativesCount; ++j)
+            data.globalPriorities << ui->Globales->cell(j, 1);
+        data.decision = ui->Decision->text();
+        break;
+    default:
+        break;
+    }
+    return data;
+}

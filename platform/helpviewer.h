@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QSet>
+#include <QString>
+#include <QWidget>
+
+class QTextBrowser;
+
+// The help window: shows the application's help file (an HTML document) at a topic. Topics are
+// anchors of the document: keywords such as "IDH_Main", and the context numbers "1", "2", ...
+class HelpViewer : public QWidget
+{
+    Q_OBJECT
+public:
+    static HelpViewer &instance();
+
+    static void setHelpFile(const QString &path);
+    static QString helpFile();
+
+    // An unknown context number or keyword opens the start of the document.
+    void showContext(int context);
+    void showKeyword(const QString &keyword);
+
+    // The topic last opened; empty when the start of the document was opened.
+    QString currentTopic() const;
+
+private:
+    HelpViewer();
+
+    void openTopic(const QString &topic);
+    bool loadHelpFile();
+
+    QTextBrowser *m_browser;
+    QString m_loadedFile;
+    QSet<QString> m_topics;
+    QString m_currentTopic;
+};

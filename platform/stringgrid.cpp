@@ -1,0 +1,375 @@
+#include "platform/stringgrid.h"
+
+#include "platform/stringgridmodel.h"
+
+#include <QApplication>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPersistentModelIndex>
+#include <QStyledItemDelegate>
+
+// Cell editor of a StringGrid: a frameless line edit that writes every keystroke straight into
+// the grid, and that lets the grid see each key before the editor does.
+class StringGridDelegate : public QStyledItemDelegate
+{
+public:
+    explicit StringGridDelegate(StringGrid *grid)
+        : QStyledItemDelegate(grid)
+        , m_grid(grid)
+    {
+    }
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &, const QModelIndex &index) const override
+    {
+        auto *editor = new QLineEdit(parent);
+        editor->setFrame(false);
+        const QPersistentModelIndex cellIndex(index);
+        StringGridModel *model = m_grid->gridModel();
+        QObject::connect(editor, &QLineEdit::textEdited, model, [model, cellIndex](const QString &text) {
+            if (cellIndex.isValid())
+                model->setData(cellIndex, text, Qt::EditRole);
+        });
+        return editor;
+    }
+
+    void setEditorData(QWidget *editor, const QModelIndex &index) const override
+    {
+        auto *line = static_cast<QLineEdit *>(editor);
+        const QString text = index.data(Qt::EditRole).toString();
+        if (line->text() != text)
+            line->setText(text);
+    }
+
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &index) const override
+    {
+        model->setData(index, static_cast<QLineEdit *>(editor)->text(), Qt::EditRole);
+    }
+
+protected:
+    bool eventFilter(QObject *object, QEvent *event) override
+    {
+        auto *editor = qobject_cast<QLineEdit *>(object);
+        if (editor && event->type() == QEvent::KeyPress) {
+            auto *keyEvent = static_cast<QKeyEvent *>(event);
+            if (keyEvent->key() == Qt::Key_Tab || keyEvent->key() == Qt::Key_Backtab) {
+                // Tab never moves between cells: it closes the editor and leaves the grid.
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                m_grid->focusNextPrevChild(keyEvent->key() == Qt::Key_Tab);
+                return true;
+            }
+            if (!m_grid->m_forwardingKey && m_grid->filterKey(keyEvent))
+                return true;
+            if (keyEvent->key() == Qt::Key_Return || keyEvent->key() == Qt::Key_Enter) {
+                emit commitData(editor);
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                return true;
+            }
+            if (keyEvent->key() == Qt::Key_Escape) {
+                // The text already stands in the cell; Escape only closes the editor.
+                emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+                return true;
+            }
+            return false;
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    StringGrid *m_grid;
+};
+
+StringGrid::StringGrid(QWidget *parent)
+    : QTableView(parent)
+    , m_model(new StringGridModel(this))
+{
+    setModel(m_model);
+    setItemDelegate(new StringGridDelegate(this));
+    horizontalHeader()->hide();
+    verticalHeader()->hide();
+    horizontalHeader()->setMinimumSectionSize(1);
+    verticalHeader()->setMinimumSectionSize(1);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setTabKeyNavigation(false);
+    setShowGrid(true);
+    setWordWrap(false);
+    setCornerButtonEnabled(false);
+    setCellsEditable(false);
+    setColCount(5);
+    setRowCount(5);
+    setDefaultColWidth(m_defaultColWidth);
+    setDefaultRowHeight(m_defaultRowHeight);
+    connect(qApp, &QApplication::focusChanged, this, &StringGrid::onFocusChanged);
+}
+
+int StringGrid::colCount() const
+{
+    return m_model->columnCount();
+}
+
+void StringGrid::setColCount(int count)
+{
+    m_model->resize(qMax(1, count), m_model->rowCount());
+}
+
+int StringGrid::rowCount() const
+{
+    return m_model->rowCount();
+}
+
+void StringGrid::setRowCount(int count)
+{
+    m_model->resize(m_model->columnCount(), qMax(1, count));
+}
+
+QString StringGrid::cell(int col, int row) const
+{
+    return m_model->cell(col, row);
+}
+
+void StringGrid::setCell(int col, int row, const QString &text)
+{
+    m_model->setCell(col, row, text);
+}
+
+int StringGrid::col() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.column() : -1;
+}
+
+int StringGrid::row() const
+{
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? current.row() : -1;
+}
+
+bool StringGrid::setCurrentCell(int col, int row)
+{
+    if (!mayBecomeCurrent(col, row))
+        return false;
+    m_programmaticMove = true;
+    setCurrentIndex(m_model->index(row, col));
+    m_programmaticMove = false;
+    return true;
+}
+
+void StringGrid::clearCurrentCell()
+{
+    m_programmaticMove = true;
+    selectionModel()->setCurrentIndex(QModelIndex(), QItemSelectionModel::Clear);
+    m_programmaticMove = false;
+}
+
+void StringGrid::setDefaultColWidth(int width)
+{
+    m_defaultColWidth = qMax(1, width);
+    horizontalHeader()->setDefaultSectionSize(m_defaultColWidth);
+    for (int c = 0; c < colCount(); ++c)
+        horizontalHeader()->resizeSection(c, m_defaultColWidth);
+}
+
+void StringGrid::setDefaultRowHeight(int height)
+{
+    m_defaultRowHeight = qMax(1, height);
+    verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
+    for (int r = 0; r < rowCount(); ++r)
+        verticalHeader()->resizeSection(r, m_defaultRowHeight);
+}
+
+int StringGrid::colWidth(int col) const
+{
+    return columnWidth(col);
+}
+
+void StringGrid::setColWidth(int col, int width)
+{
+    if (col >= 0 && col < colCount())
+        setColumnWidth(col, qMax(0, width));
+}
+
+int StringGrid::rowHeight(int row) const
+{
+    return QTableView::rowHeight(row);
+}
+
+void StringGrid::setRowHeight(int row, int height)
+{
+    if (row >= 0 && row < rowCount())
+        QTableView::setRowHeight(row, qMax(0, height));
+}
+
+int StringGrid::gridHeight() const
+{
+    int height = 0;
+    for (int r = 0; r < rowCount(); ++r)
+        height += rowHeight(r);
+    return height + 2 * frameWidth();
+}
+
+int StringGrid::gridWidth() const
+{
+    int width = 0;
+    for (int c = 0; c < colCount(); ++c)
+        width += colWidth(c);
+    return width + 2 * frameWidth();
+}
+
+int StringGrid::fixedCols() const
+{
+    return m_model->fixedCols();
+}
+
+int StringGrid::fixedRows() const
+{
+    return m_model->fixedRows();
+}
+
+void StringGrid::setFixed(int cols, int rows)
+{
+    m_model->setFixed(cols, rows);
+}
+
+void StringGrid::setFixedColor(const QColor &color)
+{
+    m_model->setFixedColor(color);
+}
+
+void StringGrid::setFixedShaded(bool shaded)
+{
+    m_model->setFixedShaded(shaded);
+}
+
+void StringGrid::setCellsEditable(bool editable)
+{
+    m_model->setEditable(editable);
+    setEditTriggers(editable ? (QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
+                                   | QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked)
+                             : QAbstractItemView::NoEditTriggers);
+}
+
+bool StringGrid::cellsEditable() const
+{
+    return m_model->isEditable();
+}
+
+bool StringGrid::isEditing() const
+{
+    return state() == QAbstractItemView::EditingState;
+}
+
+bool StringGrid::mayBecomeCurrent(int col, int row)
+{
+    if (col < fixedCols() || row < fixedRows() || col >= colCount() || row >= rowCount())
+        return false;
+    bool canSelect = true;
+    emit selectCell(col, row, canSelect);
+    return canSelect;
+}
+
+bool StringGrid::filterKey(QKeyEvent *event)
+{
+    int key = event->key();
+    emit keyDown(key, event->modifiers());
+    if (key == 0)
+        return true;
+    // Alt combinations are the window's accelerators, not characters typed into a cell.
+    if (event->modifiers() & Qt::AltModifier)
+        return false;
+    const QString text = event->text();
+    if (text.isEmpty())
+        return false;
+    QChar typed = text.at(0);
+    emit keyPress(typed);
+    return typed.isNull();
+}
+
+void StringGrid::keyPressEvent(QKeyEvent *event)
+{
+    // Keys that the open cell editor did not use arrive here a second time: they were filtered
+    // already and only want the grid's own handling (moving the current cell).
+    const QWidget *focus = QApplication::focusWidget();
+    const bool fromEditor = focus && focus != this && isAncestorOf(focus);
+    if (!fromEditor) {
+        if (filterKey(event)) {
+            event->accept();
+            return;
+        }
+        if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+            if (!isEditing() && currentIndex().isValid() && cellsEditable())
+                edit(currentIndex());
+            event->accept();
+            return;
+        }
+    }
+    m_forwardingKey = true;
+    QTableView::keyPressEvent(event);
+    m_forwardingKey = false;
+}
+
+void StringGrid::mousePressEvent(QMouseEvent *event)
+{
+    const QModelIndex target = indexAt(event->position().toPoint());
+    m_mouseDown = true;
+    if (target.isValid() && target != currentIndex() && !mayBecomeCurrent(target.column(), target.row())) {
+        setFocus(Qt::MouseFocusReason);
+        event->accept();
+        return;
+    }
+    QTableView::mousePressEvent(event);
+}
+
+void StringGrid::mouseMoveEvent(QMouseEvent *event)
+{
+    if (event->buttons() != Qt::NoButton) {
+        const QModelIndex target = indexAt(event->position().toPoint());
+        if (target.isValid() && target != currentIndex() && !mayBecomeCurrent(target.column(), target.row())) {
+            event->accept();
+            return;
+        }
+    }
+    QTableView::mouseMoveEvent(event);
+}
+
+void StringGrid::mouseReleaseEvent(QMouseEvent *event)
+{
+    QTableView::mouseReleaseEvent(event);
+    const bool wasDown = m_mouseDown;
+    m_mouseDown = false;
+    if (wasDown && indexAt(event->position().toPoint()).isValid())
+        emit gridClicked();
+}
+
+QModelIndex StringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers)
+{
+    const QModelIndex current = currentIndex();
+    const QModelIndex candidate = QTableView::moveCursor(cursorAction, modifiers);
+    if (!candidate.isValid() || candidate == current)
+        return current;
+    if (!mayBecomeCurrent(candidate.column(), candidate.row()))
+        return current;
+    return candidate;
+}
+
+void StringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+{
+    QTableView::currentChanged(current, previous);
+    if (!m_programmaticMove && !m_mouseDown && current.isValid() && current != previous)
+        emit gridClicked();
+}
+
+void StringGrid::onFocusChanged(QWidget *old, QWidget *now)
+{
+    if (ownsWidget(old) && !ownsWidget(now))
+        emit exited();
+}
+
+bool StringGrid::ownsWidget(const QWidget *w) const
+{
+    return w && (w == this || isAncestorOf(w));
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QTableView>
+
+class StringGridModel;
+class QLineEdit;
+
+// A grid of texts addressed by (column, row), with one fixed header row and column, a current
+// cell that the owner may veto, cells edited in place whose text follows the editor keystroke by
+// keystroke, and the notifications a form needs: key-down (may consume the key), key-press (may
+// discard the character), click and loss of focus. model() holds the texts at (row, column).
+class StringGrid : public QTableView
+{
+    Q_OBJECT
+public:
+    explicit StringGrid(QWidget *parent = nullptr);
+
+    int colCount() const;
+    void setColCount(int count);
+    int rowCount() const;
+    void setRowCount(int count);
+
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString &text);
+
+    // The current cell; -1 while there is none.
+    int col() const;
+    int row() const;
+    // Makes (col, row) current if the owner allows it; returns whether it did.
+    bool setCurrentCell(int col, int row);
+    void clearCurrentCell();
+
+    int defaultColWidth() const { return m_defaultColWidth; }
+    void setDefaultColWidth(int width);
+    int defaultRowHeight() const { return m_defaultRowHeight; }
+    void setDefaultRowHeight(int height);
+    int colWidth(int col) const;
+    void setColWidth(int col, int width);
+    int rowHeight(int row) const;
+    void setRowHeight(int row, int height);
+    // Height that the drawn rows take, grid lines included.
+    int gridHeight() const;
+    int gridWidth() const;
+
+    int fixedCols() const;
+    int fixedRows() const;
+    void setFixed(int cols, int rows);
+    void setFixedColor(const QColor &color);
+    void setFixedShaded(bool shaded);
+    void setCellsEditable(bool editable);
+    bool cellsEditable() const;
+    bool isEditing() const;
+
+    StringGridModel *gridModel() const { return m_model; }
+
+Q_SIGNALS:
+    // Asked before a cell becomes current; clear canSelect to refuse it.
+    void selectCell(int col, int row, bool &canSelect);
+    // A key went down in the grid or its cell editor; set key to 0 to consume it.
+    void keyDown(int &key, Qt::KeyboardModifiers modifiers);
+    // A character was typed; set it to a null QChar to discard it.
+    void keyPress(QChar &key);
+    // The person clicked into the grid or moved its current cell.
+    void gridClicked();
+    // The input focus left the grid (its own cell editor does not count).
+    void exited();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+    void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+
+private:
+    friend class StringGridDelegate;
+    bool mayBecomeCurrent(int col, int row);
+    // The grid's key handling shared by the grid and its open editor; returns true when the
+    // event was consumed or discarded and must go no further.
+    bool filterKey(QKeyEvent *event);
+    void onFocusChanged(QWidget *old, QWidget *now);
+    void applyDefaultSizes();
+    bool ownsWidget(const QWidget *w) const;
+
+    StringGridModel *m_model = nullptr;
+    int m_defaultColWidth = 64;
+    int m_defaultRowHeight = 24;
+    bool m_programmaticMove = false;
+    bool m_mouseDown = false;
+    // True while the grid hands a key it has already filtered on to its new cell editor.
+    bool m_forwardingKey = false;
+};

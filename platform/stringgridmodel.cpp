@@ -1,0 +1,140 @@
+#include "platform/stringgridmodel.h"
+
+#include <QBrush>
+
+StringGridModel::StringGridModel(QObject *parent)
+    : QAbstractTableModel(parent)
+{
+}
+
+int StringGridModel::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows;
+}
+
+int StringGridModel::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_cols;
+}
+
+QVariant StringGridModel::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows || index.column() >= m_cols)
+        return QVariant();
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::EditRole:
+        return m_cells.at(offset(index.column(), index.row()));
+    case Qt::ToolTipRole: {
+        // Narrow columns cut long texts; the tip shows the whole cell.
+        const QString &text = m_cells.at(offset(index.column(), index.row()));
+        return text.isEmpty() ? QVariant() : QVariant(text);
+    }
+    case Qt::BackgroundRole:
+        if (m_fixedShaded && isFixed(index.column(), index.row()))
+            return QBrush(m_fixedColor);
+        return QVariant();
+    default:
+        return QVariant();
+    }
+}
+
+bool StringGridModel::setData(const QModelIndex &index, const QVariant &value, int role)
+{
+    if (role != Qt::EditRole || !index.isValid())
+        return false;
+    setCell(index.column(), index.row(), value.toString());
+    return true;
+}
+
+Qt::ItemFlags StringGridModel::flags(const QModelIndex &index) const
+{
+    if (!index.isValid())
+        return Qt::NoItemFlags;
+    if (isFixed(index.column(), index.row()))
+        return Qt::ItemIsEnabled;
+    Qt::ItemFlags f = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (m_editable)
+        f |= Qt::ItemIsEditable;
+    return f;
+}
+
+void StringGridModel::resize(int cols, int rows)
+{
+    cols = qMax(0, cols);
+    rows = qMax(0, rows);
+    if (cols == m_cols && rows == m_rows)
+        return;
+
+    // Texts of cells that stay keep their place; the model is rebuilt in steps so that views
+    // keep their current cell where it still exists.
+    auto relayout = [this](int newCols, int newRows) {
+        QVector<QString> cells(newCols * newRows);
+        for (int r = 0; r < qMin(newRows, m_rows); ++r)
+            for (int c = 0; c < qMin(newCols, m_cols); ++c)
+                cells[r * newCols + c] = m_cells.at(offset(c, r));
+        m_cells = cells;
+        m_cols = newCols;
+        m_rows = newRows;
+    };
+
+    if (rows < m_rows) {
+        beginRemoveRows(QModelIndex(), rows, m_rows - 1);
+        relayout(m_cols, rows);
+        endRemoveRows();
+    } else if (rows > m_rows) {
+        beginInsertRows(QModelIndex(), m_rows, rows - 1);
+        relayout(m_cols, rows);
+        endInsertRows();
+    }
+    if (cols < m_cols) {
+        beginRemoveColumns(QModelIndex(), cols, m_cols - 1);
+        relayout(cols, m_rows);
+        endRemoveColumns();
+    } else if (cols > m_cols) {
+        beginInsertColumns(QModelIndex(), m_cols, cols - 1);
+        relayout(cols, m_rows);
+        endInsertColumns();
+    }
+}
+
+QString StringGridModel::cell(int col, int row) const
+{
+    if (col < 0 || row < 0 || col >= m_cols || row >= m_rows)
+        return QString();
+    return m_cells.at(offset(col, row));
+}
+
+void StringGridModel::setCell(int col, int row, const QString &text)
+{
+    if (col < 0 || row < 0 || col >= m_cols || row >= m_rows)
+        return;
+    QString &stored = m_cells[offset(col, row)];
+    if (stored == text)
+        return;
+    stored = text;
+    const QModelIndex i = index(row, col);
+    emit dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
+}
+
+void StringGridModel::setFixed(int cols, int rows)
+{
+    m_fixedCols = qBound(0, cols, 1);
+    m_fixedRows = qBound(0, rows, 1);
+    if (m_rows > 0 && m_cols > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1));
+}
+
+void StringGridModel::setFixedColor(const QColor &color)
+{
+    m_fixedColor = color;
+    if (m_rows > 0 && m_cols > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1), {Qt::BackgroundRole});
+}
+
+void StringGridModel::setFixedShaded(bool shaded)
+{
+    m_fixedShaded = shaded;
+    if (m_rows > 0 && m_cols > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1), {Qt::BackgroundRole});
+}

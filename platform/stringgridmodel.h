@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QColor>
+#include <QVector>
+
+// The texts of a StringGrid, held at (row, column) as item views expect, with one optional
+// fixed header row and column that are drawn shaded and can never be edited.
+class StringGridModel : public QAbstractTableModel
+{
+    Q_OBJECT
+public:
+    explicit StringGridModel(QObject *parent = nullptr);
+
+    int rowCount(const QModelIndex &parent = QModelIndex()) const override;
+    int columnCount(const QModelIndex &parent = QModelIndex()) const override;
+    QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
+    bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
+    Qt::ItemFlags flags(const QModelIndex &index) const override;
+
+    void resize(int cols, int rows);
+    QString cell(int col, int row) const;
+    void setCell(int col, int row, const QString &text);
+
+    int fixedCols() const { return m_fixedCols; }
+    int fixedRows() const { return m_fixedRows; }
+    void setFixed(int cols, int rows);
+    bool isFixed(int col, int row) const { return col < m_fixedCols || row < m_fixedRows; }
+
+    void setFixedColor(const QColor &color);
+    QColor fixedColor() const { return m_fixedColor; }
+    void setFixedShaded(bool shaded);
+    void setEditable(bool editable) { m_editable = editable; }
+    bool isEditable() const { return m_editable; }
+
+private:
+    int offset(int col, int row) const { return row * m_cols + col; }
+
+    int m_cols = 0;
+    int m_rows = 0;
+    int m_fixedCols = 1;
+    int m_fixedRows = 1;
+    bool m_fixedShaded = true;
+    bool m_editable = false;
+    QColor m_fixedColor = QColor(0, 255, 255);
+    QVector<QString> m_cells;
+};

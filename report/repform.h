@@ -1,0 +1,85 @@
+#pragma once
+
+#include <QWidget>
+
+#include <memory>
+
+class QFrame;
+class QLabel;
+class QLineEdit;
+class StringGrid;
+
+namespace Ui {
+class TRepForm;
+}
+
+// The template of the printed one-page report. It is never shown on the screen: each print
+// builds a fresh page, fills it, scales it to the printer's width and renders it.
+//
+// The page is a stack of borderless bands placed by arrangeBands() rather than by a layout:
+// the top bands (Panel1, Panel5, Panel2, Panel6) stack from the top edge, a hidden band takes
+// no space, Panel3 sits on the bottom edge and Panel4 takes what is left between them.
+// Sizes are design pixels (96 per inch) until scaleBy() changes them.
+class TRepForm : public QWidget
+{
+    Q_OBJECT
+public:
+    static constexpr int DesignWidth = 641;
+    static constexpr int DesignHeight = 625;
+    static constexpr int DesignRowHeight = 24;
+
+    explicit TRepForm(QWidget *parent = nullptr);
+    ~TRepForm() override;
+
+    // Instances alive now and instances ever created, so that a leaked page shows up.
+    static int liveCount();
+    static int createdCount();
+
+    // The names of the page's components, in their declared order.
+    static const QStringList &componentNames();
+
+    QFrame *panel1() const;
+    QFrame *panel2() const;
+    QFrame *panel3() const;
+    QFrame *panel4() const;
+    QFrame *panel5() const;
+    QFrame *panel6() const;
+    QLabel *label11() const;
+    QLabel *label17() const;
+    QLabel *label19() const;
+    QLabel *studLabel() const;
+    QLabel *rndCoordLabel() const;
+    QLabel *idxCoordLabel() const;
+    QLabel *ratioCoordLabel() const;
+    QLineEdit *rndCoordEdit() const;
+    QLineEdit *idxCoordEdit() const;
+    QLineEdit *ratioCoordEdit() const;
+    QLabel *repName() const;
+    QLabel *decision() const;
+    StringGrid *repGrid() const;
+    StringGrid *altRep() const;
+    StringGrid *globalesRep() const;
+
+    // Places the bands and the controls that fill them for the page's current size, the bands'
+    // heights and which bands are hidden.
+    void arrangeBands();
+
+    // Scales the page with every band, control position and size, and font by
+    // multiplier / divider, rounding to whole pixels. Grid rows and columns keep their sizes.
+    void scaleBy(int multiplier, int divider);
+
+    // Gives the table band room for every drawn row of RepGrid under its heading. When the
+    // table needs more than the band has, the page grows by the difference; a shorter table
+    // leaves the band as it is.
+    void fitTableBand();
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void applyDesignFonts();
+    void applyDesignGrids();
+    QList<QWidget *> components() const;
+
+    std::unique_ptr<Ui::TRepForm> ui;
+};

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+// The texts of a grid as rows of cells; row 0 and column 0 are the grid's headers.
+using ReportTable = QVector<QStringList>;
+
+// What the report copies from the main window, exactly as the screen shows it.
+struct ReportData
+{
+    // The wizard page being printed: 1 names, 2 criteria matrix, 3 alternatives matrix,
+    // 4 result.
+    int pageIndex = 1;
+    // m, the number of alternatives.
+    int alternativesCount = 0;
+    QStringList alternativeNames;
+    QStringList criteriaNames;
+
+    // Consistency measures of the matrix on the page (pages 2 and 3).
+    QString rndCoordText;
+    QString idxCoordText;
+    QString ratioCoordText;
+
+    // The criterion whose alternatives matrix is on the screen (page 3).
+    QString criterionName;
+
+    // The page's own grid: the criteria matrix (page 2), the current alternatives matrix
+    // (page 3) or the local priorities table (page 4).
+    ReportTable table;
+
+    // Global priority of each alternative, in letter order (page 4).
+    QStringList globalPriorities;
+    // The decision sentence (page 4).
+    QString decision;
+
+    QString userName;
+    QString dateText;
+};

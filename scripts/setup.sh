@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Shared by run.sh and test.sh: installs what is missing, configures and builds.
+# Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+set -euo pipefail
+
+here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+build_dir="${1:-$here/build}"
+shift || true
+
+packages=(
+    cmake g++ make
+    qt6-base-dev qt6-translations-l10n libgl-dev
+    fonts-liberation fonts-dejavu-core
+    poppler-utils
+)
+if [ "${ANALYZE_EXTRA_PACKAGES:-}" != "" ]; then
+    # shellcheck disable=SC2206
+    packages+=(${ANALYZE_EXTRA_PACKAGES})
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "Installing: ${missing[*]}"
+    sudo_cmd=()
+    if [ "$(id -u)" -ne 0 ]; then
+        sudo_cmd=(sudo)
+    fi
+    "${sudo_cmd[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+jobs="$(nproc 2>/dev/null || echo 2)"
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+    cmake -S "$here" -B "$build_dir" "$@"
+fi
+cmake --build "$build_dir" --parallel "$jobs"

@@ -1,0 +1,205 @@
+#include "platform/platformerror.h"
+#include "platform/settingsstore.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Set up in main() before anything reads a setting: QSettings fixes its folder on first use.
+QTemporaryDir *configHome = nullptr;
+
+QString storeFolder()
+{
+    return configHome->filePath(QStringLiteral("Orvasta"));
+}
+
+QString storeFile()
+{
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Orvasta"),
+                     QStringLiteral("Analyse"))
+        .fileName();
+}
+
+// Reads a copy of the stored file under a fresh name, so that the value comes from the disk as
+// the next start of the program would see it, not from QSettings' in-process cache.
+QVariant signatureOnDisk()
+{
+    static int copies = 0;
+    const QString copy = configHome->filePath(QStringLiteral("copy%1.conf").arg(++copies));
+    if (!QFile::copy(storeFile(), copy))
+        return QVariant();
+    return QSettings(copy, QSettings::IniFormat)
+        .value(QStringLiteral("Software/Orvasta/Analyse/Signature"));
+}
+
+void writeStoreFile(const QByteArray &contents)
+{
+    QVERIFY(QDir().mkpath(storeFolder()));
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(contents);
+}
+
+}
+
+class TstSettingsStore : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+
+    void storesNameExactly_data();
+    void storesNameExactly();
+    void emptyNameReplacesStoredOne();
+
+    void readsWhatIsThere_data();
+    void readsWhatIsThere();
+
+    void damagedFileIsReplacedByWrite();
+
+    void failingWriteThrowsAndKeepsOldValue_data();
+    void failingWriteThrowsAndKeepsOldValue();
+};
+
+void TstSettingsStore::init()
+{
+    QVERIFY(configHome->isValid());
+    QVERIFY(storeFile().startsWith(configHome->path()));
+    QFile::remove(storeFolder());
+    QVERIFY(QDir(storeFolder()).removeRecursively());
+}
+
+void TstSettingsStore::storesNameExactly_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("cyrillic with blank") << QStringLiteral("Иванов Пётр");
+    QTest::newRow("apostrophe") << QStringLiteral("Д'Артаньян O'Brien");
+    QTest::newRow("leading and trailing blanks") << QStringLiteral("  Мария  ");
+    QTest::newRow("blanks only") << QStringLiteral("   ");
+    QTest::newRow("comma would split a list") << QStringLiteral("Иванов, Пётр");
+    QTest::newRow("ini comment marks") << QStringLiteral("гр. 5; #2");
+    QTest::newRow("quotes and backslashes") << QStringLiteral("\"Мастер\" C:\\temp\\");
+    QTest::newRow("leading at sign") << QStringLiteral("@Invalid()");
+    QTest::newRow("tab and astral character") << QStringLiteral("Åsa\t\U0001F600");
+}
+
+void TstSettingsStore::storesNameExactly()
+{
+    QFETCH(QString, name);
+    SettingsStore::writeSignature(QStringLiteral("прежнее"));
+    SettingsStore::writeSignature(name);
+    QCOMPARE(SettingsStore::readSignature(), name);
+    QCOMPARE(signatureOnDisk(), QVariant(name));
+}
+
+void TstSettingsStore::emptyNameReplacesStoredOne()
+{
+    SettingsStore::writeSignature(QStringLiteral("Иванов"));
+    SettingsStore::writeSignature(QString());
+    QCOMPARE(SettingsStore::readSignature(), QString());
+    QCOMPARE(signatureOnDisk(), QVariant(QString()));
+}
+
+void TstSettingsStore::readsWhatIsThere_data()
+{
+    QTest::addColumn<bool>("fileExists");
+    QTest::addColumn<QByteArray>("contents");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("first start, no file") << false << QByteArray() << QString();
+    QTest::newRow("empty file") << true << QByteArray() << QString();
+    QTest::newRow("key path without the value")
+        << true << QByteArray("[Software]\nOrvasta\\Analyse\\Other=x\n") << QString();
+    QTest::newRow("value outside the key path")
+        << true << QByteArray("[General]\nSignature=x\n[Software]\nOrvasta\\Signature=y\n")
+        << QString();
+    QTest::newRow("written by an earlier run")
+        << true << QByteArray("[Software]\nOrvasta\\Analyse\\Signature=Пётр\n")
+        << QStringLiteral("Пётр");
+    QTest::newRow("readable line in a damaged file")
+        << true << QByteArray("[Software\n\x01garbage\n[Software]\nOrvasta\\Analyse\\Signature=Пётр\n")
+        << QStringLiteral("Пётр");
+}
+
+void TstSettingsStore::readsWhatIsThere()
+{
+    QFETCH(bool, fileExists);
+    QFETCH(QByteArray, contents);
+    QFETCH(QString, expected);
+    if (fileExists)
+        writeStoreFile(contents);
+    QCOMPARE(SettingsStore::readSignature(), expected);
+}
+
+void TstSettingsStore::damagedFileIsReplacedByWrite()
+{
+    writeStoreFile(QByteArray("[Software\n\x01\x02 no section end"));
+    SettingsStore::writeSignature(QStringLiteral("Иванов"));
+    QCOMPARE(SettingsStore::readSignature(), QStringLiteral("Иванов"));
+    QCOMPARE(signatureOnDisk(), QVariant(QStringLiteral("Иванов")));
+}
+
+void TstSettingsStore::failingWriteThrowsAndKeepsOldValue_data()
+{
+    QTest::addColumn<QString>("obstacle");
+    QTest::addColumn<bool>("obstacleIsFolder");
+    QTest::newRow("plain file where the folder must be") << QStringLiteral("Orvasta") << false;
+    QTest::newRow("folder where the file must be")
+        << QStringLiteral("Orvasta/Analyse.conf") << true;
+}
+
+void TstSettingsStore::failingWriteThrowsAndKeepsOldValue()
+{
+    QFETCH(QString, obstacle);
+    QFETCH(bool, obstacleIsFolder);
+
+    SettingsStore::writeSignature(QStringLiteral("Старое имя"));
+    const QString savedFolder = configHome->filePath(QStringLiteral("saved"));
+    QDir(savedFolder).removeRecursively();
+    QVERIFY(QDir().rename(storeFolder(), savedFolder));
+
+    const QString obstaclePath = configHome->filePath(obstacle);
+    if (obstacleIsFolder) {
+        QVERIFY(QDir().mkpath(obstaclePath));
+    } else {
+        QFile file(obstaclePath);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+    }
+
+    QString message;
+    try {
+        SettingsStore::writeSignature(QStringLiteral("Новое имя"));
+    } catch (const PlatformError &error) {
+        message = error.message();
+    }
+    QVERIFY2(message.contains(QStringLiteral("Не удалось сохранить имя пользователя")),
+             qPrintable(message));
+    QVERIFY(message.contains(QDir::toNativeSeparators(storeFile())));
+    // The refused name must not linger in QSettings' shared cache: a later handle would read it
+    // back as stored, and write it once the way is clear.
+    QCOMPARE(SettingsStore::readSignature(), QString());
+    QFile::remove(storeFolder());
+    QVERIFY(QDir(storeFolder()).removeRecursively());
+    QVERIFY(QDir().rename(savedFolder, storeFolder()));
+    SettingsStore::readSignature();
+    QCOMPARE(signatureOnDisk(), QVariant(QStringLiteral("Старое имя")));
+}
+
+int main(int argc, char *argv[])
+{
+    // QSettings reads XDG_CONFIG_HOME (test mode would use ~/.qttest instead), and only once.
+    QTemporaryDir home;
+    configHome = &home;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    QCoreApplication app(argc, argv);
+    TstSettingsStore test;
+    QTEST_SET_MAIN_SOURCE_PATH
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_settingsstore.moc"
