@@ -136,6 +136,8 @@ void TMainForm::setUpControls()
 
 void TMainForm::connectHandlers()
 {
+    // One application-wide filter gives the window its key preview and the few events of its
+    // controls that have no signal (mouse-up, key-up, focus loss).
     qApp->installEventFilter(this);
 
     connect(Timer, &QTimer::timeout, this, guard(this, &TMainForm::TimerTimer));
@@ -149,20 +151,13 @@ void TMainForm::connectHandlers()
 
     connect(ui->UpDownKrit, &UpDown::clicked, this, guard(this, &TMainForm::UpDownKritClick));
     connect(ui->UpDownAlt, &UpDown::clicked, this, guard(this, &TMainForm::UpDownAltClick));
-    ui->Kriters->installEventFilter(this);
-    ui->Alters->installEventFilter(this);
-    ui->StudentName->installEventFilter(this);
 
     connect(ui->CalcBtn, &QPushButton::clicked, this, guard(this, &TMainForm::CalcBtnClick));
     connect(ui->CalcBtn2, &QPushButton::clicked, this, guard(this, &TMainForm::CalcBtn2Click));
     connect(ui->PriorMatrixBtn, &QPushButton::clicked, this, guard(this, &TMainForm::PriorMatrixBtnClick));
     connect(ui->NextMatrixBtn, &QPushButton::clicked, this, guard(this, &TMainForm::NextMatrixBtnClick));
 
-    ui->Choices->viewport()->installEventFilter(this);
-    ui->Choices->installEventFilter(this);
     connect(ui->AltList, &QListWidget::currentRowChanged, this, guard(this, &TMainForm::AltListClick));
-    ui->ChoiceName->installEventFilter(this);
-    ui->ChoiceAlt->installEventFilter(this);
 
     connect(ui->ChoiceTab, &StringGrid::selectCell, this, &TMainForm::ChoiceTabSelectCell);
     connect(ui->ChoiceTab, &StringGrid::keyDown, this, &TMainForm::ChoiceTabKeyDown);

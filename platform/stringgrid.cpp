@@ -248,8 +248,10 @@ void StringGrid::setFixedShaded(bool shaded)
 void StringGrid::setCellsEditable(bool editable)
 {
     m_model->setEditable(editable);
+    // No delayed editing on a click into the current cell: it would swallow the first keys
+    // typed right after the click.
     setEditTriggers(editable ? (QAbstractItemView::AnyKeyPressed | QAbstractItemView::EditKeyPressed
-                                   | QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked)
+                                   | QAbstractItemView::DoubleClicked)
                              : QAbstractItemView::NoEditTriggers);
 }
 

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "app/mainform.h"
+#include "platform/updown.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QStringList>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+class StringGrid;
+class QStatusBar;
+class QLineEdit;
+
+// Everything a window test shares: the program's own set-up, settings in a temporary folder,
+// the error display and the print question answered by the test instead of a person.
+namespace WindowTest {
+
+// Messages that reached the standard error display since the last clear.
+QStringList &errors();
+// The answer the print question gets, and how often it was asked.
+bool &printAnswer();
+int &questionsAsked();
+// The temporary folder that stands in for the user's configuration folder.
+QString configHome();
+
+void prepare(QApplication &app);
+
+// A fresh main window, shown and active, as after start-up.
+std::unique_ptr<TMainForm> openWindow();
+
+template <typename T>
+T *find(const QWidget *root, const char *name)
+{
+    T *w = root->findChild<T *>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no control named %s", name);
+    return w;
+}
+
+void click(QPushButton *button);
+void clickCell(StringGrid *grid, int col, int row);
+// Types each character of text to the widget that has the focus, as a person at the keyboard.
+void type(const QString &text);
+// Selects everything in the editor and types text over it.
+void replaceText(QLineEdit *edit, const QString &text);
+void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+// Clicks the cell, types text into it and presses Enter.
+void enterJudgement(StringGrid *grid, int col, int row, const QString &text);
+// Fills the whole upper triangle of a comparison grid from rows of judgements (row i, column j
+// for j > i), each typed and mirrored with Enter.
+void enterMatrix(StringGrid *grid, const QList<QStringList> &upperRows);
+
+QString status(const TMainForm *form);
+int page(const TMainForm *form);
+void setCounts(TMainForm *form, int criteria, int alternatives);
+// Saves a picture of the window when ANALYZE_SCREENSHOTS names a folder.
+void screenshot(QWidget *window, const QString &name);
+
+}
+
+#define ANALYZE_WINDOW_TEST_MAIN(TestClass)                                                        \
+    int main(int argc, char *argv[])                                                               \
+    {                                                                                              \
+        QTemporaryDir home;                                                                        \
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));                                \
+        QApplication app(argc, argv);                                                              \
+        WindowTest::prepare(app);                                                                  \
+        TestClass tc;                                                                              \
+        QTEST_SET_MAIN_SOURCE_PATH                                                                 \
+        return QTest::qExec(&tc, argc, argv);                                                      \
+    }
