@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
@@ -87,12 +88,27 @@ StringGrid::StringGrid(QWidget *parent)
 {
     setModel(m_model);
     setItemDelegate(new StringGridDelegate(this));
-    horizontalHeader()->hide();
-    verticalHeader()->hide();
-    horizontalHeader()->setMinimumSectionSize(1);
-    verticalHeader()->setMinimumSectionSize(1);
-    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-    verticalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
+        header->setMinimumSectionSize(1);
+        header->setSectionResizeMode(QHeaderView::Fixed);
+        header->setSectionsClickable(false);
+        header->setHighlightSections(false);
+        header->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        // Below the last row and beside the last column the grid is plain background, not a
+        // stretch of header colour.
+        QPalette palette = header->palette();
+        palette.setColor(QPalette::Button, palette.color(QPalette::Base));
+        palette.setColor(QPalette::Window, palette.color(QPalette::Base));
+        header->setPalette(palette);
+    }
+    m_corner = new QLabel(this);
+    m_corner->setObjectName(QStringLiteral("fixedCorner"));
+    m_corner->setAutoFillBackground(true);
+    m_corner->setIndent(3);
+    connect(m_model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
+        if (topLeft.row() == 0 && topLeft.column() == 0)
+            m_corner->setText(cell(0, 0));
+    });
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
@@ -102,6 +118,7 @@ StringGrid::StringGrid(QWidget *parent)
     setCellsEditable(false);
     setColCount(5);
     setRowCount(5);
+    applyFixedLayout();
     setDefaultColWidth(m_defaultColWidth);
     setDefaultRowHeight(m_defaultRowHeight);
     connect(qApp, &QApplication::focusChanged, this, &StringGrid::onFocusChanged);
@@ -115,6 +132,7 @@ int StringGrid::colCount() const
 void StringGrid::setColCount(int count)
 {
     m_model->resize(qMax(1, count), m_model->rowCount());
+    applyFixedLayout();
 }
 
 int StringGrid::rowCount() const
@@ -125,6 +143,7 @@ int StringGrid::rowCount() const
 void StringGrid::setRowCount(int count)
 {
     m_model->resize(m_model->columnCount(), qMax(1, count));
+    applyFixedLayout();
 }
 
 QString StringGrid::cell(int col, int row) const
@@ -172,6 +191,7 @@ void StringGrid::setDefaultColWidth(int width)
     horizontalHeader()->setDefaultSectionSize(m_defaultColWidth);
     for (int c = 0; c < colCount(); ++c)
         horizontalHeader()->resizeSection(c, m_defaultColWidth);
+    applyFixedLayout();
 }
 
 void StringGrid::setDefaultRowHeight(int height)
@@ -180,10 +200,13 @@ void StringGrid::setDefaultRowHeight(int height)
     verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
     for (int r = 0; r < rowCount(); ++r)
         verticalHeader()->resizeSection(r, m_defaultRowHeight);
+    applyFixedLayout();
 }
 
 int StringGrid::colWidth(int col) const
 {
+    if (col == 0 && fixedCols() > 0)
+        return verticalHeader()->isVisibleTo(this) ? verticalHeader()->width() : m_defaultColWidth;
     return columnWidth(col);
 }
 
@@ -195,6 +218,8 @@ void StringGrid::setColWidth(int col, int width)
 
 int StringGrid::rowHeight(int row) const
 {
+    if (row == 0 && fixedRows() > 0)
+        return horizontalHeader()->isVisibleTo(this) ? horizontalHeader()->height() : m_defaultRowHeight;
     return QTableView::rowHeight(row);
 }
 
@@ -233,11 +258,43 @@ int StringGrid::fixedRows() const
 void StringGrid::setFixed(int cols, int rows)
 {
     m_model->setFixed(cols, rows);
+    applyFixedLayout();
+}
+
+void StringGrid::applyFixedLayout()
+{
+    const bool fixedRow = fixedRows() > 0 && rowCount() > 0;
+    const bool fixedCol = fixedCols() > 0 && colCount() > 0;
+    setRowHidden(0, fixedRow);
+    setColumnHidden(0, fixedCol);
+    horizontalHeader()->setVisible(fixedRow);
+    verticalHeader()->setVisible(fixedCol);
+    if (fixedRow)
+        horizontalHeader()->setFixedHeight(m_defaultRowHeight);
+    if (fixedCol)
+        verticalHeader()->setFixedWidth(m_defaultColWidth);
+    QPalette palette = m_corner->palette();
+    palette.setColor(QPalette::Window, m_model->fixedColor());
+    m_corner->setPalette(palette);
+    m_corner->setText(cell(0, 0));
+    m_corner->setVisible(fixedRow && fixedCol);
+    updateGeometries();
+}
+
+void StringGrid::updateGeometries()
+{
+    QTableView::updateGeometries();
+    if (m_corner && m_corner->isVisibleTo(this)) {
+        const int f = frameWidth();
+        m_corner->setGeometry(f, f, verticalHeader()->width() - 1, horizontalHeader()->height() - 1);
+        m_corner->raise();
+    }
 }
 
 void StringGrid::setFixedColor(const QColor &color)
 {
     m_model->setFixedColor(color);
+    applyFixedLayout();
 }
 
 void StringGrid::setFixedShaded(bool shaded)

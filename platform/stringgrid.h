@@ -4,6 +4,7 @@
 
 class StringGridModel;
 class QLineEdit;
+class QLabel;
 
 // A grid of texts addressed by (column, row), with one fixed header row and column, a current
 // cell that the owner may veto, cells edited in place whose text follows the editor keystroke by
@@ -72,6 +73,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void updateGeometries() override;
 
 private:
     friend class StringGridDelegate;
@@ -80,10 +82,13 @@ private:
     // event was consumed or discarded and must go no further.
     bool filterKey(QKeyEvent *event);
     void onFocusChanged(QWidget *old, QWidget *now);
-    void applyDefaultSizes();
+    // Row 0 and column 0 stay in view while the cells scroll: they are drawn by the header
+    // bars, and the corner shows cell (0, 0).
+    void applyFixedLayout();
     bool ownsWidget(const QWidget *w) const;
 
     StringGridModel *m_model = nullptr;
+    QLabel *m_corner = nullptr;
     int m_defaultColWidth = 64;
     int m_defaultRowHeight = 24;
     bool m_programmaticMove = false;

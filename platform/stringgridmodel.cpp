@@ -47,6 +47,23 @@ bool StringGridModel::setData(const QModelIndex &index, const QVariant &value, i
     return true;
 }
 
+QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    const int col = orientation == Qt::Horizontal ? section : 0;
+    const int row = orientation == Qt::Horizontal ? 0 : section;
+    switch (role) {
+    case Qt::DisplayRole:
+    case Qt::ToolTipRole:
+        return cell(col, row);
+    case Qt::BackgroundRole:
+        return QBrush(m_fixedColor);
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignLeft | Qt::AlignVCenter);
+    default:
+        return QVariant();
+    }
+}
+
 Qt::ItemFlags StringGridModel::flags(const QModelIndex &index) const
 {
     if (!index.isValid())
@@ -115,6 +132,10 @@ void StringGridModel::setCell(int col, int row, const QString &text)
     stored = text;
     const QModelIndex i = index(row, col);
     emit dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
+    if (row == 0)
+        emit headerDataChanged(Qt::Horizontal, col, col);
+    if (col == 0)
+        emit headerDataChanged(Qt::Vertical, row, row);
 }
 
 void StringGridModel::setFixed(int cols, int rows)

@@ -17,6 +17,9 @@ public:
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
     bool setData(const QModelIndex &index, const QVariant &value, int role = Qt::EditRole) override;
     Qt::ItemFlags flags(const QModelIndex &index) const override;
+    // The fixed row and column are shown by the view's header bars: the horizontal bar
+    // shows row 0, the vertical bar column 0.
+    QVariant headerData(int section, Qt::Orientation orientation, int role = Qt::DisplayRole) const override;
 
     void resize(int cols, int rows);
     QString cell(int col, int row) const;

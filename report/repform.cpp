@@ -226,6 +226,9 @@ void TRepForm::scaleBy(int multiplier, int divider)
         if (w->testAttribute(Qt::WA_SetFont))
             scaleFont(w);
     }
+    // The measure labels size themselves to their text, which a rounded font may widen.
+    for (QLabel *label : {ui->RndCoordLabel, ui->IdxCoordLabel, ui->RatioCoordLabel})
+        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
     resize(scaled(width()), scaled(height()));
     arrangeBands();
 }

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QPicture>
 #include <QPrinter>
 #include <QStyle>
 
@@ -20,7 +21,7 @@
 namespace {
 
 // A cell's font never shrinks below this share of its design size to fit its column.
-constexpr double SmallestFontShare = 0.5;
+constexpr double SmallestFontShare = 0.6;
 
 QString alternativeLabel(int index)
 {
@@ -108,18 +109,25 @@ void settle(TRepForm &page)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// Narrow columns of a wide table would cut their texts; a smaller font keeps every cell whole.
+// Narrow columns of a wide table would cut their texts. Cells break their lines at blanks, and
+// the grid's font shrinks until its widest word fits its column.
 void fitFontToColumns(StringGrid &grid)
 {
+    grid.setWordWrap(true);
     const int textMargin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
     const QFontMetrics metrics(grid.font());
     double share = 1.0;
     for (int c = 0; c < grid.colCount(); ++c) {
         const int room = grid.colWidth(c) - 2 * textMargin - 1;
+        if (room <= 0)
+            continue;
         for (int r = 0; r < grid.rowCount(); ++r) {
-            const int needed = metrics.horizontalAdvance(grid.cell(c, r));
-            if (needed > 0 && room > 0 && needed > room)
-                share = qMin(share, double(room) / needed);
+            const QStringList words = grid.cell(c, r).split(QChar(u' '), Qt::SkipEmptyParts);
+            for (const QString &word : words) {
+                const int needed = metrics.horizontalAdvance(word);
+                if (needed > room)
+                    share = qMin(share, double(room) / needed);
+            }
         }
     }
     if (share >= 1.0)
@@ -254,7 +262,15 @@ void printReport(const ReportData &data)
         const qreal shrink = qreal(printHeight) / page->height();
         painter.scale(shrink, shrink);
     }
-    page->render(&painter, QPoint(0, 0));
+    // Straight onto a printer a widget renders as one bitmap; recorded first, it stays text
+    // and lines.
+    QPicture picture;
+    page->render(&picture, QPoint(0, 0));
+    // A picture plays back enlarged from its own resolution to the printer's; the page is
+    // already in printer pixels.
+    painter.scale(qreal(picture.logicalDpiX()) / printer->logicalDpiX(),
+                  qreal(picture.logicalDpiY()) / printer->logicalDpiY());
+    painter.drawPicture(0, 0, picture);
     if (!painter.end() || printer->printerState() == QPrinter::Error)
         throw PlatformError(PrintCannotFinishMessage);
 }
