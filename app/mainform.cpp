@@ -75,6 +75,11 @@ TMainForm::TMainForm(QWidget *parent)
 TMainForm::~TMainForm()
 {
     qApp->removeEventFilter(this);
+    // The controls outlive this part of the window: a grid that loses the focus while the window
+    // goes away must not reach a handler that reads the controls.
+    const QList<QObject *> children = findChildren<QObject *>();
+    for (const QObject *child : children)
+        disconnect(child, nullptr, this, nullptr);
     delete ui;
 }
 
@@ -825,18 +830,6 @@ void TMainForm::PrintBtnClick()
 }
 
 namespace {
-ReportTable gridTexts(const StringGrid *grid)
-{
-    ReportTable table;
-    for (int row = 0; row < grid->rowCount(); ++row) {
-        QStringList cells;
-        for (int col = 0; col < grid->colCount(); ++col)
-            cells << grid->cell(col, row);
-        table << cells;
-    }
-    return table;
-}
-
 QStringList listTexts(const QListWidget *list)
 {
     QStringList texts;
@@ -860,17 +853,17 @@ ReportData TMainForm::collectReportData() const
         data.rndCoordText = ui->RndCoordEdit->text();
         data.idxCoordText = ui->IdxCoordEdit->text();
         data.ratioCoordText = ui->RatioCoordEdit->text();
-        data.table = gridTexts(ui->ChoiceTab);
+        data.table = gridTexts(*ui->ChoiceTab);
         break;
     case AlternativesPage:
         data.rndCoordText = ui->RndCoordEdit2->text();
         data.idxCoordText = ui->IdxCoordEdit2->text();
         data.ratioCoordText = ui->RatioCoordEdit2->text();
         data.criterionName = ui->ChoiceName2->text();
-        data.table = gridTexts(ui->CompTab);
+        data.table = gridTexts(*ui->CompTab);
         break;
     case ResultPage:
-        data.table = gridTexts(ui->GlobTab);
+        data.table = gridTexts(*ui->GlobTab);
         for (int j = 1; j <= data.alternativesCount; ++j)
             data.globalPriorities << ui->Globales->cell(j, 1);
         data.decision = ui->Decision->text();

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QPalette>
+#include <QStyledItemDelegate>
 
 #include <cmath>
 
@@ -45,6 +46,22 @@ QPalette paperPalette()
     return palette;
 }
 
+// Draws a cell's text clear of the grid lines by a blank that grows with the font, so that a
+// scaled page keeps its proportions.
+class PaddedCellDelegate : public QStyledItemDelegate
+{
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
+    {
+        QStyleOptionViewItem padded(option);
+        const int padding = TRepForm::cellPadding(option.font);
+        padded.rect.adjust(padding, 0, -padding, 0);
+        QStyledItemDelegate::paint(painter, padded, index);
+    }
+};
+
 }
 
 TRepForm::TRepForm(QWidget *parent)
@@ -64,6 +81,7 @@ TRepForm::TRepForm(QWidget *parent)
 
     applyDesignFonts();
     applyDesignGrids();
+    fitMeasureLabels();
     resize(DesignWidth, DesignHeight);
     arrangeBands();
 }
@@ -83,27 +101,31 @@ int TRepForm::createdCount()
     return s_createdCount;
 }
 
+int TRepForm::cellPadding(const QFont &font)
+{
+    return qMax(1, font.pixelSize() / 4);
+}
+
 const QStringList &TRepForm::componentNames()
 {
     static const QStringList names = {
-        QStringLiteral("Panel2"),      QStringLiteral("RndCoordLabel"), QStringLiteral("IdxCoordLabel"),
-        QStringLiteral("RatioCoordLabel"), QStringLiteral("RndCoordEdit"), QStringLiteral("IdxCoordEdit"),
-        QStringLiteral("RatioCoordEdit"), QStringLiteral("Panel1"),     QStringLiteral("Label17"),
-        QStringLiteral("Label19"),     QStringLiteral("StudLabel"),     QStringLiteral("Panel3"),
-        QStringLiteral("Decision"),    QStringLiteral("Panel4"),        QStringLiteral("RepName"),
-        QStringLiteral("RepGrid"),     QStringLiteral("Panel5"),        QStringLiteral("Panel6"),
-        QStringLiteral("Label11"),     QStringLiteral("GlobalesRep"),   QStringLiteral("AltRep"),
+        QStringLiteral("Panel2"),         QStringLiteral("RndCoordLabel"),  QStringLiteral("IdxCoordLabel"),
+        QStringLiteral("RatioCoordLabel"), QStringLiteral("RndCoordEdit"),  QStringLiteral("IdxCoordEdit"),
+        QStringLiteral("RatioCoordEdit"), QStringLiteral("Panel1"),         QStringLiteral("Label17"),
+        QStringLiteral("Label19"),        QStringLiteral("StudLabel"),      QStringLiteral("Panel3"),
+        QStringLiteral("Decision"),       QStringLiteral("Panel4"),         QStringLiteral("RepName"),
+        QStringLiteral("RepGrid"),        QStringLiteral("Panel5"),         QStringLiteral("Panel6"),
+        QStringLiteral("Label11"),        QStringLiteral("GlobalesRep"),    QStringLiteral("AltRep"),
     };
     return names;
 }
 
 QList<QWidget *> TRepForm::components() const
 {
-    return {ui->Panel2,  ui->RndCoordLabel, ui->IdxCoordLabel, ui->RatioCoordLabel, ui->RndCoordEdit,
-            ui->IdxCoordEdit, ui->RatioCoordEdit, ui->Panel1, ui->Label17, ui->Label19,
-            ui->StudLabel, ui->Panel3, ui->Decision, ui->Panel4, ui->RepName,
-            ui->RepGrid, ui->Panel5, ui->Panel6, ui->Label11, ui->GlobalesRep,
-            ui->AltRep};
+    QList<QWidget *> widgets;
+    for (const QString &name : componentNames())
+        widgets.append(findChild<QWidget *>(name));
+    return widgets;
 }
 
 QFrame *TRepForm::panel1() const { return ui->Panel1; }
@@ -164,14 +186,25 @@ void TRepForm::applyDesignGrids()
         grid->setFixed(0, 0);
         grid->setFixedShaded(false);
         grid->setCellsEditable(false);
+        grid->setItemDelegate(new PaddedCellDelegate(grid));
         grid->setFrameStyle(QFrame::Box | QFrame::Plain);
         grid->setLineWidth(1);
+        // Narrow columns break long names at their blanks rather than cut them.
+        grid->setWordWrap(true);
         grid->setColCount(design.cols);
         grid->setRowCount(design.rows);
         grid->setDefaultColWidth(design.colWidth);
         grid->setDefaultRowHeight(DesignRowHeight);
         grid->clearCurrentCell();
     }
+}
+
+// The measure labels size themselves to their text, which a substitute face or a rounded font
+// may make a pixel or two wider than the design.
+void TRepForm::fitMeasureLabels()
+{
+    for (QLabel *label : {ui->RndCoordLabel, ui->IdxCoordLabel, ui->RatioCoordLabel})
+        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
 }
 
 void TRepForm::arrangeBands()
@@ -226,9 +259,7 @@ void TRepForm::scaleBy(int multiplier, int divider)
         if (w->testAttribute(Qt::WA_SetFont))
             scaleFont(w);
     }
-    // The measure labels size themselves to their text, which a rounded font may widen.
-    for (QLabel *label : {ui->RndCoordLabel, ui->IdxCoordLabel, ui->RatioCoordLabel})
-        label->resize(qMax(label->width(), label->sizeHint().width()), label->height());
+    fitMeasureLabels();
     resize(scaled(width()), scaled(height()));
     arrangeBands();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QStringList>
 #include <QWidget>
 
 #include <memory>
@@ -37,6 +38,9 @@ public:
 
     // The names of the page's components, in their declared order.
     static const QStringList &componentNames();
+
+    // Blank between a grid cell's edges and its text, in proportion to the font.
+    static int cellPadding(const QFont &font);
 
     QFrame *panel1() const;
     QFrame *panel2() const;
@@ -79,6 +83,7 @@ protected:
 private:
     void applyDesignFonts();
     void applyDesignGrids();
+    void fitMeasureLabels();
     QList<QWidget *> components() const;
 
     std::unique_ptr<Ui::TRepForm> ui;

@@ -6,7 +6,6 @@
 #include "platform/stringgrid.h"
 #include "report/repform.h"
 
-#include <QAbstractItemView>
 #include <QCoreApplication>
 #include <QFrame>
 #include <QLabel>
@@ -73,6 +72,9 @@ void copyMeasures(TRepForm &page, const ReportData &data)
     page.rndCoordEdit()->setText(data.rndCoordText);
     page.ratioCoordEdit()->setText(data.ratioCoordText);
     page.idxCoordEdit()->setText(data.idxCoordText);
+    // A text wider than its edit shows its beginning, as on the screen.
+    for (QLineEdit *edit : {page.rndCoordEdit(), page.ratioCoordEdit(), page.idxCoordEdit()})
+        edit->setCursorPosition(0);
 }
 
 void fillCriteriaTable(StringGrid &grid, const QStringList &criteria)
@@ -109,12 +111,12 @@ void settle(TRepForm &page)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// Narrow columns of a wide table would cut their texts. Cells break their lines at blanks, and
-// the grid's font shrinks until its widest word fits its column.
+// Narrow columns of a wide table would cut their texts. Cells break their lines at blanks; the
+// grid's font shrinks until its widest word fits its column.
 void fitFontToColumns(StringGrid &grid)
 {
-    grid.setWordWrap(true);
-    const int textMargin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1;
+    const int textMargin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1
+                           + TRepForm::cellPadding(grid.font());
     const QFontMetrics metrics(grid.font());
     double share = 1.0;
     for (int c = 0; c < grid.colCount(); ++c) {
@@ -256,10 +258,11 @@ void printReport(const ReportData &data)
     QPainter painter;
     if (!painter.begin(printer.get()))
         throw PlatformError(PrintCannotStartMessage);
-    // A page grown for a long table still goes onto the one sheet.
+    // A page grown taller than the paper by a long table shrinks, centred, onto the one sheet.
     const int printHeight = PrintTarget::printableHeight(*printer);
     if (printHeight > 0 && page->height() > printHeight) {
         const qreal shrink = qreal(printHeight) / page->height();
+        painter.translate((printWidth - page->width() * shrink) / 2, 0);
         painter.scale(shrink, shrink);
     }
     // Straight onto a printer a widget renders as one bitmap; recorded first, it stays text

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shared by run.sh and test.sh: installs what is missing, configures and builds.
 # Usage: scripts/setup.sh BUILD_DIR [extra cmake arguments]
+# ANALYZE_EXTRA_PACKAGES adds Debian packages to install (blank-separated).
 set -euo pipefail
 
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -39,4 +40,9 @@ jobs="$(nproc 2>/dev/null || echo 2)"
 if [ ! -f "$build_dir/CMakeCache.txt" ]; then
     cmake -S "$here" -B "$build_dir" "$@"
 fi
-cmake --build "$build_dir" --parallel "$jobs"
+# ANALYZE_BUILD_TARGETS, when set, names the only targets to build (blank-separated).
+targets=()
+for t in ${ANALYZE_BUILD_TARGETS:-}; do
+    targets+=(--target "$t")
+done
+cmake --build "$build_dir" --parallel "$jobs" "${targets[@]}"

@@ -2,10 +2,12 @@
 
 #include "app/application.h"
 #include "platform/errordisplay.h"
+#include "platform/helpviewer.h"
 #include "platform/questionbox.h"
 #include "platform/stringgrid.h"
 
 #include <QDir>
+#include <QLocale>
 #include <QLineEdit>
 #include <QStatusBar>
 #include <QStackedWidget>
@@ -141,6 +143,127 @@ void screenshot(QWidget *window, const QString &name)
         return;
     QDir().mkpath(folder);
     window->grab().save(QDir(folder).filePath(name + QStringLiteral(".png")));
+}
+
+}
+
+namespace WindowTest {
+
+void clickArrow(UpDown *spin, UpDown::Button button)
+{
+    const int y = button == UpDown::Next ? spin->height() / 4 : spin->height() * 3 / 4;
+    QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, QPoint(spin->width() / 2, y));
+}
+
+void clickCountsTo(TMainForm *form, int criteria, int alternatives)
+{
+    auto *kriters = find<UpDown>(form, "UpDownKrit");
+    auto *alters = find<UpDown>(form, "UpDownAlt");
+    for (int guard = 0; kriters->position() != criteria && guard < 20; ++guard)
+        clickArrow(kriters, kriters->position() < criteria ? UpDown::Next : UpDown::Prior);
+    for (int guard = 0; alters->position() != alternatives && guard < 20; ++guard)
+        clickArrow(alters, alters->position() < alternatives ? UpDown::Next : UpDown::Prior);
+    QCOMPARE(kriters->position(), criteria);
+    QCOMPARE(alters->position(), alternatives);
+}
+
+QList<QStringList> uniformUpper(int n, const QString &text)
+{
+    QList<QStringList> rows;
+    for (int i = 0; i < n - 1; ++i) {
+        QStringList row;
+        for (int j = i + 1; j < n; ++j)
+            row << text;
+        rows << row;
+    }
+    return rows;
+}
+
+void goToCriteriaPage(TMainForm *form, int criteria, int alternatives)
+{
+    QCOMPARE(page(form), 0);
+    clickCountsTo(form, criteria, alternatives);
+    click(find<QPushButton>(form, "NextBtn"));
+    click(find<QPushButton>(form, "NextBtn"));
+    QCOMPARE(page(form), 2);
+}
+
+void goToAlternativesPage(TMainForm *form, int criteria, int alternatives)
+{
+    goToCriteriaPage(form, criteria, alternatives);
+    if (QTest::currentTestFailed())
+        return;
+    enterMatrix(find<StringGrid>(form, "ChoiceTab"), uniformUpper(criteria, QStringLiteral("1")));
+    click(find<QPushButton>(form, "NextBtn"));
+    QCOMPARE(page(form), 3);
+}
+
+bool drawnRed(const QLineEdit *edit)
+{
+    return edit->palette().color(QPalette::Text) == QColor(Qt::red);
+}
+
+bool drawnInWindowText(const QLineEdit *edit)
+{
+    return edit->palette().color(QPalette::Text) == QApplication::palette(edit).color(QPalette::Text);
+}
+
+QString localised(const QString &number)
+{
+    QString text = number;
+    return text.replace(QLatin1Char('.'), QLocale().decimalPoint());
+}
+
+void closeHelp(QWidget *window)
+{
+    HelpViewer::instance().hide();
+    window->activateWindow();
+    if (!QTest::qWaitForWindowActive(window))
+        qWarning("the main window did not become active again");
+}
+
+}
+
+#include <QHeaderView>
+
+namespace WindowTest {
+
+void enterRemainingAltMatrices(TMainForm *form, const QString &text)
+{
+    auto *compTab = find<StringGrid>(form, "CompTab");
+    auto *nextMatrix = find<QPushButton>(form, "NextMatrixBtn");
+    const int m = form->alternativesCount();
+    for (;;) {
+        enterMatrix(compTab, uniformUpper(m, text));
+        if (QTest::currentTestFailed() || !nextMatrix->isEnabled())
+            return;
+        click(nextMatrix);
+    }
+}
+
+void goToResultPage(TMainForm *form, int criteria, int alternatives)
+{
+    goToAlternativesPage(form, criteria, alternatives);
+    if (QTest::currentTestFailed())
+        return;
+    enterRemainingAltMatrices(form, QStringLiteral("1"));
+    click(find<QPushButton>(form, "NextBtn"));
+    QCOMPARE(page(form), 4);
+}
+
+void resizeGridWidth(TMainForm *form, StringGrid *grid, int width)
+{
+    form->resize(form->width() + width - grid->width(), form->height());
+    QTRY_COMPARE(grid->width(), width);
+}
+
+void clickColumnHeader(StringGrid *grid, int col)
+{
+    const QModelIndex index = grid->model()->index(1, col);
+    grid->scrollTo(index);
+    QHeaderView *header = grid->horizontalHeader();
+    const QPoint at(header->sectionViewportPosition(col) + header->sectionSize(col) / 2, header->height() / 2);
+    QTest::mouseClick(header->viewport(), Qt::LeftButton, Qt::NoModifier, at);
 }
 
 }

@@ -73,3 +73,41 @@ void screenshot(QWidget *window, const QString &name);
         QTEST_SET_MAIN_SOURCE_PATH                                                                 \
         return QTest::qExec(&tc, argc, argv);                                                      \
     }
+
+// Walking the window to a page and reading how it draws its results.
+namespace WindowTest {
+
+// A mouse click on the upper (Next) or lower (Prior) arrow of a spin control.
+void clickArrow(UpDown *spin, UpDown::Button button);
+// Sets both counts on the title page with mouse clicks on the spin arrows.
+void clickCountsTo(TMainForm *form, int criteria, int alternatives);
+// The upper triangle of an n x n matrix whose every judgement is text, as enterMatrix takes it.
+QList<QStringList> uniformUpper(int n, const QString &text);
+// From the title page: the counts by the spin arrows, then forward to the criteria page.
+void goToCriteriaPage(TMainForm *form, int criteria, int alternatives);
+// From the title page on to the alternatives page, over a criteria matrix of ones.
+void goToAlternativesPage(TMainForm *form, int criteria, int alternatives);
+// The consistency ratio is drawn red when out of bounds, else in the window-text colour.
+bool drawnRed(const QLineEdit *edit);
+bool drawnInWindowText(const QLineEdit *edit);
+// A number text written with the locale's decimal separator ("0.58" -> "0,58" in Russian).
+QString localised(const QString &number);
+// Hides the help window and makes the main window the active one again.
+void closeHelp(QWidget *window);
+
+}
+
+// Whole decisions walked through the window, and the grids' rows and columns as a person sees them.
+namespace WindowTest {
+
+// On the alternatives page: every criterion's matrix from the shown one to the last, typed with
+// the same judgement in every upper cell and mirrored with Enter, browsed with NextMatrixBtn.
+void enterRemainingAltMatrices(TMainForm *form, const QString &text);
+// From the title page on to the result page, over matrices of ones.
+void goToResultPage(TMainForm *form, int criteria, int alternatives);
+// Resizes the window so that the named grid gets the given outer width (height unchanged).
+void resizeGridWidth(TMainForm *form, StringGrid *grid, int width);
+// A mouse click on the header cell of a column (row 0) of a grid.
+void clickColumnHeader(StringGrid *grid, int col);
+
+}

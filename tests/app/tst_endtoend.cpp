@@ -107,6 +107,25 @@ void TstEndToEnd::wholeDecision()
     QCOMPARE(find<QLabel>(form.get(), "Decision")->text(),
              QStringLiteral("Для Вашей задачи наиболее оптимальна альтернатива A -'Альфа'"));
     QVERIFY(!find<QLabel>(form.get(), "WarnMess")->isVisible());
+
+    // Back to the criteria page and forward again: every matrix is computed afresh from what
+    // was typed, and the decision stands.
+    click(find<QPushButton>(form.get(), "PriorBtn"));
+    click(find<QPushButton>(form.get(), "PriorBtn"));
+    QCOMPARE(page(form.get()), 2);
+    QCOMPARE(choiceTab->cell(2, 1), QStringLiteral("3"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 3);
+    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName2")->text(), QStringLiteral("Сервис"));
+    QCOMPARE(compTab->cell(1, 3), QStringLiteral("5"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 4);
+    QCOMPARE(globTab->cell(1, 1), QStringLiteral("0.63698557"));
+    QCOMPARE(globales->cell(1, 1), QStringLiteral("0.50281387"));
+    QCOMPARE(globales->cell(2, 1), QStringLiteral("0.27766885"));
+    QCOMPARE(globales->cell(3, 1), QStringLiteral("0.21951727"));
+    QCOMPARE(find<QLabel>(form.get(), "Decision")->text(),
+             QStringLiteral("Для Вашей задачи наиболее оптимальна альтернатива A -'Альфа'"));
     QVERIFY(errors().isEmpty());
 }
 

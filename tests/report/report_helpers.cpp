@@ -15,7 +15,7 @@ void useReportFonts()
     QFont::insertSubstitution(QStringLiteral("Arial"), QStringLiteral("Liberation Sans"));
 }
 
-QStringList criteriaNames(int n)
+static QStringList criteriaNames(int n)
 {
     QStringList names;
     for (int i = 0; i < n; ++i)
@@ -23,7 +23,7 @@ QStringList criteriaNames(int n)
     return names;
 }
 
-QStringList alternativeNames(int m)
+static QStringList alternativeNames(int m)
 {
     QStringList names;
     for (int k = 0; k < m; ++k)
@@ -31,7 +31,8 @@ QStringList alternativeNames(int m)
     return names;
 }
 
-ReportTable comparisonTable(const QStringList &names)
+// Headers, "1" on the diagonal, "r/c" judgements and a priority column "0.0000rrr1".
+static ReportTable comparisonTable(const QStringList &names)
 {
     const int n = int(names.size());
     ReportTable table;
@@ -74,7 +75,6 @@ ReportData criteriaPage(int n)
     data.idxCoordText = QStringLiteral("0.0712");
     data.ratioCoordText = QStringLiteral("0.0478");
     data.table = comparisonTable(data.criteriaNames);
-    data.table[0][0] = QString();
     return data;
 }
 
@@ -151,14 +151,24 @@ QStringList sheetLines(const QString &text)
 {
     QStringList lines;
     for (const QString &line : text.split(QChar(u'\n'))) {
-        const QString trimmed = line.trimmed();
-        if (!trimmed.isEmpty())
-            lines << trimmed;
+        const QString simplified = line.simplified();
+        if (!simplified.isEmpty())
+            lines << simplified;
     }
     return lines;
 }
 
-QStringList lineCells(const QString &line)
+QList<SheetWord> sheetWords(const QString &pdfPath)
 {
-    return line.trimmed().split(QRegularExpression(QStringLiteral("\\s{2,}")), Qt::SkipEmptyParts);
+    const QString html = runTool(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), pdfPath, QStringLiteral("-")});
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<SheetWord> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+        const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+        words.append({m.captured(5), QRectF(topLeft, bottomRight)});
+    }
+    return words;
 }

@@ -2,26 +2,21 @@
 
 #include "report/reportdata.h"
 
+#include <QList>
+#include <QRectF>
 #include <QString>
 #include <QStringList>
 
 // Maps Arial to Liberation Sans, as the program does at start-up.
 void useReportFonts();
 
-// Names as the person would give them; criterion i is "Критерий i+1", alternative k "Вариант X".
-QStringList criteriaNames(int n);
-QStringList alternativeNames(int m);
-
-// What the main window hands over on each wizard page. Every cell of the tables is a distinct
-// text, so that a lost or misplaced cell shows.
+// What the main window hands over on each wizard page: criterion i is named "Критерий i+1",
+// alternative k "Вариант X"; every cell of the tables is a distinct text, so that a lost or
+// misplaced cell shows.
 ReportData namesPage(int n, int m);
 ReportData criteriaPage(int n);
 ReportData alternativesPage(int m, const QString &criterion);
 ReportData resultPage(int n, int m);
-
-// A comparison table for the given header names: headers, "1" on the diagonal, "r/c" judgements
-// and a priority column "0.0000rrr1".
-ReportTable comparisonTable(const QStringList &names);
 
 // A printed sheet: the PDF written by printReport and what pdftotext -layout reads from it.
 struct PrintedSheet
@@ -36,7 +31,13 @@ struct PrintedSheet
 // looked at, else in a temporary folder) and reads it back.
 PrintedSheet printSheet(const ReportData &data, const QString &name);
 
-// The lines of a sheet's text, blanks at both ends removed, empty lines dropped.
+// A word on a sheet and its box in points from the paper's top-left corner.
+struct SheetWord
+{
+    QString text;
+    QRectF box;
+};
+QList<SheetWord> sheetWords(const QString &pdfPath);
+
+// The lines of a sheet's text with their runs of blanks made single, empty lines dropped.
 QStringList sheetLines(const QString &text);
-// The cells of one line of pdftotext -layout output: runs separated by two or more blanks.
-QStringList lineCells(const QString &line);

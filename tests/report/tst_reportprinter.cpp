@@ -5,31 +5,250 @@
 #include "report/repform.h"
 #include "report/reportprinter.h"
 
+#include <QLabel>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QTemporaryDir>
 #include <QtTest>
+
+// Expected lines of a sheet in their order on it; each is contained in its line, or is the whole
+// line when it starts with "=".
+static void verifyLinesInOrder(const QStringList &lines, const QStringList &expected)
+{
+    int from = 0;
+    for (const QString &want : expected) {
+        const bool whole = want.startsWith(QChar(u'='));
+        const QString text = whole ? want.mid(1) : want;
+        int found = from;
+        while (found < lines.size() && !(whole ? lines.at(found) == text : lines.at(found).contains(text)))
+            ++found;
+        if (found == lines.size())
+            QFAIL(qPrintable(QStringLiteral("missing after line %1: %2\n%3").arg(from).arg(want, lines.join('\n'))));
+        from = found + 1;
+    }
+}
+
+static QString numbers(const QString &pattern, int first, int last)
+{
+    QStringList items;
+    for (int i = first; i <= last; ++i)
+        items << pattern.arg(i);
+    return items.join(QChar(u' '));
+}
+
+// The box of the last word with this text left of maxLeft; empty when there is none.
+static QRectF lastWord(const QList<SheetWord> &words, const QString &text, qreal maxLeft = 1e9)
+{
+    QRectF box;
+    for (const SheetWord &word : words)
+        if (word.text == text && word.box.left() < maxLeft)
+            box = word.box;
+    return box;
+}
 
 class TestReportPrinter : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void sheets();
+    void initTestCase() { useReportFonts(); }
+    void cleanup();
+    void scaledRowHeight_data();
+    void scaledRowHeight();
+    void sheet_data();
+    void sheet();
+    void rowsAndColumnsAreScaledToThePaper();
+    void resultTableEndsAboveTheSummary_data();
+    void resultTableEndsAboveTheSummary();
+    void tableTallerThanThePaperStaysOnOneSheet();
+    void twoPrintsGiveTheSameSheet();
+    void unwritableOutputThrowsAndDisposesOfThePage();
+    void noPrinterThrowsAndDisposesOfThePage();
 };
 
-void TestReportPrinter::initTestCase()
+void TestReportPrinter::cleanup()
 {
-    useReportFonts();
+    PrintTarget::setPdfOutput(QString());
+    QCOMPARE(TRepForm::liveCount(), 0);
 }
 
-void TestReportPrinter::sheets()
+void TestReportPrinter::scaledRowHeight_data()
 {
-    for (auto [data, name] : {std::pair{namesPage(15, 7), QStringLiteral("p1")},
-                              std::pair{criteriaPage(15), QStringLiteral("p2")},
-                              std::pair{alternativesPage(10, QStringLiteral("Цена")), QStringLiteral("p3")},
-                              std::pair{resultPage(15, 10), QStringLiteral("p4")}}) {
-        const PrintedSheet sheet = printSheet(data, name);
-        qDebug().noquote() << sheet.text << sheet.pages << sheet.title;
+    QTest::addColumn<int>("printWidth");
+    QTest::addColumn<int>("scaled");
+
+    QTest::newRow("4800 wide: 179.7 truncates to 179") << 4800 << 179;
+    QTest::newRow("A4 at 300 dpi: 89.67 gives 89") << 2395 << 89;
+    QTest::newRow("same width") << 641 << 24;
+    // 24 * (9600 div 641) would give 336.
+    QTest::newRow("product before division") << 9600 << 359;
+    QTest::newRow("product beyond 32 bits") << 200000000 << 7488299;
+}
+
+void TestReportPrinter::scaledRowHeight()
+{
+    QFETCH(int, printWidth);
+    QFETCH(int, scaled);
+
+    QCOMPARE(::scaledRowHeight(24, printWidth, 641), scaled);
+}
+
+void TestReportPrinter::sheet_data()
+{
+    QTest::addColumn<ReportData>("data");
+    QTest::addColumn<QStringList>("lines");
+
+    const QStringList header = {"=Система поддержки принятия решений",
+                                "=\"Принятие решений при помощи метода анализа иерархий\"",
+                                "=Иванова Мария, 07.12.2025"};
+
+    QTest::newRow("names, 3 and 3") << namesPage(3, 3)
+        << header + QStringList{"=AltA Вариант A AltC Вариант C", "=AltB Вариант B", "=Названия критериев",
+                                "=№ критерия 1 2 3", "=Название Критерий 1 Критерий 2 Критерий 3"};
+    // Fifteen names share the width: the cells break at their blanks, numbers above names.
+    QTest::newRow("names, 15 and 7") << namesPage(15, 7)
+        << header + QStringList{"=AltA Вариант A AltE Вариант E", "=AltC Вариант C AltG Вариант G",
+                                "=AltD Вариант D", "=Названия критериев", "=№", "=" + numbers("%1", 1, 15),
+                                "=Название", "=" + numbers("%1", 1, 15)};
+    QTest::newRow("criteria matrix of 15") << criteriaPage(15)
+        << header + QStringList{"=Случайная согласованность: 1.49", "=Индекс согласованности: 0.0712",
+                                "=Отношение согласованности: 0.0478", "=Таблица относительной важности критериев",
+                                "=1 1/2 1/3 1/4 1/5 1/6 1/7 1/8 1/9 1/10 1/11 1/12 1/13 1/14 1/15 0.0000011",
+                                "=" + numbers("15/%1", 1, 14) + " 1 0.0000151"};
+    QTest::newRow("alternatives matrix of 10") << alternativesPage(10, "Цена")
+        << header + QStringList{"=Случайная согласованность: 0.58", "=Матрица сравнения для критерия 'Цена'",
+                                "=A B C D E F G H I J Приоритет",
+                                "=J 10/1 10/2 10/3 10/4 10/5 10/6 10/7 10/8 10/9 1 0.0000101"};
+    QTest::newRow("result, 15 and 10") << resultPage(15, 10)
+        << header + QStringList{"=AltA Вариант A AltF Вариант F", "=AltE Вариант E AltJ Вариант J",
+                                "=Глобальные приоритеты", "=AltA AltB AltC AltD AltE AltF AltG AltH AltI AltJ",
+                                "=0.101 0.102 0.103 0.104 0.105 0.106 0.107 0.108 0.109 0.110",
+                                "=Таблица глобальных приоритетов и результат", "Лок.приор.",
+                                "=J 0.09000000 0.09000001 0.09000002 0.09000003 0.09000004 0.09000005 0.09000006 "
+                                "0.09000007 0.09000008 0.09000009 0.09000010 0.09000011 0.09000012 0.09000013 0.09000014",
+                                "=Резюме - Для Вашей задачи наиболее оптимальна альтернатива A -'Вариант A'"};
+    QTest::newRow("result, 3 alternatives") << resultPage(3, 3)
+        << header + QStringList{"=AltB Вариант B", "=AltA AltB AltC", "=0.101 0.102 0.103",
+                                "=Лок.приор. Критерий 1 Критерий 2 Критерий 3",
+                                "=C 0.02000000 0.02000001 0.02000002", "Резюме - "};
+
+    ReportData anonymous = alternativesPage(3, "Д'Артаньян");
+    anonymous.userName.clear();
+    QTest::newRow("no user name") << anonymous
+        << QStringList{"=, 07.12.2025", "=Матрица сравнения для критерия 'Д'Артаньян'"};
+}
+
+void TestReportPrinter::sheet()
+{
+    QFETCH(ReportData, data);
+    QFETCH(QStringList, lines);
+
+    const PrintedSheet printed = printSheet(data, QTest::currentDataTag());
+    QCOMPARE(printed.pages, 1);
+    verifyLinesInOrder(sheetLines(printed.text), lines);
+
+    // The job is listed under the table's heading.
+    TRepForm page;
+    composeReport(page, data);
+    QCOMPARE(printed.title, page.repName()->text());
+}
+
+// Rows of 24 design pixels become 24 * P div 641 printer pixels, once; the columns of a grid
+// share the printable width P.
+void TestReportPrinter::rowsAndColumnsAreScaledToThePaper()
+{
+    const PrintedSheet printed = printSheet(resultPage(3, 10), QStringLiteral("scaled"));
+    const QList<SheetWord> words = sheetWords(printed.pdfPath);
+    PrintTarget::setPdfOutput(printed.pdfPath);
+    const std::unique_ptr<QPrinter> printer = PrintTarget::open();
+    const int printWidth = PrintTarget::printableWidth(*printer);
+    const qreal pointsPerPixel = 72.0 / printer->resolution();
+    const qreal left = printer->pageLayout().paintRectPoints().left();
+
+    // The result table's letters stand at the left edge of the sheet.
+    const qreal rowPitch = (lastWord(words, "J", left + 10).top() - lastWord(words, "A", left + 10).top()) / 9;
+    QCOMPARE(qRound(rowPitch / pointsPerPixel), ::scaledRowHeight(24, printWidth, 641));
+
+    // AltJ of the global priorities heads the tenth of ten equal columns.
+    const qreal column = (printWidth / 10) * pointsPerPixel;
+    const qreal offset = lastWord(words, "AltJ").left() - (left + 9 * column);
+    QVERIFY2(offset > 0 && offset < column / 4, qPrintable(QString::number(offset)));
+}
+
+void TestReportPrinter::resultTableEndsAboveTheSummary_data()
+{
+    QTest::addColumn<int>("m");
+
+    QTest::newRow("3 alternatives: a roomy band") << 3;
+    QTest::newRow("10 alternatives: taller than the design band") << 10;
+}
+
+void TestReportPrinter::resultTableEndsAboveTheSummary()
+{
+    QFETCH(int, m);
+
+    const PrintedSheet printed = printSheet(resultPage(15, m), QStringLiteral("summary %1").arg(m));
+    const QList<SheetWord> words = sheetWords(printed.pdfPath);
+    // The table's letters stand in its first column, at the sheet's left edge.
+    const QRectF lastRow = lastWord(words, QString(QChar(u'A' + m - 1)), 36);
+    const QRectF summary = lastWord(words, "Резюме");
+    QVERIFY(!lastRow.isNull() && !summary.isNull());
+    QVERIFY(lastWord(words, "результат").bottom() < lastRow.top());
+    QVERIFY2(lastRow.bottom() < summary.top(), qPrintable(QString::number(lastRow.bottom() - summary.top())));
+}
+
+void TestReportPrinter::tableTallerThanThePaperStaysOnOneSheet()
+{
+    // Longer than any table of the program: taller than the paper on its own.
+    ReportData data = criteriaPage(3);
+    data.table = {{"№", "Текст"}};
+    for (int r = 1; r <= 60; ++r)
+        data.table.append({QString::number(r), QStringLiteral("строка %1").arg(r)});
+
+    const PrintedSheet printed = printSheet(data, QStringLiteral("very tall"));
+    QCOMPARE(printed.pages, 1);
+    verifyLinesInOrder(sheetLines(printed.text), {"=Система поддержки принятия решений", "=№ Текст",
+                                                  "=1 строка 1", "=59 строка 59", "=60 строка 60"});
+
+    PrintTarget::setPdfOutput(printed.pdfPath);
+    const qreal paperBottom = PrintTarget::open()->pageLayout().paintRectPoints().bottom();
+    QVERIFY(lastWord(sheetWords(printed.pdfPath), "60").bottom() <= paperBottom);
+}
+
+void TestReportPrinter::twoPrintsGiveTheSameSheet()
+{
+    const int created = TRepForm::createdCount();
+    const PrintedSheet first = printSheet(resultPage(15, 10), QStringLiteral("first"));
+    printSheet(namesPage(3, 3), QStringLiteral("between"));
+    const PrintedSheet again = printSheet(resultPage(15, 10), QStringLiteral("again"));
+    QCOMPARE(TRepForm::createdCount(), created + 3);
+    QVERIFY(!first.text.isEmpty());
+    QCOMPARE(again.text, first.text);
+}
+
+void TestReportPrinter::unwritableOutputThrowsAndDisposesOfThePage()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("missing/sheet.pdf"));
+    PrintTarget::setPdfOutput(path);
+
+    QString message;
+    try {
+        printReport(resultPage(3, 3));
+    } catch (const PlatformError &error) {
+        message = error.message();
     }
+    QVERIFY2(message.startsWith(QStringLiteral("Не удалось")), "the print passed as done");
+    QCOMPARE(TRepForm::liveCount(), 0);
+    QVERIFY(!QFile::exists(path));
+}
+
+void TestReportPrinter::noPrinterThrowsAndDisposesOfThePage()
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        QSKIP("a printer is installed here; nothing is printed on it");
+    QVERIFY_THROWS_EXCEPTION(PlatformError, printReport(namesPage(3, 3)));
+    QCOMPARE(TRepForm::liveCount(), 0);
 }
 
 QTEST_MAIN(TestReportPrinter)
