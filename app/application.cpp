@@ -9,7 +9,10 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QTimer>
 #include <QTranslator>
+
+#include <memory>
 
 namespace {
 const QString ApplicationTitle = QStringLiteral("Анализ иерархий");
@@ -43,10 +46,11 @@ int runApplication(int argc, char *argv[])
     try {
         prepareApplication(app);
         TMainForm mainForm;
-        // The report page's template; every print makes its own fresh copy.
-        TRepForm repForm;
-        repForm.hide();
         mainForm.show();
+        // The report page's template, made once the window has been drawn so that it does not
+        // hold back the first picture; every print makes its own fresh copy.
+        std::unique_ptr<TRepForm> repForm;
+        QTimer::singleShot(50, &mainForm, [&repForm] { repForm = std::make_unique<TRepForm>(); });
         return app.exec();
     } catch (const PlatformError &error) {
         ErrorDisplay::show(error.message());

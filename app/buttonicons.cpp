@@ -1,5 +1,7 @@
 #include "app/buttonicons.h"
 
+#include <QHash>
+#include <QIconEngine>
 #include <QImage>
 #include <QLinearGradient>
 #include <QPainter>
@@ -15,19 +17,6 @@ namespace {
 constexpr int IconSize = 16;
 
 using Picture = std::function<void(QPainter &)>;
-
-QImage render(const Picture &picture, int scale)
-{
-    QImage image(IconSize * scale, IconSize * scale, QImage::Format_ARGB32_Premultiplied);
-    image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.scale(scale, scale);
-    picture(painter);
-    painter.end();
-    image.setDevicePixelRatio(scale);
-    return image;
-}
 
 // Washed-out grey with reduced opacity, close to how the classic toolkits grey a glyph.
 QImage greyed(const QImage &source)
@@ -45,15 +34,53 @@ QImage greyed(const QImage &source)
     return image;
 }
 
+// Paints a picture only when a button first draws it, at the size and in the mode it is drawn:
+// building the window stays cheap, and the picture stays sharp at any screen scale.
+class PaintedIconEngine : public QIconEngine
+{
+public:
+    explicit PaintedIconEngine(Picture picture)
+        : m_picture(std::move(picture))
+    {
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        QPixmap image = pixmap(rect.size() * ratio, mode, state);
+        image.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, image);
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const quint64 key = (quint64(size.width()) << 32) | (quint64(size.height()) << 8) | quint64(mode);
+        auto cached = m_cache.constFind(key);
+        if (cached != m_cache.constEnd())
+            return *cached;
+        QImage image(size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            painter.setRenderHint(QPainter::Antialiasing);
+            painter.scale(size.width() / qreal(IconSize), size.height() / qreal(IconSize));
+            m_picture(painter);
+        }
+        const QPixmap result = QPixmap::fromImage(mode == QIcon::Disabled ? greyed(image) : image);
+        m_cache.insert(key, result);
+        return result;
+    }
+
+    QIconEngine *clone() const override { return new PaintedIconEngine(m_picture); }
+
+private:
+    Picture m_picture;
+    QHash<quint64, QPixmap> m_cache;
+};
+
 QIcon makeIcon(const Picture &picture)
 {
-    QIcon icon;
-    for (int scale : {1, 2}) {
-        const QImage normal = render(picture, scale);
-        icon.addPixmap(QPixmap::fromImage(normal), QIcon::Normal);
-        icon.addPixmap(QPixmap::fromImage(greyed(normal)), QIcon::Disabled);
-    }
-    return icon;
+    return QIcon(new PaintedIconEngine(picture));
 }
 
 QPen outline(const QColor &colour, qreal width = 1.0)

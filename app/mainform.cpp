@@ -169,6 +169,11 @@ void TMainForm::connectHandlers()
     connect(ui->ChoiceTab, &StringGrid::keyPress, this, &TMainForm::ChoiceTabKeyPress);
     connect(ui->ChoiceTab, &StringGrid::gridClicked, this, guard(this, &TMainForm::ChoiceTabClick));
     connect(ui->ChoiceTab, &StringGrid::exited, this, guard(this, &TMainForm::ChoiceTabClick));
+    // Text pasted into a cell editor never passes the key filters, yet it changes the
+    // judgements all the same: the results of that matrix are out of date.
+    connect(ui->ChoiceTab, &StringGrid::cellEdited, this, [this] { m_model.CriteriaComputed = false; });
+    connect(ui->CompTab, &StringGrid::cellEdited, this,
+            [this] { m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false); });
     connect(ui->CompTab, &StringGrid::selectCell, this, &TMainForm::CompTabSelectCell);
     connect(ui->CompTab, &StringGrid::keyDown, this, &TMainForm::CompTabKeyDown);
     connect(ui->CompTab, &StringGrid::keyPress, this, &TMainForm::CompTabKeyPress);

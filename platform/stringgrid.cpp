@@ -28,9 +28,12 @@ public:
         editor->setFrame(false);
         const QPersistentModelIndex cellIndex(index);
         StringGridModel *model = m_grid->gridModel();
-        QObject::connect(editor, &QLineEdit::textEdited, model, [model, cellIndex](const QString &text) {
-            if (cellIndex.isValid())
-                model->setData(cellIndex, text, Qt::EditRole);
+        StringGrid *grid = m_grid;
+        QObject::connect(editor, &QLineEdit::textEdited, grid, [grid, model, cellIndex](const QString &text) {
+            if (!cellIndex.isValid())
+                return;
+            model->setData(cellIndex, text, Qt::EditRole);
+            emit grid->cellEdited(cellIndex.column(), cellIndex.row());
         });
         return editor;
     }

@@ -61,6 +61,8 @@ Q_SIGNALS:
     void keyDown(int &key, Qt::KeyboardModifiers modifiers);
     // A character was typed; set it to a null QChar to discard it.
     void keyPress(QChar &key);
+    // The person changed a cell's text in the cell editor, by typing or by pasting.
+    void cellEdited(int col, int row);
     // The person clicked into the grid or moved its current cell.
     void gridClicked();
     // The input focus left the grid (its own cell editor does not count).

@@ -15,8 +15,6 @@ export UBSAN_OPTIONS="log_path=$reports/ubsan:halt_on_error=1:print_stacktrace=1
 if [ -f "$here/tests/sanitizer/lsan.supp" ]; then
     export LSAN_OPTIONS="suppressions=$here/tests/sanitizer/lsan.supp:print_suppressions=0"
 fi
-# The random walk runs fewer steps here: every step costs several times as much.
-export ANALYZE_WALK_STEPS="${ANALYZE_WALK_STEPS:-1000}"
 export QT_QPA_PLATFORM=offscreen
 
 status=0

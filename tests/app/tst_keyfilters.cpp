@@ -4,6 +4,9 @@
 
 #include "app_helpers.h"
 
+#include <QClipboard>
+#include <QLineEdit>
+
 #include "platform/stringgrid.h"
 #include "platform/systemsound.h"
 
@@ -80,6 +83,8 @@ private slots:
     void refusedCharacter();
     void passingKey_data();
     void passingKey();
+    void pasteMarksMatrixStale_data();
+    void pasteMarksMatrixStale();
 };
 
 void TstKeyFilters::refusedCharacter_data()
@@ -195,6 +200,35 @@ void TstKeyFilters::passingKey()
     QCOMPARE(status(form.get()), QString());
     QCOMPARE(SystemSound::asteriskCount(), 0);
     QVERIFY(errors().isEmpty());
+}
+
+void TstKeyFilters::pasteMarksMatrixStale_data()
+{
+    addGridColumns();
+    QTest::newRow("ChoiceTab") << true << true;
+    QTest::newRow("CompTab") << false << true;
+}
+
+// A paste never passes the key filter, yet it changes a judgement: the next forward move or
+// browse must compute again, and the pasted text must survive browsing away and back.
+void TstKeyFilters::pasteMarksMatrixStale()
+{
+    QFETCH(bool, criteria);
+    QFETCH(bool, editorOpen);
+    auto form = openWindow();
+    StringGrid *grid = prepare(form.get(), criteria, editorOpen);
+    auto *editor = qobject_cast<QLineEdit *>(QApplication::focusWidget());
+    QVERIFY(editor);
+    QApplication::clipboard()->setText(QStringLiteral("7"));
+    editor->selectAll();
+    editor->paste();
+    QCOMPARE(grid->cell(2, 1), QStringLiteral("7"));
+    QVERIFY(!shownMatrixComputed(form.get(), criteria));
+    if (criteria)
+        return;
+    click(find<QPushButton>(form.get(), "PriorMatrixBtn"));
+    click(find<QPushButton>(form.get(), "NextMatrixBtn"));
+    QCOMPARE(grid->cell(2, 1), QStringLiteral("7"));
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstKeyFilters)

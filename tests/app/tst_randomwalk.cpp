@@ -14,9 +14,9 @@
 
 #include <QClipboard>
 #include <QElapsedTimer>
+#include <QHash>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QHash>
 #include <QMap>
 #include <QRandomGenerator>
 #include <QStackedWidget>
@@ -61,10 +61,11 @@ const QStringList Judgements = {
     QStringLiteral("1"), QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("5"), QStringLiteral("7"),
     QStringLiteral("9"), QStringLiteral("1/2"), QStringLiteral("1/3"), QStringLiteral("1/7"), QStringLiteral("1/9"),
 };
-const QList<Qt::Key> SpecialKeys = {
+const QList<QKeyCombination> SpecialKeys = {
     Qt::Key_Return, Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
     Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Delete, Qt::Key_F2, Qt::Key_Home, Qt::Key_End,
-    Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1,
+    Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1, Qt::SHIFT | Qt::Key_Insert, Qt::CTRL | Qt::Key_V,
+    Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_A,
 };
 const QString TypedCharacters = QStringLiteral("0123456789//////  .,-eEaZжЯ'");
 
@@ -298,18 +299,21 @@ QString TstRandomWalk::clickCell(bool twice)
     const QRect rect = grid->visualRect(index);
     if (rect.isEmpty())
         return QStringLiteral("cell hidden %1,%2").arg(col).arg(row);
-    if (twice)
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    if (twice) {
+        // QTest's double click on a widget is the second press alone; a hand gives the first
+        // click too.
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
-    else
-        QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+        QTest::mouseRelease(grid->viewport(), Qt::LeftButton, Qt::NoModifier, rect.center());
+    }
     return QStringLiteral("cell%1 %2 %3,%4").arg(twice ? QStringLiteral(" double") : QString(), grid->objectName()).arg(col).arg(row);
 }
 
 QString TstRandomWalk::pressKey()
 {
     if (m_random.bounded(3) == 0) {
-        const Qt::Key key = SpecialKeys.at(int(m_random.bounded(SpecialKeys.size())));
-        sendKey(key);
+        const QKeyCombination key = SpecialKeys.at(int(m_random.bounded(SpecialKeys.size())));
+        sendKey(key.key(), key.keyboardModifiers());
         return QStringLiteral("key %1").arg(QKeySequence(key).toString());
     }
     const QChar ch = TypedCharacters.at(int(m_random.bounded(TypedCharacters.size())));
@@ -599,8 +603,9 @@ QString TstRandomWalk::checkJudgements()
                 const int key = pairKey(c, i, j);
                 const auto it = m_settled.constFind(key);
                 if (it == m_settled.cend()) {
-                    // Settled pairs are only ever seen first where the person edits them.
-                    if (inGrid && settled(upper, lower))
+                    // Wherever a pair is first seen settled (the store too: leaving the grid
+                    // mirrors it on the way out), from then on it stays as it is.
+                    if (settled(upper, lower))
                         m_settled.insert(key, {upper, lower});
                     continue;
                 }

@@ -104,7 +104,7 @@ void checkMirroring(const QString &text, const QString &partner, int n, int col,
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
-    uint8_t shape = size > 0 ? data[0] : 0;
+    const uint8_t shape = size > 0 ? data[0] : 0;
     const FuzzInput input = fuzzInput(data, size);
 
     // The text and, after a line break, the text of the other cell of its pair.
