@@ -607,10 +607,8 @@ void TMainForm::CalcBtn2Click()
     const int c = m_model.CurrentCriterion;
     const int m = alternativesCount();
     m_model.AltMatrixComputed.set(c, false);
-
-    for (int r = 1; r <= m; ++r)
-        for (int q = 1; q <= m; ++q)
-            m_model.AltMatrixText.set(c, q - 1, r - 1, ui->CompTab->cell(q, r));
+    // The texts are kept before any check, so that a refused matrix loses nothing.
+    storeShownAltTexts();
 
     std::vector<std::vector<double>> a(size_t(m), std::vector<double>(size_t(m), 0.0));
     const StringGridText grid(*ui->CompTab);
@@ -673,15 +671,20 @@ void TMainForm::RefreshCompTab()
     selectStartCell(ui->CompTab);
 }
 
-void TMainForm::keepShownAltMatrix()
+void TMainForm::storeShownAltTexts()
 {
     const int c = m_model.CurrentCriterion;
-    if (m_model.AltMatrixComputed.value(c))
-        return;
     const int m = alternativesCount();
     for (int r = 1; r <= m; ++r)
         for (int q = 1; q <= m; ++q)
             m_model.AltMatrixText.set(c, q - 1, r - 1, ui->CompTab->cell(q, r));
+}
+
+void TMainForm::keepShownAltMatrix()
+{
+    // A computed matrix and its store already agree.
+    if (!m_model.AltMatrixComputed.value(m_model.CurrentCriterion))
+        storeShownAltTexts();
 }
 
 void TMainForm::PriorMatrixBtnClick()

@@ -95,6 +95,7 @@ private:
     void setUpControls();
     void connectHandlers();
     void reportBadCell(StringGrid *grid, const ValidationFailure &failure);
+    void storeShownAltTexts();
     void keepShownAltMatrix();
     void fillResultPage();
     void selectStartCell(StringGrid *grid);

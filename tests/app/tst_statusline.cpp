@@ -80,11 +80,12 @@ void TstStatusLine::messageClearsAfterItsPeriod()
     clock.start();
     showRefusedKeyMessage(form.get());
     QVERIFY(statusTimer(form.get())->isActive());
-    QTest::qWait(1500);
+    QTest::qWait(1000);
     QCOMPARE(status(form.get()), ChoiceTabKeyMessage);
-    QTRY_VERIFY_WITH_TIMEOUT(status(form.get()).isEmpty(), 1500);
+    QTRY_VERIFY_WITH_TIMEOUT(status(form.get()).isEmpty(), 2500);
     const qint64 shownFor = clock.elapsed();
-    QVERIFY2(shownFor >= 1800 && shownFor <= 2600, qPrintable(QString::number(shownFor)));
+    // Generous above: a loaded machine (the sanitizer run) delivers timer ticks late.
+    QVERIFY2(shownFor >= 1800 && shownFor <= 3200, qPrintable(QString::number(shownFor)));
     QVERIFY(!statusTimer(form.get())->isActive());
 }
 
@@ -129,8 +130,11 @@ void TstStatusLine::laterMessageKeepsFirstPeriod()
     sinceSecond.start();
     click(find<QPushButton>(form.get(), "CalcBtn"));
     QCOMPARE(status(form.get()), EmptyCellMessage);
+    // The running period was not started again: what is left of it is the first message's.
+    const int left = statusTimer(form.get())->remainingTime();
+    QVERIFY2(left >= 0 && left <= 1000, qPrintable(QString::number(left)));
     QTRY_VERIFY_WITH_TIMEOUT(status(form.get()).isEmpty(), 2500);
-    QVERIFY2(sinceSecond.elapsed() <= 1300, qPrintable(QString::number(sinceSecond.elapsed())));
+    QVERIFY2(sinceSecond.elapsed() <= 1600, qPrintable(QString::number(sinceSecond.elapsed())));
     QVERIFY2(clock.elapsed() >= 1800, qPrintable(QString::number(clock.elapsed())));
 }
 
