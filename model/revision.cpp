@@ -13,6 +13,9 @@ using Matrix = std::vector<std::vector<double>>;
 // The scale in increasing order, so that a strict "<" scan keeps the smaller of two equally near.
 const int ScaleDivisors[] = {9, 8, 7, 6, 5, 4, 3, 2};
 constexpr int ScaleTop = 9;
+// A value halfway (on the log scale) between two scale values is common: one reversed judgement in
+// a 2-4-8 matrix puts a weight ratio at exactly sqrt 2. Rounding must not break such a tie.
+constexpr double TieSlack = 1e-12;
 
 bool isUsable(int n, const Matrix &a)
 {
@@ -52,7 +55,7 @@ QString nearestScaleText(double value)
     double bestDistance = 0.0;
     auto consider = [&](double c, const QString &text) {
         const double d = logDistance(value, c);
-        if (best.isEmpty() || d < bestDistance) {
+        if (best.isEmpty() || d < bestDistance * (1.0 - TieSlack)) {
             best = text;
             bestDistance = d;
         }
