@@ -133,7 +133,7 @@ def thresholds(w, local):
                 if t < -1e-12 or t > 1 + 1e-12:
                     continue
                 t = min(max(t, 0.0), 1.0)
-            if best is None or abs(t - w[i]) < best[0]:
+            if best is None or abs(t - w[i]) < best[0] - 1e-12:
                 best = (abs(t - w[i]), t, j)
         out.append((i, best is not None, best[1] if best else 0.0, best[2] if best else -1))
     return out
@@ -145,7 +145,7 @@ def most_critical(w, th):
         if not exists:
             continue
         rel = 0.0 if t == w[i] else (abs(t - w[i]) / w[i] if w[i] > 0 else math.inf)
-        if best is None or rel < best[0]:
+        if best is None or rel < best[0] - 1e-12:
             best = (rel, i)
     return best[1] if best else -1
 
