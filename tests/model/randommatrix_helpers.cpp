@@ -2,29 +2,17 @@
 
 #include "model/priorities.h"
 
-#include <QStringList>
-
-namespace {
-// Picks 0..7 are 1/9 … 1/2, 8..16 are 1 … 9, as in the script.
-constexpr int ScaleSize = 17;
-}
-
-std::uint64_t ReferenceGenerator::next()
-{
-    m_state = m_state * 6364136223846793005ULL + 1442695040888963407ULL;
-    return m_state >> 33;
-}
-
-Matrix ReferenceGenerator::matrix(int n)
+Matrix referenceMatrix(std::uint64_t *state, int n)
 {
     Matrix a(std::size_t(n), std::vector<double>(std::size_t(n), 1.0));
-    for (int i = 0; i < n; ++i) {
-        for (int j = i + 1; j < n; ++j) {
-            const int pick = int(next() % ScaleSize);
-            // The texts below 1 are 1/k; their mirror is k, and the other way round.
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        for (std::size_t j = i + 1; j < a.size(); ++j) {
+            *state = *state * 6364136223846793005ULL + 1442695040888963407ULL;
+            // Picks 0..7 are 1/9 … 1/2, 8..16 are 1 … 9; each read as the cells read "k" and "1/k".
+            const int pick = int((*state >> 33) % 17);
             const double k = pick < 8 ? double(9 - pick) : double(pick - 7);
-            a[std::size_t(i)][std::size_t(j)] = pick < 8 ? 1.0 / k : k;
-            a[std::size_t(j)][std::size_t(i)] = pick < 8 ? k : 1.0 / k;
+            a[i][j] = pick < 8 ? 1.0 / k : k;
+            a[j][i] = pick < 8 ? k : 1.0 / k;
         }
     }
     return a;
@@ -32,12 +20,11 @@ Matrix ReferenceGenerator::matrix(int n)
 
 ReferenceDecision referenceDecision(std::uint64_t seed, int n, int m)
 {
-    ReferenceGenerator generator(seed);
-    ReferenceDecision decision;
-    decision.weights = computeLocalPriorities(n, generator.matrix(n)).weights;
+    ReferenceDecision d;
+    d.weights = computeLocalPriorities(n, referenceMatrix(&seed, n)).weights;
     for (int i = 0; i < n; ++i)
-        decision.local.push_back(computeLocalPriorities(m, generator.matrix(m)).weights);
-    return decision;
+        d.local.push_back(computeLocalPriorities(m, referenceMatrix(&seed, m)).weights);
+    return d;
 }
 
 std::vector<QStringList> referenceFields(const QString &text)
