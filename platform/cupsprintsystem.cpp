@@ -8,9 +8,15 @@
 
 namespace {
 
-bool serviceDown(ipp_status_t status)
+// No default queue is "no printer" only when the scheduler answers; when it cannot even be
+// reached, the print service itself is not running.
+bool schedulerAnswers()
 {
-    return status == IPP_STATUS_ERROR_SERVICE_UNAVAILABLE || status == IPP_STATUS_ERROR_INTERNAL;
+    http_t *http = httpConnect2(cupsServer(), ippPort(), nullptr, AF_UNSPEC, cupsEncryption(), 1, 5000, nullptr);
+    if (!http)
+        return false;
+    httpClose(http);
+    return true;
 }
 
 }
@@ -20,7 +26,7 @@ PrintSystem::Queue CupsPrintSystem::defaultQueue()
     Queue queue;
     cups_dest_t *dest = cupsGetNamedDest(CUPS_HTTP_DEFAULT, nullptr, nullptr);
     if (!dest) {
-        queue.state = serviceDown(cupsLastError()) ? Queue::ServiceDown : Queue::NotFound;
+        queue.state = schedulerAnswers() ? Queue::NotFound : Queue::ServiceDown;
         return queue;
     }
     queue.name = QString::fromLocal8Bit(dest->name);
