@@ -2,6 +2,7 @@
 
 #include "app/mainform.h"
 #include "platform/errordisplay.h"
+#include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
 #include "report/repform.h"
@@ -21,6 +22,7 @@ const QString HelpFile = QStringLiteral(":/help/Analyze.hlp");
 
 void prepareApplication(QApplication &app)
 {
+    HeapPolicy::returnLargeBlocks();
     QApplication::setOrganizationName(QStringLiteral("Orvasta"));
     QApplication::setApplicationName(QStringLiteral("Analyse"));
     QApplication::setApplicationDisplayName(ApplicationTitle);

@@ -27,6 +27,8 @@
 #include <QScreen>
 #include <QTimer>
 
+#include <limits>
+
 namespace {
 const QString InconsistentRatioMessage = QStringLiteral("Отношение согласованности больше 0.27(9)");
 const QString CriteriaCornerHeader = QStringLiteral("Критерии");
@@ -114,6 +116,9 @@ void TMainForm::setUpControls()
     ui->PriorMatrixBtn->setEnabled(false);
     ui->WarnMess->setVisible(false);
     ui->StatusLine->setSizeGripEnabled(false);
+    // A name is kept whole however long: the editors' default limit would cut it unseen.
+    for (QLineEdit *name : {ui->StudentName, ui->ChoiceName, ui->ChoiceAlt})
+        name->setMaxLength(std::numeric_limits<int>::max());
 
     struct GridDesign
     {
@@ -188,8 +193,9 @@ void TMainForm::FormCreate()
     ui->Notebook->setCurrentIndex(TitlePage);
     ui->DataStamp->setText(QDate::currentDate().toString(DateFormat));
     m_model.SessionPrepared = false;
-    // An unreadable store simply leaves the name empty.
-    ui->StudentName->setText(SettingsStore::readSignature());
+    // An unreadable store simply leaves the name empty; one that cannot be read safely is
+    // reported, and the window opens all the same.
+    ErrorDisplay::guarded([this] { ui->StudentName->setText(SettingsStore::readSignature()); });
     centreOnScreen();
 }
 
@@ -337,6 +343,12 @@ void TMainForm::NextBtnClick()
     const int page = ui->Notebook->currentIndex();
     const int n = criteriaCount();
     bool warnInconsistent = false;
+    // A keyboard accelerator moves on without taking the focus from a name editor: what it holds
+    // is committed before the names are read.
+    if (page == NamesPage) {
+        ChoiceNameExit();
+        ChoiceAltExit();
+    }
 
     switch (page) {
     case TitlePage:
