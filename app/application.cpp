@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/documentcontroller.h"
 #include "app/mainform.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
@@ -47,6 +48,13 @@ int runApplication(int argc, char *argv[])
         prepareApplication(app);
         TMainForm mainForm;
         mainForm.show();
+        // A file named on the command line opens as "Открыть…" would; otherwise the session
+        // of a window that never closed normally is offered back.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() > 1)
+            mainForm.openDecisionFile(arguments.at(1));
+        else
+            mainForm.documents()->offerRecovery();
         // The report page's template, made once the window has been drawn so that it does not
         // hold back the first picture; every print makes its own fresh copy.
         std::unique_ptr<TRepForm> repForm;
