@@ -32,7 +32,6 @@
 namespace {
 // A change reaches the recovery copy within this time (and so well within two seconds).
 constexpr int RecoveryDelay = 1000;
-const QString FileSuffix = QStringLiteral("ahp");
 
 template <typename T>
 T *control(const TMainForm *form, const char *name)
@@ -51,7 +50,7 @@ QString droppedFile(const QMimeData *mime)
     if (!mime || !mime->hasUrls())
         return QString();
     for (const QUrl &url : mime->urls()) {
-        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().compare(FileSuffix, Qt::CaseInsensitive) == 0)
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().compare(DecisionFileSuffix, Qt::CaseInsensitive) == 0)
             return url.toLocalFile();
     }
     return QString();
@@ -243,11 +242,12 @@ void DocumentController::writeRecovery()
 
 void DocumentController::updateTitle(bool modified)
 {
+    // The program's name closes the title, so that window managers do not add it again.
     QString title = m_baseTitle;
     if (!m_path.isEmpty())
         title = shownName(m_path) + QStringLiteral("[*] — ") + m_baseTitle;
     else if (modified)
-        title = m_baseTitle + QStringLiteral("[*]");
+        title = tr("Без имени") + QStringLiteral("[*] — ") + m_baseTitle;
     if (m_form->windowTitle() != title)
         m_form->setWindowTitle(title);
     m_form->setWindowModified(modified);

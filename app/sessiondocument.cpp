@@ -22,12 +22,6 @@ T *control(const TMainForm &form, const char *name)
     return form.findChild<T *>(QLatin1String(name));
 }
 
-QChar decimalPoint()
-{
-    const QString point = QLocale().decimalPoint();
-    return point.isEmpty() ? QLatin1Char('.') : point.at(0);
-}
-
 QStringList names(const QListWidget *list, const QLineEdit *editor, int count, QString (*defaultName)(int))
 {
     QStringList result;
@@ -94,7 +88,7 @@ DecisionDocument capture(const TMainForm &form)
     const int n = form.criteriaCount();
     const int m = form.alternativesCount();
     const DecisionModel &model = form.model();
-    const QChar point = decimalPoint();
+    const QChar point = decimalPointOf(QLocale());
 
     DecisionDocument document;
     document.user = control<QLineEdit>(form, "StudentName")->text();
@@ -144,7 +138,7 @@ void restore(TMainForm &form, const DecisionDocument &document)
 {
     const int n = document.criteriaCount();
     const int m = document.alternativesCount();
-    const QChar point = decimalPoint();
+    const QChar point = decimalPointOf(QLocale());
 
     goToTitlePage(form);
     setCounts(form, n, m);
