@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/mainform.h"
+#include "app/commandline.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
@@ -42,6 +43,10 @@ void prepareApplication(QApplication &app)
 
 int runApplication(int argc, char *argv[])
 {
+    // --results, --report and --merge run here, before (and without) any window or display.
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     try {
         prepareApplication(app);
