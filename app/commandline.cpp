@@ -21,6 +21,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include <sys/stat.h>
+
 #ifndef ANALYZE_VERSION
 #define ANALYZE_VERSION "1.0"
 #endif
@@ -129,6 +131,10 @@ int report(const CommandRequest &request, QIODevice &err)
         return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2")
                                    .arg(request.output, QString::fromLocal8Bit(std::strerror(errno))));
     sheet.setAutoRemove(false);
+    // A temporary file is private to its owner; the report gets a new file's usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(request.output).constData(), 0666 & ~mask);
     return CommandDone;
 }
 
