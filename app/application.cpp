@@ -2,6 +2,7 @@
 
 #include "app/documentcontroller.h"
 #include "app/mainform.h"
+#include "app/commandline.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
@@ -43,6 +44,10 @@ void prepareApplication(QApplication &app)
 
 int runApplication(int argc, char *argv[])
 {
+    // --results, --report and --merge run here, before (and without) any window or display.
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     try {
         prepareApplication(app);
