@@ -1,6 +1,8 @@
 #include "app/application.h"
 
+#include "app/documentcontroller.h"
 #include "app/mainform.h"
+#include "app/commandline.h"
 #include "platform/errordisplay.h"
 #include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
@@ -44,11 +46,22 @@ void prepareApplication(QApplication &app)
 
 int runApplication(int argc, char *argv[])
 {
+    // --results, --report and --merge run here, before (and without) any window or display.
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     try {
         prepareApplication(app);
         TMainForm mainForm;
         mainForm.show();
+        // A file named on the command line opens as "Открыть…" would; otherwise the session
+        // of a window that never closed normally is offered back.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() > 1)
+            mainForm.openDecisionFile(arguments.at(1));
+        else
+            mainForm.documents()->offerRecovery();
         // The report page's template, made once the window has been drawn so that it does not
         // hold back the first picture; every print makes its own fresh copy.
         std::unique_ptr<TRepForm> repForm;

@@ -2,6 +2,7 @@
 #include "ui_mainform.h"
 
 #include "app/buttonicons.h"
+#include "app/documentcontroller.h"
 #include "app/gridfit.h"
 #include "app/widgetadapters.h"
 #include "entry/gridediting.h"
@@ -71,11 +72,15 @@ TMainForm::TMainForm(QWidget *parent)
     setUpControls();
     connectHandlers();
     FormCreate();
+    m_documents = new DocumentController(this);
     Timer->start();
 }
 
 TMainForm::~TMainForm()
 {
+    // Before the controls it watches go.
+    delete m_documents;
+    m_documents = nullptr;
     qApp->removeEventFilter(this);
     // The controls outlive this part of the window: a grid that loses the focus while the window
     // goes away must not reach a handler that reads the controls.
@@ -83,6 +88,11 @@ TMainForm::~TMainForm()
     for (const QObject *child : children)
         disconnect(child, nullptr, this, nullptr);
     delete ui;
+}
+
+bool TMainForm::openDecisionFile(const QString &path)
+{
+    return m_documents->openFile(path);
 }
 
 int TMainForm::criteriaCount() const

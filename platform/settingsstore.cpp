@@ -14,11 +14,16 @@ namespace {
 const QString OrganizationName = QStringLiteral("Orvasta");
 const QString ApplicationName = QStringLiteral("Analyse");
 const QString SignatureValue = QStringLiteral("Signature");
+const QString RecentFilesValue = QStringLiteral("RecentFiles");
 
 const QString NoAccessMessage =
     QStringLiteral("Не удалось сохранить имя пользователя: файл настроек «%1» недоступен для записи.");
 const QString DamagedFileMessage =
     QStringLiteral("Не удалось сохранить имя пользователя: файл настроек «%1» повреждён.");
+const char *const RecentNoAccessMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» недоступен для записи.");
+const char *const RecentDamagedFileMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» повреждён.");
 
 // Larger than any file this program writes by far; more is not a settings file of ours.
 constexpr qint64 MaxFileSize = 1024 * 1024;
@@ -77,7 +82,11 @@ QString SettingsStore::readSignature()
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
-void SettingsStore::writeSignature(const QString &name)
+namespace {
+
+// Writes one value and throws the matching message when the store did not take it.
+void writeValue(const QString &key, const QVariant &value, const QString &noAccessMessage,
+                const QString &damagedFileMessage)
 {
     const QString fileName = storeFileName();
     if (!usableStoreFile(fileName))
@@ -85,8 +94,8 @@ void SettingsStore::writeSignature(const QString &name)
     QSettings settings(fileName, QSettings::IniFormat);
     const QByteArray before = fileContents(fileName);
     openKeyPath(settings);
-    const QVariant previous = settings.value(SignatureValue);
-    settings.setValue(SignatureValue, name);
+    const QVariant previous = settings.value(key);
+    settings.setValue(key, value);
     settings.sync();
 
     const QSettings::Status status = settings.status();
@@ -99,11 +108,41 @@ void SettingsStore::writeSignature(const QString &name)
     // QSettings keeps an unwritten change in its process-wide cache, hands it to the next handle
     // as if stored, and writes it whenever it next can: take it back.
     if (previous.isValid())
-        settings.setValue(SignatureValue, previous);
+        settings.setValue(key, previous);
     else
-        settings.remove(SignatureValue);
+        settings.remove(key);
 
     const QString shownName = QDir::toNativeSeparators(fileName);
-    throw PlatformError((status == QSettings::FormatError ? DamagedFileMessage : NoAccessMessage)
+    throw PlatformError((status == QSettings::FormatError ? damagedFileMessage : noAccessMessage)
                             .arg(shownName));
+}
+
+}
+
+void SettingsStore::writeSignature(const QString &name)
+{
+    writeValue(SignatureValue, name, NoAccessMessage, DamagedFileMessage);
+}
+
+QStringList SettingsStore::readRecentFiles()
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
+                       ApplicationName);
+    openKeyPath(settings);
+    const QVariant value = settings.value(RecentFilesValue);
+    // The store writes a list of one as a plain text; a hand-edited store may hold anything.
+    const QVariantList entries = value.typeId() == QMetaType::QString ? QVariantList{value} : value.toList();
+    QStringList files;
+    for (const QVariant &entry : entries) {
+        if (entry.typeId() == QMetaType::QString && !entry.toString().isEmpty() && files.size() < RecentFilesLimit)
+            files << entry.toString();
+    }
+    return files;
+}
+
+void SettingsStore::writeRecentFiles(const QStringList &files)
+{
+    writeValue(RecentFilesValue, QVariant(files.mid(0, RecentFilesLimit)),
+               QCoreApplication::translate("SettingsStore", RecentNoAccessMessage),
+               QCoreApplication::translate("SettingsStore", RecentDamagedFileMessage));
 }

@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// The remembered user name, the program's only persistent setting, kept in the user's own
-// settings under the key path Software / Orvasta / Analyse, string value "Signature".
+// The program's persistent settings, kept in the user's own settings under the key path
+// Software / Orvasta / Analyse: the remembered user name (string value "Signature") and the
+// decision files last opened or saved (list value "RecentFiles", newest first).
 // A settings handle exists only during one read or write. Only a regular file of up to 1 MB is
 // ever opened: anything else (a device, a FIFO, a huge file) throws PlatformError the first time
 // it is met, and is passed over quietly from then on.
@@ -15,4 +17,10 @@ public:
     // Stores the text exactly as given, the empty text included; throws PlatformError when the
     // value could not be written.
     static void writeSignature(const QString &name);
+
+    static constexpr int RecentFilesLimit = 5;
+    // At most RecentFilesLimit paths; whatever is not a non-empty text is left out.
+    static QStringList readRecentFiles();
+    // Throws PlatformError when the list could not be written.
+    static void writeRecentFiles(const QStringList &files);
 };
