@@ -1,6 +1,7 @@
 #include "settingsstore.h"
 
 #include "platformerror.h"
+#include "programidentity.h"
 
 #include <QDir>
 #include <QFile>
@@ -8,8 +9,6 @@
 
 namespace {
 
-const QString OrganizationName = QStringLiteral("Orvasta");
-const QString ApplicationName = QStringLiteral("Analyse");
 const QString SignatureValue = QStringLiteral("Signature");
 
 const QString NoAccessMessage =
@@ -19,8 +18,8 @@ const QString DamagedFileMessage =
 
 void openKeyPath(QSettings &settings)
 {
-    for (const char *step : {"Software", "Orvasta", "Analyse"})
-        settings.beginGroup(QLatin1String(step));
+    for (const QString &step : {QStringLiteral("Software"), ProgramIdentity::OrganizationName, ProgramIdentity::ApplicationName})
+        settings.beginGroup(step);
 }
 
 QByteArray fileContents(const QString &fileName)
@@ -33,8 +32,8 @@ QByteArray fileContents(const QString &fileName)
 
 QString SettingsStore::readSignature()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
-                       ApplicationName);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ProgramIdentity::OrganizationName,
+                       ProgramIdentity::ApplicationName);
     openKeyPath(settings);
     const QVariant value = settings.value(SignatureValue);
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
@@ -42,8 +41,8 @@ QString SettingsStore::readSignature()
 
 void SettingsStore::writeSignature(const QString &name)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
-                       ApplicationName);
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, ProgramIdentity::OrganizationName,
+                       ProgramIdentity::ApplicationName);
     const QString fileName = settings.fileName();
     const QByteArray before = fileContents(fileName);
     openKeyPath(settings);
