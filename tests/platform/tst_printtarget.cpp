@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
-class TestPrintTarget : public QObject
+class TstPrintTarget : public QObject
 {
     Q_OBJECT
 
@@ -17,7 +17,7 @@ private slots:
     void emptyPathMeansTheRealPrinterAgain();
 };
 
-void TestPrintTarget::pdfOutputGivesAnA4PdfPrinter()
+void TstPrintTarget::pdfOutputGivesAnA4PdfPrinter()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
@@ -38,7 +38,7 @@ void TestPrintTarget::pdfOutputGivesAnA4PdfPrinter()
     QVERIFY(!QFile::exists(path));
 }
 
-void TestPrintTarget::emptyPathMeansTheRealPrinterAgain()
+void TstPrintTarget::emptyPathMeansTheRealPrinterAgain()
 {
     PrintTarget::setPdfOutput(QStringLiteral("unused.pdf"));
     PrintTarget::setPdfOutput(QString());
@@ -57,5 +57,5 @@ void TestPrintTarget::emptyPathMeansTheRealPrinterAgain()
     }
 }
 
-QTEST_MAIN(TestPrintTarget)
+QTEST_MAIN(TstPrintTarget)
 #include "tst_printtarget.moc"
