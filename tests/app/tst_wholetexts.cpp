@@ -17,23 +17,15 @@
 using namespace WindowTest;
 
 namespace {
-const QStringList LongCriteria = {
-    QStringLiteral("Энергоэффективность"), QStringLiteral("Стоимость владения"),
-    QStringLiteral("Надёжность поставщика"), QStringLiteral("Ремонтопригодность"),
-    QStringLiteral("Производительность"), QStringLiteral("Экологичность"),
-    QStringLiteral("Безопасность работы"), QStringLiteral("Срок службы"),
-    QStringLiteral("Гарантийные условия"), QStringLiteral("Удобство управления"),
-    QStringLiteral("Масса и габариты"), QStringLiteral("Уровень шума"),
-    QStringLiteral("Совместимость"), QStringLiteral("Сроки поставки"),
-    QStringLiteral("Квалификация персонала"),
-};
-const QStringList LongAlternatives = {
-    QStringLiteral("Теплонасосная установка"), QStringLiteral("Газовый котёл"),
-    QStringLiteral("Электрокотёл"), QStringLiteral("Пеллетный котёл"),
-    QStringLiteral("Солнечные коллекторы"), QStringLiteral("Центральное отопление"),
-    QStringLiteral("Инфракрасные панели"), QStringLiteral("Дизельный котёл"),
-    QStringLiteral("Геотермальный контур"), QStringLiteral("Когенерационная установка"),
-};
+const QStringList LongCriteria = QStringLiteral(
+    "Энергоэффективность,Стоимость владения,Надёжность поставщика,Ремонтопригодность,"
+    "Производительность,Экологичность,Безопасность работы,Срок службы,Гарантийные условия,"
+    "Удобство управления,Масса и габариты,Уровень шума,Совместимость,Сроки поставки,"
+    "Квалификация персонала").split(QLatin1Char(','));
+const QStringList LongAlternatives = QStringLiteral(
+    "Теплонасосная установка,Газовый котёл,Электрокотёл,Пеллетный котёл,Солнечные коллекторы,"
+    "Центральное отопление,Инфракрасные панели,Дизельный котёл,Геотермальный контур,"
+    "Когенерационная установка").split(QLatin1Char(','));
 
 QStringList entries(const QListWidget *list)
 {
@@ -102,8 +94,6 @@ class TstWholeTexts : public QObject
 private slots:
     void largestDecisionKeepsEveryTextWhole_data();
     void largestDecisionKeepsEveryTextWhole();
-    void namesGoInOneAfterAnother_data();
-    void namesGoInOneAfterAnother();
     void focusWhenPagesAreShown();
     void countFieldsDoNotSelectOnEntry();
     void smallestWindowKeepsControlsWhole();
@@ -122,6 +112,7 @@ void TstWholeTexts::largestDecisionKeepsEveryTextWhole()
     auto form = openWindow();
     QVERIFY(walkLargestDecision(form.get()));
     QCOMPARE(page(form.get()), 4);
+    // Every name went in by "name, Enter".
     QCOMPARE(entries(find<QListWidget>(form.get(), "Choices")), LongCriteria);
     QCOMPARE(entries(find<QListWidget>(form.get(), "AltList")), LongAlternatives);
     QVERIFY(resizeTo(form.get(), size));
@@ -149,31 +140,6 @@ void TstWholeTexts::largestDecisionKeepsEveryTextWhole()
     const QRect onPage(decision->mapTo(resultPage, QPoint(0, 0)), decision->size());
     QVERIFY(resultPage->rect().contains(onPage));
     screenshot(form.get(), QStringLiteral("result-%1").arg(size));
-}
-
-void TstWholeTexts::namesGoInOneAfterAnother_data()
-{
-    QTest::addColumn<QString>("editor");
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QStringList>("names");
-    QTest::newRow("15 criteria") << "ChoiceName" << "Choices" << LongCriteria;
-    QTest::newRow("10 alternatives") << "ChoiceAlt" << "AltList" << LongAlternatives;
-}
-
-void TstWholeTexts::namesGoInOneAfterAnother()
-{
-    QFETCH(QString, editor);
-    QFETCH(QString, list);
-    QFETCH(QStringList, names);
-    auto form = openWindow();
-    QVERIFY(clickCountsTo(form.get(), 15, 10));
-    QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
-    auto *edit = find<QLineEdit>(form.get(), editor.toLatin1().constData());
-    // A click into the editor, as a person starts: the first name is replaced by hand.
-    QVERIFY(replaceText(edit, names.first()));
-    QVERIFY(pressKey(Qt::Key_Return));
-    QVERIFY(typeNames(names.mid(1)));
-    QCOMPARE(entries(find<QListWidget>(form.get(), list.toLatin1().constData())), names);
 }
 
 void TstWholeTexts::focusWhenPagesAreShown()
