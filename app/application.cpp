@@ -7,6 +7,7 @@
 #include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
+#include "platform/programidentity.h"
 #include "report/repform.h"
 
 #include <QApplication>
@@ -25,9 +26,9 @@ const QString HelpFile = QStringLiteral(":/help/Analyze.hlp");
 void prepareApplication(QApplication &app)
 {
     HeapPolicy::returnLargeBlocks();
-    QApplication::setOrganizationName(QStringLiteral("Orvasta"));
-    QApplication::setApplicationName(QStringLiteral("Analyse"));
-    QApplication::setApplicationDisplayName(ApplicationTitle);
+    QApplication::setOrganizationName(ProgramIdentity::OrganizationName);
+    QApplication::setApplicationName(ProgramIdentity::ApplicationName);
+    ProgramIdentity::setTitle(ApplicationTitle);
     HelpViewer::setHelpFile(HelpFile);
 
     // The forms name the faces of their design; these are the installed faces with the same

@@ -1,6 +1,7 @@
 #include "settingsstore.h"
 
 #include "platformerror.h"
+#include "programidentity.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -11,8 +12,6 @@
 
 namespace {
 
-const QString OrganizationName = QStringLiteral("Orvasta");
-const QString ApplicationName = QStringLiteral("Analyse");
 const QString SignatureValue = QStringLiteral("Signature");
 const QString RecentFilesValue = QStringLiteral("RecentFiles");
 
@@ -37,7 +36,8 @@ const char *const UnusableFileMessage =
 QString storeFileName()
 {
     return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
-           + OrganizationName + QLatin1Char('/') + ApplicationName + QStringLiteral(".conf");
+           + ProgramIdentity::OrganizationName + QLatin1Char('/') + ProgramIdentity::ApplicationName
+           + QStringLiteral(".conf");
 }
 
 // A device, a FIFO or a huge file would block the program or fill its memory when read. Such a
@@ -59,8 +59,8 @@ bool usableStoreFile(const QString &fileName)
 
 void openKeyPath(QSettings &settings)
 {
-    for (const char *step : {"Software", "Orvasta", "Analyse"})
-        settings.beginGroup(QLatin1String(step));
+    for (const QString &step : {QStringLiteral("Software"), ProgramIdentity::OrganizationName, ProgramIdentity::ApplicationName})
+        settings.beginGroup(step);
 }
 
 QByteArray fileContents(const QString &fileName)
@@ -126,8 +126,10 @@ void SettingsStore::writeSignature(const QString &name)
 
 QStringList SettingsStore::readRecentFiles()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
-                       ApplicationName);
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return QStringList();
+    QSettings settings(fileName, QSettings::IniFormat);
     openKeyPath(settings);
     const QVariant value = settings.value(RecentFilesValue);
     // The store writes a list of one as a plain text; a hand-edited store may hold anything.

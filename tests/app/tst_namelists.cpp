@@ -336,7 +336,7 @@ void TstNameLists::renamedAlternativeKeepsItsLetter()
                                             QStringLiteral("Гамма")}));
 
     click(find<QPushButton>(form.get(), "NextBtn"));
-    enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), uniformUpper(3, QStringLiteral("1")));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), uniformUpper(3, QStringLiteral("1"))));
     click(find<QPushButton>(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 3);
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
@@ -344,7 +344,7 @@ void TstNameLists::renamedAlternativeKeepsItsLetter()
     QCOMPARE(compTab->cell(3, 0), QStringLiteral("C"));
     QCOMPARE(compTab->cell(0, 3), QStringLiteral("C"));
     // C over A and over B by 3 under every criterion.
-    enterRemainingAltMatrices(form.get(), QStringLiteral("1"));
+    QVERIFY(enterRemainingAltMatrices(form.get(), QStringLiteral("1")));
     for (int c = 0; c < 3; ++c) {
         if (c > 0)
             click(find<QPushButton>(form.get(), "PriorMatrixBtn"));

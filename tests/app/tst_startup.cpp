@@ -4,6 +4,7 @@
 
 #include "app_helpers.h"
 
+#include "platform/programidentity.h"
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
 
@@ -49,7 +50,9 @@ void TstStartup::titlePage()
     auto form = openWindow();
     QCOMPARE(page(form.get()), 0);
     QCOMPARE(form->windowTitle(), QStringLiteral("Анализ иерархий"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Анализ иерархий"));
+    QCOMPARE(ProgramIdentity::title(), QStringLiteral("Анализ иерархий"));
+    // No display name for the platform to append to captions such as "Печать".
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 
     const QString date = find<QLineEdit>(form.get(), "DataStamp")->text();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d$")).match(date).hasMatch(), qPrintable(date));

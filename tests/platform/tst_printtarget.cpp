@@ -38,7 +38,7 @@ void paintOneSheet(QPrinter &printer)
 
 }
 
-class TestPrintTarget : public QObject
+class TstPrintTarget : public QObject
 {
     Q_OBJECT
 
@@ -59,7 +59,7 @@ private:
     StandInPrintSystem m_system;
 };
 
-void TestPrintTarget::pdfOutputGivesAnA4PdfPrinter()
+void TstPrintTarget::pdfOutputGivesAnA4PdfPrinter()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("sheet.pdf"));
@@ -84,7 +84,7 @@ void TestPrintTarget::pdfOutputGivesAnA4PdfPrinter()
     QVERIFY(m_system.jobs.isEmpty());
 }
 
-void TestPrintTarget::queueThatCannotPrintIsNamed_data()
+void TstPrintTarget::queueThatCannotPrintIsNamed_data()
 {
     QTest::addColumn<int>("state");
     QTest::addColumn<QString>("message");
@@ -96,7 +96,7 @@ void TestPrintTarget::queueThatCannotPrintIsNamed_data()
                                               << QStringLiteral("Не удалось начать печать: принтер «PDF» не принимает задания");
 }
 
-void TestPrintTarget::queueThatCannotPrintIsNamed()
+void TstPrintTarget::queueThatCannotPrintIsNamed()
 {
     QFETCH(int, state);
     QFETCH(QString, message);
@@ -110,7 +110,7 @@ void TestPrintTarget::queueThatCannotPrintIsNamed()
     QVERIFY(m_system.jobs.isEmpty());
 }
 
-void TestPrintTarget::sheetIsHandedToTheQueue_data()
+void TstPrintTarget::sheetIsHandedToTheQueue_data()
 {
     QTest::addColumn<QString>("refusal");
     QTest::newRow("taken") << QString();
@@ -119,7 +119,7 @@ void TestPrintTarget::sheetIsHandedToTheQueue_data()
 
 // The sheet reaches the queue as a PDF document under its title; a queue that turns it away
 // at that moment is reported with its own reason, never passed as printed.
-void TestPrintTarget::sheetIsHandedToTheQueue()
+void TstPrintTarget::sheetIsHandedToTheQueue()
 {
     QFETCH(QString, refusal);
     m_system.refusal = refusal;
@@ -139,5 +139,5 @@ void TestPrintTarget::sheetIsHandedToTheQueue()
         QCOMPARE(message, QStringLiteral("Страница не напечатана: принтер «PDF» не принял задание (%1)").arg(refusal));
 }
 
-QTEST_MAIN(TestPrintTarget)
+QTEST_MAIN(TstPrintTarget)
 #include "tst_printtarget.moc"

@@ -73,7 +73,7 @@ static bool wholeInOneCell(const QList<SheetWord> &words, const QString &text, q
     return false;
 }
 
-class TestReportPrinter : public QObject
+class TstReportPrinter : public QObject
 {
     Q_OBJECT
 
@@ -95,13 +95,13 @@ private slots:
     void noPrinterThrowsAndDisposesOfThePage();
 };
 
-void TestReportPrinter::cleanup()
+void TstReportPrinter::cleanup()
 {
     PrintTarget::setPdfOutput(QString());
     QCOMPARE(TRepForm::liveCount(), 0);
 }
 
-void TestReportPrinter::scaledRowHeight_data()
+void TstReportPrinter::scaledRowHeight_data()
 {
     QTest::addColumn<int>("printWidth");
     QTest::addColumn<int>("scaled");
@@ -114,7 +114,7 @@ void TestReportPrinter::scaledRowHeight_data()
     QTest::newRow("product beyond 32 bits") << 200000000 << 7488299;
 }
 
-void TestReportPrinter::scaledRowHeight()
+void TstReportPrinter::scaledRowHeight()
 {
     QFETCH(int, printWidth);
     QFETCH(int, scaled);
@@ -122,7 +122,7 @@ void TestReportPrinter::scaledRowHeight()
     QCOMPARE(::scaledRowHeight(24, printWidth, 641), scaled);
 }
 
-void TestReportPrinter::sheet_data()
+void TstReportPrinter::sheet_data()
 {
     QTest::addColumn<ReportData>("data");
     QTest::addColumn<QStringList>("lines");
@@ -167,7 +167,7 @@ void TestReportPrinter::sheet_data()
         << QStringList{"=, 07.12.2025", "=Матрица сравнения для критерия 'Д'Артаньян'"};
 }
 
-void TestReportPrinter::sheet()
+void TstReportPrinter::sheet()
 {
     QFETCH(ReportData, data);
     QFETCH(QStringList, lines);
@@ -184,7 +184,7 @@ void TestReportPrinter::sheet()
 
 // Rows of 24 design pixels become 24 * P div 641 printer pixels, once; the columns of a grid
 // share the printable width P.
-void TestReportPrinter::rowsAndColumnsAreScaledToThePaper()
+void TstReportPrinter::rowsAndColumnsAreScaledToThePaper()
 {
     const PrintedSheet printed = printSheet(resultPage(3, 10), QStringLiteral("scaled"));
     const QList<SheetWord> words = sheetWords(printed.pdfPath);
@@ -205,7 +205,7 @@ void TestReportPrinter::rowsAndColumnsAreScaledToThePaper()
     QVERIFY2(offset > 0 && offset < column / 4, qPrintable(QString::number(offset)));
 }
 
-void TestReportPrinter::resultTableEndsAboveTheSummary_data()
+void TstReportPrinter::resultTableEndsAboveTheSummary_data()
 {
     QTest::addColumn<int>("m");
 
@@ -213,7 +213,7 @@ void TestReportPrinter::resultTableEndsAboveTheSummary_data()
     QTest::newRow("10 alternatives: taller than the design band") << 10;
 }
 
-void TestReportPrinter::resultTableEndsAboveTheSummary()
+void TstReportPrinter::resultTableEndsAboveTheSummary()
 {
     QFETCH(int, m);
 
@@ -227,7 +227,7 @@ void TestReportPrinter::resultTableEndsAboveTheSummary()
     QVERIFY2(lastRow.bottom() < summary.top(), qPrintable(QString::number(lastRow.bottom() - summary.top())));
 }
 
-void TestReportPrinter::tableTallerThanThePaperStaysOnOneSheet()
+void TstReportPrinter::tableTallerThanThePaperStaysOnOneSheet()
 {
     // Longer than any table of the program: taller than the paper on its own.
     ReportData data = criteriaPage(3);
@@ -245,7 +245,7 @@ void TestReportPrinter::tableTallerThanThePaperStaysOnOneSheet()
     QVERIFY(lastWord(sheetWords(printed.pdfPath), "60").bottom() <= paperBottom);
 }
 
-void TestReportPrinter::longTextsPrintWhole_data()
+void TstReportPrinter::longTextsPrintWhole_data()
 {
     QTest::addColumn<ReportData>("data");
     QTest::addColumn<QString>("cellText");
@@ -277,7 +277,7 @@ void TestReportPrinter::longTextsPrintWhole_data()
 
 // Nothing printed is cut or elided: a name wider than its column breaks inside its cell, in
 // type no smaller than 6 pt, and a decision of many lines gets all of them, on one sheet.
-void TestReportPrinter::longTextsPrintWhole()
+void TstReportPrinter::longTextsPrintWhole()
 {
     QFETCH(ReportData, data);
     QFETCH(QString, cellText);
@@ -293,7 +293,7 @@ void TestReportPrinter::longTextsPrintWhole()
                  qPrintable(printed.text));
 }
 
-void TestReportPrinter::twoPrintsGiveTheSameSheet()
+void TstReportPrinter::twoPrintsGiveTheSameSheet()
 {
     const int created = TRepForm::createdCount();
     const PrintedSheet first = printSheet(resultPage(15, 10), QStringLiteral("first"));
@@ -304,7 +304,7 @@ void TestReportPrinter::twoPrintsGiveTheSameSheet()
     QCOMPARE(again.text, first.text);
 }
 
-void TestReportPrinter::unwritableOutputThrowsAndDisposesOfThePage()
+void TstReportPrinter::unwritableOutputThrowsAndDisposesOfThePage()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("missing/sheet.pdf"));
@@ -321,7 +321,7 @@ void TestReportPrinter::unwritableOutputThrowsAndDisposesOfThePage()
     QVERIFY(!QFile::exists(path));
 }
 
-void TestReportPrinter::noPrinterThrowsAndDisposesOfThePage()
+void TstReportPrinter::noPrinterThrowsAndDisposesOfThePage()
 {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         QSKIP("a printer is installed here; nothing is printed on it");
@@ -329,5 +329,5 @@ void TestReportPrinter::noPrinterThrowsAndDisposesOfThePage()
     QCOMPARE(TRepForm::liveCount(), 0);
 }
 
-QTEST_MAIN(TestReportPrinter)
+QTEST_MAIN(TstReportPrinter)
 #include "tst_reportprinter.moc"
