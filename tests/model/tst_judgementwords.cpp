@@ -6,7 +6,7 @@
 #include <limits>
 
 // What a person reads under the grid for the cell under the pointer.
-class TestJudgementWords : public QObject
+class TstJudgementWords : public QObject
 {
     Q_OBJECT
 
@@ -18,13 +18,13 @@ private slots:
     void alternatives();
 };
 
-void TestJudgementWords::initTestCase()
+void TstJudgementWords::initTestCase()
 {
     // The reciprocal of a typed decimal is written as the person's locale writes numbers.
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
 }
 
-void TestJudgementWords::criteria_data()
+void TstJudgementWords::criteria_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -58,7 +58,7 @@ void TestJudgementWords::criteria_data()
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "x" << "";
 }
 
-void TestJudgementWords::criteria()
+void TstJudgementWords::criteria()
 {
     QFETCH(double, value);
     QFETCH(QString, text);
@@ -66,7 +66,7 @@ void TestJudgementWords::criteria()
     QCOMPARE(criteriaJudgementWords(QStringLiteral("Цена"), QStringLiteral("Качество"), value, text), words);
 }
 
-void TestJudgementWords::alternatives_data()
+void TstJudgementWords::alternatives_data()
 {
     QTest::addColumn<QString>("first");
     QTest::addColumn<double>("value");
@@ -84,7 +84,7 @@ void TestJudgementWords::alternatives_data()
     QTest::newRow("empty") << one << 5.0 << "" << "";
 }
 
-void TestJudgementWords::alternatives()
+void TstJudgementWords::alternatives()
 {
     QFETCH(QString, first);
     QFETCH(double, value);
@@ -93,5 +93,5 @@ void TestJudgementWords::alternatives()
     QCOMPARE(alternativesJudgementWords(first, QStringLiteral("Ноутбук 2"), QStringLiteral("Цена"), value, text), words);
 }
 
-QTEST_GUILESS_MAIN(TestJudgementWords)
+QTEST_GUILESS_MAIN(TstJudgementWords)
 #include "tst_judgementwords.moc"

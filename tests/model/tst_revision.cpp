@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(Matrix)
 
 // Expected values come from reference/ahp_reference.py, which computes them by its own code.
 // Tolerances: deviations 1e-9 relative, ratios 1e-9 absolute; indices and texts exactly.
-class TestRevision : public QObject
+class TstRevision : public QObject
 {
     Q_OBJECT
 
@@ -59,7 +59,7 @@ QString triplesText(const std::vector<IntransitiveTriple> &triples)
 
 } // namespace
 
-void TestRevision::workedExamples_data()
+void TstRevision::workedExamples_data()
 {
     QTest::addColumn<Matrix>("a");
     QTest::addColumn<QString>("revisions");  // row,col,suggested of the first three
@@ -75,7 +75,7 @@ void TestRevision::workedExamples_data()
     QTest::newRow("4x4 consistent") << Consistent << "0,1,2 0,2,4 0,3,8" << 1.0 << 0.0 << "";
 }
 
-void TestRevision::workedExamples()
+void TstRevision::workedExamples()
 {
     QFETCH(Matrix, a);
     QFETCH(QString, revisions);
@@ -90,7 +90,7 @@ void TestRevision::workedExamples()
     QCOMPARE(triplesText(intransitiveTriples(n, a)), triples);
 }
 
-void TestRevision::randomMatrices_data()
+void TstRevision::randomMatrices_data()
 {
     QTest::addColumn<int>("seed");
     QTest::addColumn<int>("n");
@@ -115,7 +115,7 @@ void TestRevision::randomMatrices_data()
     QTest::newRow("random 15x15") << 1015 << 15 << 0.67632336548 << QString("7,13,23.8867295835,1/4,0.650462215359 1,10,15.4631910179,1/3,0.645455588396 2,13,13.6727139822,2,0.618901850256") << 49 << QString("0,1,5 11,12,14");
 }
 
-void TestRevision::randomMatrices()
+void TstRevision::randomMatrices()
 {
     QFETCH(int, seed);
     QFETCH(int, n);
@@ -147,7 +147,7 @@ void TestRevision::randomMatrices()
     }
 }
 
-void TestRevision::nearestScale_data()
+void TstRevision::nearestScale_data()
 {
     QTest::addColumn<double>("value");
     QTest::addColumn<QString>("text");
@@ -165,14 +165,14 @@ void TestRevision::nearestScale_data()
     QTest::newRow("not a number") << std::numeric_limits<double>::quiet_NaN() << "1";
 }
 
-void TestRevision::nearestScale()
+void TstRevision::nearestScale()
 {
     QFETCH(double, value);
     QFETCH(QString, text);
     QCOMPARE(nearestScaleText(value), text);
 }
 
-void TestRevision::badInput_data()
+void TstRevision::badInput_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<Matrix>("a");
@@ -194,7 +194,7 @@ void TestRevision::badInput_data()
     }
 }
 
-void TestRevision::badInput()
+void TstRevision::badInput()
 {
     QFETCH(int, n);
     QFETCH(Matrix, a);
@@ -206,7 +206,7 @@ void TestRevision::badInput()
 
 // A person on an inconsistent 7 x 7 matrix types the first suggestion three times in a row, its
 // reciprocal going into the mirror cell: each time the program computes the ratio the row predicted.
-void TestRevision::followingSuggestions()
+void TstRevision::followingSuggestions()
 {
     std::uint64_t state = 1007;
     Matrix a = referenceMatrix(&state, 7);
@@ -218,5 +218,5 @@ void TestRevision::followingSuggestions()
     }
 }
 
-QTEST_GUILESS_MAIN(TestRevision)
+QTEST_GUILESS_MAIN(TstRevision)
 #include "tst_revision.moc"

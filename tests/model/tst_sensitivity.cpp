@@ -14,7 +14,7 @@ Q_DECLARE_METATYPE(std::vector<WeightThreshold>)
 // Thresholds of random decisions come from reference/ahp_reference.py, computed by its own code
 // (weights within 1e-9; existence, alternatives and the critical criterion exactly). The small
 // cases are worked by hand.
-class TestSensitivity : public QObject
+class TstSensitivity : public QObject
 {
     Q_OBJECT
 
@@ -46,7 +46,7 @@ int bestOf(const std::vector<double> &globals)
 
 } // namespace
 
-void TestSensitivity::workedThresholds_data()
+void TstSensitivity::workedThresholds_data()
 {
     QTest::addColumn<std::vector<double>>("weights");
     QTest::addColumn<Matrix>("local");
@@ -78,7 +78,7 @@ void TestSensitivity::workedThresholds_data()
     QTest::newRow("negative priority") << std::vector<double>{0.5, 0.5} << Matrix{{0.6, -0.4}, {0.4, 0.6}} << "" << -1;
 }
 
-void TestSensitivity::workedThresholds()
+void TstSensitivity::workedThresholds()
 {
     QFETCH(std::vector<double>, weights);
     QFETCH(Matrix, local);
@@ -89,7 +89,7 @@ void TestSensitivity::workedThresholds()
     QCOMPARE(mostCriticalCriterion(weights, got), critical);
 }
 
-void TestSensitivity::randomThresholds_data()
+void TstSensitivity::randomThresholds_data()
 {
     QTest::addColumn<int>("seed");
     QTest::addColumn<int>("n");
@@ -107,7 +107,7 @@ void TestSensitivity::randomThresholds_data()
     QTest::newRow("random 4x10") << 7410 << 4 << 10 << QString("1,0.376977793365,4 1,0.22328683566,8 1,0.201097556062,8 1,0.364727830392,8") << 3;
 }
 
-void TestSensitivity::randomThresholds()
+void TstSensitivity::randomThresholds()
 {
     QFETCH(int, seed);
     QFETCH(int, n);
@@ -142,7 +142,7 @@ void TestSensitivity::randomThresholds()
     }
 }
 
-void TestSensitivity::rescaling_data()
+void TstSensitivity::rescaling_data()
 {
     QTest::addColumn<std::vector<double>>("weights");
     QTest::addColumn<int>("criterion");
@@ -160,7 +160,7 @@ void TestSensitivity::rescaling_data()
     QTest::newRow("NaN weight") << std::vector<double>{0.5, 0.5} << 0 << nan << std::vector<double>{0.5, 0.5};
 }
 
-void TestSensitivity::rescaling()
+void TstSensitivity::rescaling()
 {
     QFETCH(std::vector<double>, weights);
     QFETCH(int, criterion);
@@ -172,7 +172,7 @@ void TestSensitivity::rescaling()
         QVERIFY2(std::fabs(got[k] - expected[k]) < 1e-15, qPrintable(QString::number(got[k], 'g', 17)));
 }
 
-void TestSensitivity::criticalCriterion_data()
+void TstSensitivity::criticalCriterion_data()
 {
     QTest::addColumn<std::vector<double>>("weights");
     QTest::addColumn<std::vector<WeightThreshold>>("thresholds");
@@ -189,7 +189,7 @@ void TestSensitivity::criticalCriterion_data()
     QTest::newRow("criterion not in the list") << w << std::vector<WeightThreshold>{{7, true, 0.5, 1}, {-1, true, 0.5, 1}} << -1;
 }
 
-void TestSensitivity::criticalCriterion()
+void TstSensitivity::criticalCriterion()
 {
     QFETCH(std::vector<double>, weights);
     QFETCH(std::vector<WeightThreshold>, thresholds);
@@ -197,5 +197,5 @@ void TestSensitivity::criticalCriterion()
     QCOMPARE(mostCriticalCriterion(weights, thresholds), critical);
 }
 
-QTEST_GUILESS_MAIN(TestSensitivity)
+QTEST_GUILESS_MAIN(TstSensitivity)
 #include "tst_sensitivity.moc"
