@@ -15,7 +15,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
 #include <QTemporaryFile>
+#include <QTranslator>
 
 #include <cerrno>
 #include <cstdio>
@@ -283,5 +285,9 @@ std::optional<int> runCommandLine(int argc, char *argv[])
         return runParsed(QCoreApplication::arguments());
     }
     QCoreApplication app(argc, argv);
+    // Qt's own texts of the help (its headings, the standard options) in Russian too.
+    QTranslator translator;
+    if (translator.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
     return runParsed(QCoreApplication::arguments());
 }
