@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "app/buttonicons.h"
 #include "app/mainform.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
@@ -16,7 +17,8 @@
 
 namespace {
 const QString ApplicationTitle = QStringLiteral("Анализ иерархий");
-const QString HelpFile = QStringLiteral(":/help/Analyze.hlp");
+const QString HelpFileName = QStringLiteral("Analyze.hlp");
+const QString DesktopEntryId = QStringLiteral("ru.orvasta.Analyze");
 }
 
 void prepareApplication(QApplication &app)
@@ -24,7 +26,10 @@ void prepareApplication(QApplication &app)
     QApplication::setOrganizationName(QStringLiteral("Orvasta"));
     QApplication::setApplicationName(QStringLiteral("Analyse"));
     QApplication::setApplicationDisplayName(ApplicationTitle);
-    HelpViewer::setHelpFile(HelpFile);
+    HelpViewer::setHelpFile(HelpViewer::locateHelpFile(HelpFileName));
+    // Desktops find the entry, its icon and its name through this id.
+    QGuiApplication::setDesktopFileName(DesktopEntryId);
+    QApplication::setWindowIcon(ButtonIcons::program());
 
     // The forms name the faces of their design; these are the installed faces with the same
     // metrics.
