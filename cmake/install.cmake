@@ -30,8 +30,12 @@ set(CPACK_PACKAGE_NAME analyze)
 set(CPACK_PACKAGE_VENDOR Orvasta)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "decision by the Analytic Hierarchy Process (Анализ иерархий)")
-set(CPACK_PACKAGE_DESCRIPTION
-    "A five-page wizard guides one decision by the Analytic Hierarchy Process: 3 to 15 criteria and 3 to 10 alternatives, pairwise judgements on the 1/9 to 9 scale, priorities by geometric means, a consistency check of every matrix, global priorities and one sentence naming the best alternative. Every page prints as a one-page report.")
+set(CPACK_PACKAGE_DESCRIPTION [=[
+A five-page wizard guides one decision by the Analytic Hierarchy Process:
+3 to 15 criteria and 3 to 10 alternatives, pairwise judgements on the 1/9 to 9
+scale, priorities by geometric means, a consistency check of every matrix,
+global priorities and one sentence naming the best alternative. Every page
+prints as a one-page report.]=])
 set(CPACK_PACKAGE_CONTACT ${ANALYZE_PACKAGE_MAINTAINER})
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -39,6 +43,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${ANALYZE_PACKAGE_MAINTAINER})
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads at run time rather than links: the SVG icon engine of its pictures,
-# Qt's own Russian texts, and a face with the metrics of the forms' design.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n, fonts-liberation | fonts-dejavu-core")
+# Qt's own Russian texts, and the face with the metrics of the forms' design (not DejaVu, which
+# every system has and which is too wide for the labels).
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n, fonts-liberation")
 include(CPack)
