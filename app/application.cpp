@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/documentcontroller.h"
+#include "app/buttonicons.h"
 #include "app/mainform.h"
 #include "app/commandline.h"
 #include "platform/errordisplay.h"
@@ -20,7 +21,8 @@
 
 namespace {
 const QString ApplicationTitle = QStringLiteral("Анализ иерархий");
-const QString HelpFile = QStringLiteral(":/help/Analyze.hlp");
+const QString HelpFileName = QStringLiteral("Analyze.hlp");
+const QString DesktopEntryId = QStringLiteral("ru.orvasta.Analyze");
 }
 
 void prepareApplication(QApplication &app)
@@ -29,7 +31,10 @@ void prepareApplication(QApplication &app)
     QApplication::setOrganizationName(ProgramIdentity::OrganizationName);
     QApplication::setApplicationName(ProgramIdentity::ApplicationName);
     ProgramIdentity::setTitle(ApplicationTitle);
-    HelpViewer::setHelpFile(HelpFile);
+    HelpViewer::setHelpFile(HelpViewer::locateHelpFile(HelpFileName));
+    // Desktops find the entry, its icon and its name through this id.
+    QGuiApplication::setDesktopFileName(DesktopEntryId);
+    QApplication::setWindowIcon(ButtonIcons::program());
 
     // The forms name the faces of their design; these are the installed faces with the same
     // metrics.

@@ -2,9 +2,9 @@
 
 #include <QIcon>
 
-// The pictures of the picture buttons, painted in code so the program ships no image files.
-// Each icon is 16 x 16 (with a sharper copy for high-density screens) and has its own greyed
-// picture for the disabled state.
+// The pictures of the picture buttons: SVG files of the program's resources, drawn by Qt's SVG
+// icon engine at whatever size and screen density a button needs, and greyed by the style when
+// the button is disabled.
 namespace ButtonIcons {
 QIcon printer();
 QIcon help();
@@ -14,4 +14,7 @@ QIcon close();
 QIcon calculate();
 QIcon arrowLeft();
 QIcon arrowRight();
+
+// The program's own icon, for its windows.
+QIcon program();
 }

@@ -4,12 +4,20 @@
 #include <QDir>
 #include <QFileInfo>
 
+#ifndef ANALYZE_DATA_FROM_PROGRAM
+#define ANALYZE_DATA_FROM_PROGRAM "../share/analyze"
+#endif
+
 QString dataDirectory(const QString &kind)
 {
-    const QString exeDir = QCoreApplication::applicationDirPath();
+    return dataDirectoryOf(QCoreApplication::applicationDirPath(), kind);
+}
+
+QString dataDirectoryOf(const QString &programDirectory, const QString &kind)
+{
     const QStringList candidates = {
-        exeDir + QStringLiteral("/../share/analyze/") + kind,
-        exeDir + QLatin1Char('/') + kind,
+        programDirectory + QStringLiteral("/" ANALYZE_DATA_FROM_PROGRAM "/") + kind,
+        programDirectory + QLatin1Char('/') + kind,
 #ifdef ANALYZE_BUILD_DATA_DIR
         QStringLiteral(ANALYZE_BUILD_DATA_DIR "/") + kind,
 #endif

@@ -1,11 +1,14 @@
 #include "helpviewer.h"
 
+#include "datapaths.h"
 #include "errordisplay.h"
 #include "programidentity.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -57,6 +60,15 @@ HelpViewer &HelpViewer::instance()
 void HelpViewer::setHelpFile(const QString &path)
 {
     helpFilePath() = path;
+}
+
+QString HelpViewer::locateHelpFile(const QString &fileName)
+{
+    const QString directory = dataDirectory(QStringLiteral("help"));
+    const QString installed = directory + QLatin1Char('/') + fileName;
+    if (!directory.isEmpty() && QFileInfo(installed).isFile())
+        return installed;
+    return QStringLiteral(":/help/") + fileName;
 }
 
 QString HelpViewer::helpFile()

@@ -15,6 +15,9 @@ public:
     static HelpViewer &instance();
 
     static void setHelpFile(const QString &path);
+    // The installed copy of a help file (dataDirectory("help")) when there is one, else the copy
+    // built into the program.
+    static QString locateHelpFile(const QString &fileName);
     static QString helpFile();
 
     // An unknown context number or keyword opens the start of the document.

@@ -13,6 +13,8 @@ packages=(
     qt6-base-dev qt6-translations-l10n libgl-dev libcups2-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils
+    # the SVG icon engine of the button pictures; the Debian package and the checks of its files
+    libqt6svg6 dpkg-dev file desktop-file-utils appstream
 )
 if [ "${ANALYZE_EXTRA_PACKAGES:-}" != "" ]; then
     # shellcheck disable=SC2206
