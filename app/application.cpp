@@ -4,8 +4,10 @@
 #include "app/documentcontroller.h"
 #include "app/mainform.h"
 #include "platform/errordisplay.h"
+#include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
+#include "platform/programidentity.h"
 #include "report/repform.h"
 
 #include <QApplication>
@@ -23,9 +25,10 @@ const QString HelpFile = QStringLiteral(":/help/Analyze.hlp");
 
 void prepareApplication(QApplication &app)
 {
-    QApplication::setOrganizationName(QStringLiteral("Orvasta"));
-    QApplication::setApplicationName(QStringLiteral("Analyse"));
-    QApplication::setApplicationDisplayName(ApplicationTitle);
+    HeapPolicy::returnLargeBlocks();
+    QApplication::setOrganizationName(ProgramIdentity::OrganizationName);
+    QApplication::setApplicationName(ProgramIdentity::ApplicationName);
+    ProgramIdentity::setTitle(ApplicationTitle);
     HelpViewer::setHelpFile(HelpFile);
 
     // The forms name the faces of their design; these are the installed faces with the same

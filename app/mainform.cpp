@@ -4,6 +4,7 @@
 #include "app/buttonicons.h"
 #include "app/documentcontroller.h"
 #include "app/gridfit.h"
+#include "app/wholecontrols.h"
 #include "app/widgetadapters.h"
 #include "entry/gridediting.h"
 #include "entry/keyfilter.h"
@@ -27,6 +28,8 @@
 #include <QLayout>
 #include <QScreen>
 #include <QTimer>
+
+#include <limits>
 
 namespace {
 const QString InconsistentRatioMessage = QStringLiteral("Отношение согласованности больше 0.27(9)");
@@ -124,6 +127,9 @@ void TMainForm::setUpControls()
     ui->PriorMatrixBtn->setEnabled(false);
     ui->WarnMess->setVisible(false);
     ui->StatusLine->setSizeGripEnabled(false);
+    // A name is kept whole however long: the editors' default limit would cut it unseen.
+    for (QLineEdit *name : {ui->StudentName, ui->ChoiceName, ui->ChoiceAlt})
+        name->setMaxLength(std::numeric_limits<int>::max());
 
     struct GridDesign
     {
@@ -145,8 +151,25 @@ void TMainForm::setUpControls()
         d.grid->setDefaultColWidth(d.colWidth);
         d.grid->setDefaultRowHeight(d.rowHeight);
         d.grid->setCellsEditable(d.editable);
+        d.grid->setKeepTextsWhole(true);
     }
-    ui->CompTab->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    keepControlsWhole();
+}
+
+void TMainForm::keepControlsWhole()
+{
+    // The window's minimum size follows from these through the layouts, so that at any size the
+    // window can take every control of every page stays whole and in reach.
+    const QList<QWidget *> panels = {ui->TitleBody, ui->GroupBox1, ui->GroupBox2, ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4};
+    for (QWidget *panel : panels)
+        WholeControls::widenLabels(panel);
+    WholeControls::keepWhole(ui->TitleBody);
+    WholeControls::keepWhole(ui->NamesPage);
+    for (QFrame *band : {ui->Panel1, ui->Panel2, ui->Panel3})
+        WholeControls::keepWhole(band, Qt::Horizontal);
+    // Panel4's fields stay centred, down to the width where they meet its left edge.
+    const QRect fields = WholeControls::childrenBounds(ui->Panel4);
+    ui->Panel4->setMinimumWidth(fields.width() + 2 * WholeControls::Gap);
 }
 
 void TMainForm::connectHandlers()
@@ -198,8 +221,9 @@ void TMainForm::FormCreate()
     ui->Notebook->setCurrentIndex(TitlePage);
     ui->DataStamp->setText(QDate::currentDate().toString(DateFormat));
     m_model.SessionPrepared = false;
-    // An unreadable store simply leaves the name empty.
-    ui->StudentName->setText(SettingsStore::readSignature());
+    // An unreadable store simply leaves the name empty; one that cannot be read safely is
+    // reported, and the window opens all the same.
+    ErrorDisplay::guarded([this] { ui->StudentName->setText(SettingsStore::readSignature()); });
     centreOnScreen();
 }
 
@@ -292,6 +316,16 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         else if (watched == ui->Alters)
             ErrorDisplay::guarded([this] { AltersClick(); });
         break;
+    case QEvent::FocusIn:
+        // The count fields show their number without selecting it, even when entered by Tab
+        // (where a line edit would select all): they take the focus for a plain reason instead.
+        if ((watched == ui->Kriters || watched == ui->Alters)
+            && static_cast<QFocusEvent *>(event)->reason() != Qt::OtherFocusReason) {
+            QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+            QCoreApplication::sendEvent(watched, &plain);
+            return true;
+        }
+        break;
     case QEvent::FocusOut: {
         // Losing the focus to another window (a message box, the help) is not leaving the field.
         const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
@@ -347,6 +381,12 @@ void TMainForm::NextBtnClick()
     const int page = ui->Notebook->currentIndex();
     const int n = criteriaCount();
     bool warnInconsistent = false;
+    // A keyboard accelerator moves on without taking the focus from a name editor: what it holds
+    // is committed before the names are read.
+    if (page == NamesPage) {
+        ChoiceNameExit();
+        ChoiceAltExit();
+    }
 
     switch (page) {
     case TitlePage:
@@ -433,6 +473,28 @@ void TMainForm::PriorBtnClick()
 
 void TMainForm::NotebookPageChanged()
 {
+    // Each page opens where typing goes on: the first name selected so that typing replaces it,
+    // a comparison grid at its cell, the result grid rather than a button that a stray Enter or
+    // Space would press.
+    switch (ui->Notebook->currentIndex()) {
+    case NamesPage:
+        ui->ChoiceName->setFocus(Qt::OtherFocusReason);
+        ui->ChoiceName->selectAll();
+        break;
+    case CriteriaPage:
+    case AlternativesPage: {
+        StringGrid *grid = ui->Notebook->currentIndex() == CriteriaPage ? ui->ChoiceTab : ui->CompTab;
+        if (grid->col() < 0)
+            selectStartCell(grid);
+        grid->setFocus(Qt::OtherFocusReason);
+        break;
+    }
+    case ResultPage:
+        ui->GlobTab->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        break;
+    }
 }
 
 void TMainForm::resetSession()
@@ -504,6 +566,8 @@ void TMainForm::FormResize()
     }
     if (ui->Panel6->layout())
         ui->Panel6->layout()->activate();
+    if (makeRoomForDecision() && ui->ResultPage->layout())
+        ui->ResultPage->layout()->activate();
     keepPanel4Centred();
 
     struct Fit
@@ -526,18 +590,39 @@ void TMainForm::FormResize()
 void TMainForm::keepPanel4Centred()
 {
     // The result fields under the alternatives matrix keep their place relative to the
-    // panel's centre, as they were laid out on a panel of the window's design width.
+    // panel's centre, as they were laid out on a panel of the window's design width; on a
+    // narrower panel they stop short of its left edge.
     static const int DesignWidth = 553;
-    const int shift = (ui->Panel4->width() - DesignWidth) / 2;
     const QList<QWidget *> children = ui->Panel4->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    int designLeft = DesignWidth;
     for (QWidget *child : children) {
         QVariant designX = child->property("designX");
         if (!designX.isValid()) {
             designX = child->x();
             child->setProperty("designX", designX);
         }
-        child->move(designX.toInt() + shift, child->y());
+        designLeft = qMin(designLeft, designX.toInt());
     }
+    const int shift = qMax((ui->Panel4->width() - DesignWidth) / 2, WholeControls::Gap - designLeft);
+    for (QWidget *child : children)
+        child->move(child->property("designX").toInt() + shift, child->y());
+}
+
+bool TMainForm::makeRoomForDecision()
+{
+    // The decision sentence wraps onto as many lines as it needs, and its band grows to hold
+    // them all; the band's height in the form is its least.
+    QVariant designHeight = ui->Panel5->property("designHeight");
+    if (!designHeight.isValid()) {
+        designHeight = ui->Panel5->minimumHeight();
+        ui->Panel5->setProperty("designHeight", designHeight);
+    }
+    const int needed = ui->Decision->heightForWidth(ui->Panel5->contentsRect().width());
+    const int height = qMax(designHeight.toInt(), needed);
+    if (height == ui->Panel5->minimumHeight())
+        return false;
+    ui->Panel5->setMinimumHeight(height);
+    return true;
 }
 
 // ---- judgements and the computations -----------------------------------------------------
@@ -579,25 +664,38 @@ void TMainForm::setRatioColour(QLineEdit *edit, bool inconsistent)
     edit->setPalette(palette);
 }
 
+std::optional<PriorityResult> TMainForm::computeShownMatrix(StringGrid *grid, int n,
+                                                           const std::function<void(int, int, double)> &keep)
+{
+    std::vector<std::vector<double>> a(size_t(n), std::vector<double>(size_t(n), 0.0));
+    const StringGridText texts(*grid);
+    const auto failure = runValidationPass(texts, n, [&](int i, int j, double value) {
+        a[size_t(i)][size_t(j)] = value;
+        if (keep)
+            keep(i, j, value);
+    });
+    if (failure) {
+        reportBadCell(grid, *failure);
+        return std::nullopt;
+    }
+    PriorityResult result = computeLocalPriorities(n, a);
+    for (int i = 0; i < n && size_t(i) < result.weights.size(); ++i)
+        grid->setCell(n + 1, i + 1, formatPriority(result.weights[size_t(i)]));
+    return result;
+}
+
 void TMainForm::CalcBtnClick()
 {
     m_model.CriteriaInconsistent = false;
     m_model.CriteriaComputed = false;
     const int n = ui->Choices->count();
 
-    std::vector<std::vector<double>> a(size_t(n), std::vector<double>(size_t(n), 0.0));
-    const StringGridText grid(*ui->ChoiceTab);
-    const auto failure = runValidationPass(grid, n, [&a](int i, int j, double value) { a[size_t(i)][size_t(j)] = value; });
-    if (failure) {
-        reportBadCell(ui->ChoiceTab, *failure);
+    const std::optional<PriorityResult> computed = computeShownMatrix(ui->ChoiceTab, n, {});
+    if (!computed)
         return;
-    }
-
-    const PriorityResult result = computeLocalPriorities(n, a);
-    for (int i = 0; i < n && size_t(i) < result.weights.size(); ++i) {
+    const PriorityResult &result = *computed;
+    for (int i = 0; i < n && size_t(i) < result.weights.size(); ++i)
         m_model.CriterionWeight.set(i, result.weights[size_t(i)]);
-        ui->ChoiceTab->setCell(n + 1, i + 1, formatPriority(m_model.CriterionWeight.value(i)));
-    }
     ui->RndCoordEdit->setText(formatGeneral(result.ri));
     ui->IdxCoordEdit->setText(formatMeasure(result.ci));
     ui->RatioCoordEdit->setText(formatMeasure(result.cr));
@@ -620,23 +718,14 @@ void TMainForm::CalcBtn2Click()
     // The texts are kept before any check, so that a refused matrix loses nothing.
     storeShownAltTexts();
 
-    std::vector<std::vector<double>> a(size_t(m), std::vector<double>(size_t(m), 0.0));
-    const StringGridText grid(*ui->CompTab);
-    const auto failure = runValidationPass(grid, m, [&](int i, int j, double value) {
-        a[size_t(i)][size_t(j)] = value;
-        m_model.AltMatrixValue.set(c, j, i, value);
-    });
-    if (failure) {
-        reportBadCell(ui->CompTab, *failure);
+    const std::optional<PriorityResult> computed = computeShownMatrix(
+        ui->CompTab, m, [&](int i, int j, double value) { m_model.AltMatrixValue.set(c, j, i, value); });
+    if (!computed)
         return;
-    }
-
-    const PriorityResult result = computeLocalPriorities(m, a);
+    const PriorityResult &result = *computed;
     for (int i = 0; i < m && size_t(i) < result.weights.size(); ++i) {
         m_model.AltMatrixValue.set(c, m, i, result.weights[size_t(i)]);
-        const QString text = formatPriority(m_model.AltMatrixValue.value(c, m, i));
-        m_model.AltMatrixText.set(c, m, i, text);
-        ui->CompTab->setCell(m + 1, i + 1, text);
+        m_model.AltMatrixText.set(c, m, i, ui->CompTab->cell(m + 1, i + 1));
     }
     const double measures[3] = {result.ri, result.ci, result.cr};
     for (int row = 0; row < 3; ++row) {
@@ -664,13 +753,13 @@ void TMainForm::RefreshCompTab()
     const int m = alternativesCount();
     const QListWidgetItem *item = ui->Choices->item(c);
     ui->ChoiceName2->setText(item ? item->text() : QString());
+    // A long name shows its beginning.
+    ui->ChoiceName2->setCursorPosition(0);
 
+    m_model.writeDiagonal(c, m);
     for (int i = 0; i < m; ++i) {
-        for (int j = 0; j <= m; ++j) {
-            m_model.AltMatrixText.set(c, i, i, QStringLiteral("1"));
-            m_model.AltMatrixValue.set(c, i, i, 1.0);
+        for (int j = 0; j <= m; ++j)
             ui->CompTab->setCell(j + 1, i + 1, m_model.AltMatrixText.value(c, j, i));
-        }
     }
     ui->RndCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 0));
     ui->IdxCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 1));
@@ -739,6 +828,7 @@ void TMainForm::fillResultPage()
         names << (item ? item->text() : QString());
     }
     ui->Decision->setText(decisionSentence(global, names));
+    makeRoomForDecision();
 }
 
 // ---- name lists --------------------------------------------------------------------------
@@ -768,6 +858,8 @@ void TMainForm::ChoiceNameKeyDown(int key)
     ListWidgetNames list(*ui->Choices);
     LineEditName editor(*ui->ChoiceName);
     enterName(list, editor);
+    // The next name is selected, so that a person can name every entry in one go.
+    ui->ChoiceName->selectAll();
 }
 
 void TMainForm::AltListClick()
@@ -790,6 +882,7 @@ void TMainForm::ChoiceAltKeyDown(int key)
     ListWidgetNames list(*ui->AltList);
     LineEditName editor(*ui->ChoiceAlt);
     enterName(list, editor);
+    ui->ChoiceAlt->selectAll();
 }
 
 // ---- grid editing ------------------------------------------------------------------------

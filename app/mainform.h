@@ -15,6 +15,9 @@
 
 #include <QMainWindow>
 
+#include <functional>
+#include <optional>
+
 namespace Ui {
 class TMainForm;
 }
@@ -24,6 +27,7 @@ class QTimer;
 class StringGrid;
 struct ValidationFailure;
 struct ReportData;
+struct PriorityResult;
 
 class TMainForm : public QMainWindow
 {
@@ -100,6 +104,12 @@ private:
     void setUpControls();
     void connectHandlers();
     void reportBadCell(StringGrid *grid, const ValidationFailure &failure);
+    // The check and computation that both comparison pages share: the judgements of the grid's
+    // n x n cells are checked (the first bad one is reported and nothing is computed), each
+    // value goes to keep(i, j, value) as it is read, and the priorities are shown in the
+    // grid's last column.
+    std::optional<PriorityResult> computeShownMatrix(StringGrid *grid, int n,
+                                                     const std::function<void(int, int, double)> &keep);
     void storeShownAltTexts();
     void keepShownAltMatrix();
     void fillResultPage();
@@ -107,6 +117,9 @@ private:
     void setRatioColour(QLineEdit *edit, bool inconsistent);
     void centreOnScreen();
     void keepPanel4Centred();
+    // Returns whether the decision band's height changed.
+    bool makeRoomForDecision();
+    void keepControlsWhole();
     bool previewKey(QObject *watched, QEvent *event);
 
     Ui::TMainForm *ui;

@@ -1,6 +1,7 @@
 #include "errordisplay.h"
 
 #include "platformerror.h"
+#include "programidentity.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -24,7 +25,7 @@ void show(const QString &message)
         sink(message);
         return;
     }
-    QMessageBox::critical(QApplication::activeWindow(), QGuiApplication::applicationDisplayName(),
+    QMessageBox::critical(QApplication::activeWindow(), ProgramIdentity::title(),
                           message);
 }
 

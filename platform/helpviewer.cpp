@@ -1,11 +1,11 @@
 #include "helpviewer.h"
 
 #include "errordisplay.h"
+#include "programidentity.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
@@ -96,7 +96,7 @@ void HelpViewer::openTopic(const QString &topic)
     if (!loadHelpFile())
         return;
 
-    const QString appName = QGuiApplication::applicationDisplayName();
+    const QString appName = ProgramIdentity::title();
     setWindowTitle(appName.isEmpty() ? HelpTitle : HelpTitle + QStringLiteral(" — ") + appName);
     show();
     raise();

@@ -1,16 +1,17 @@
 #include "settingsstore.h"
 
 #include "platformerror.h"
+#include "programidentity.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
-const QString OrganizationName = QStringLiteral("Orvasta");
-const QString ApplicationName = QStringLiteral("Analyse");
 const QString SignatureValue = QStringLiteral("Signature");
 const QString RecentFilesValue = QStringLiteral("RecentFiles");
 
@@ -23,10 +24,43 @@ const char *const RecentNoAccessMessage =
 const char *const RecentDamagedFileMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» повреждён.");
 
+// Larger than any file this program writes by far; more is not a settings file of ours.
+constexpr qint64 MaxFileSize = 1024 * 1024;
+
+const char *const UnusableFileMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Файл настроек «%1» не прочитан: это не обычный файл или он больше 1 МБ. "
+                                       "Имя пользователя не будет запомнено.");
+
+// The file QSettings would use for the user's own settings of this program. It is named here
+// rather than asked of QSettings, which reads the file as soon as it is opened.
+QString storeFileName()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+           + ProgramIdentity::OrganizationName + QLatin1Char('/') + ProgramIdentity::ApplicationName
+           + QStringLiteral(".conf");
+}
+
+// A device, a FIFO or a huge file would block the program or fill its memory when read. Such a
+// file is reported the first time it is met and left alone from then on.
+bool usableStoreFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    // A folder in the file's place blocks nothing: the write reports it as any failed write.
+    if (!info.exists() || info.isDir() || (info.isFile() && info.size() <= MaxFileSize))
+        return true;
+    static QString reported;
+    const QString what = info.canonicalFilePath() + QLatin1Char(' ') + QString::number(info.size());
+    if (reported == what)
+        return false;
+    reported = what;
+    throw PlatformError(QCoreApplication::translate("SettingsStore", UnusableFileMessage)
+                            .arg(QDir::toNativeSeparators(fileName)));
+}
+
 void openKeyPath(QSettings &settings)
 {
-    for (const char *step : {"Software", "Orvasta", "Analyse"})
-        settings.beginGroup(QLatin1String(step));
+    for (const QString &step : {QStringLiteral("Software"), ProgramIdentity::OrganizationName, ProgramIdentity::ApplicationName})
+        settings.beginGroup(step);
 }
 
 QByteArray fileContents(const QString &fileName)
@@ -39,8 +73,10 @@ QByteArray fileContents(const QString &fileName)
 
 QString SettingsStore::readSignature()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
-                       ApplicationName);
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return QString();
+    QSettings settings(fileName, QSettings::IniFormat);
     openKeyPath(settings);
     const QVariant value = settings.value(SignatureValue);
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
@@ -52,9 +88,10 @@ namespace {
 void writeValue(const QString &key, const QVariant &value, const QString &noAccessMessage,
                 const QString &damagedFileMessage)
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
-                       ApplicationName);
-    const QString fileName = settings.fileName();
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return;
+    QSettings settings(fileName, QSettings::IniFormat);
     const QByteArray before = fileContents(fileName);
     openKeyPath(settings);
     const QVariant previous = settings.value(key);
@@ -89,8 +126,10 @@ void SettingsStore::writeSignature(const QString &name)
 
 QStringList SettingsStore::readRecentFiles()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
-                       ApplicationName);
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return QStringList();
+    QSettings settings(fileName, QSettings::IniFormat);
     openKeyPath(settings);
     const QVariant value = settings.value(RecentFilesValue);
     // The store writes a list of one as a plain text; a hand-edited store may hold anything.

@@ -6,11 +6,13 @@
 // The program's persistent settings, kept in the user's own settings under the key path
 // Software / Orvasta / Analyse: the remembered user name (string value "Signature") and the
 // decision files last opened or saved (list value "RecentFiles", newest first).
-// A settings handle exists only during one read or write.
+// A settings handle exists only during one read or write. Only a regular file of up to 1 MB is
+// ever opened: anything else (a device, a FIFO, a huge file) throws PlatformError the first time
+// it is met, and is passed over quietly from then on.
 class SettingsStore
 {
 public:
-    // A missing or unreadable value gives the empty text.
+    // A missing or unreadable value gives the empty text; an unusable file throws once.
     static QString readSignature();
     // Stores the text exactly as given, the empty text included; throws PlatformError when the
     // value could not be written.

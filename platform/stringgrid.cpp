@@ -4,11 +4,13 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 // Cell editor of a StringGrid: a frameless line edit that writes every keystroke straight into
@@ -78,6 +80,14 @@ protected:
             }
             return false;
         }
+        if (editor && event->type() == QEvent::InputMethod) {
+            // A composed or dictated text is typed too: each of its characters meets the filter.
+            auto *input = static_cast<QInputMethodEvent *>(event);
+            const QString kept = m_grid->filterCommitText(input->commitString());
+            if (kept != input->commitString())
+                input->setCommitString(kept, input->replacementStart(), input->replacementLength());
+            return false;
+        }
         return QStyledItemDelegate::eventFilter(object, event);
     }
 
@@ -108,10 +118,12 @@ StringGrid::StringGrid(QWidget *parent)
     m_corner->setObjectName(QStringLiteral("fixedCorner"));
     m_corner->setAutoFillBackground(true);
     m_corner->setIndent(3);
-    connect(m_model, &QAbstractItemModel::dataChanged, this, [this](const QModelIndex &topLeft) {
-        if (topLeft.row() == 0 && topLeft.column() == 0)
-            m_corner->setText(cell(0, 0));
-    });
+    connect(m_model, &QAbstractItemModel::dataChanged, this,
+            [this](const QModelIndex &topLeft, const QModelIndex &bottomRight) {
+                if (topLeft.row() == 0 && topLeft.column() == 0)
+                    m_corner->setText(cell(0, 0));
+                fitColumnsToTexts(topLeft.column(), bottomRight.column());
+            });
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setTabKeyNavigation(false);
@@ -136,6 +148,7 @@ void StringGrid::setColCount(int count)
 {
     m_model->resize(qMax(1, count), m_model->rowCount());
     applyFixedLayout();
+    fitColumnsToTexts(0, colCount() - 1);
 }
 
 int StringGrid::rowCount() const
@@ -145,8 +158,10 @@ int StringGrid::rowCount() const
 
 void StringGrid::setRowCount(int count)
 {
+    // Rows that go may take a column's widest text with them.
     m_model->resize(m_model->columnCount(), qMax(1, count));
     applyFixedLayout();
+    fitColumnsToTexts(0, colCount() - 1);
 }
 
 QString StringGrid::cell(int col, int row) const
@@ -193,7 +208,7 @@ void StringGrid::setDefaultColWidth(int width)
     m_defaultColWidth = qMax(1, width);
     horizontalHeader()->setDefaultSectionSize(m_defaultColWidth);
     for (int c = 0; c < colCount(); ++c)
-        horizontalHeader()->resizeSection(c, m_defaultColWidth);
+        horizontalHeader()->resizeSection(c, fittedColWidth(c));
     applyFixedLayout();
 }
 
@@ -275,7 +290,7 @@ void StringGrid::applyFixedLayout()
     if (fixedRow)
         horizontalHeader()->setFixedHeight(m_defaultRowHeight);
     if (fixedCol)
-        verticalHeader()->setFixedWidth(m_defaultColWidth);
+        verticalHeader()->setFixedWidth(fittedColWidth(0));
     QPalette palette = m_corner->palette();
     palette.setColor(QPalette::Window, m_model->fixedColor());
     m_corner->setPalette(palette);
@@ -320,6 +335,63 @@ bool StringGrid::cellsEditable() const
     return m_model->isEditable();
 }
 
+void StringGrid::setKeepTextsWhole(bool keep)
+{
+    m_keepTextsWhole = keep;
+    fitColumnsToTexts(0, colCount() - 1);
+}
+
+int StringGrid::widthForTexts(int col) const
+{
+    // Each text is measured with the font and the margins of whatever draws it: the corner
+    // label, a header bar (row 0 and column 0) or the cell delegate; a cell also gives one
+    // pixel to the grid line.
+    const int cellMargin = 2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, this) + 1)
+                           + (showGrid() ? 1 : 0);
+    int width = 0;
+    for (int row = 0; row < rowCount(); ++row) {
+        const QString text = cell(col, row);
+        if (text.isEmpty())
+            continue;
+        const bool inRow0 = row == 0 && fixedRows() > 0;
+        const bool inCol0 = col == 0 && fixedCols() > 0;
+        int needed = 0;
+        if (inRow0 && inCol0) {
+            // The corner label is one pixel narrower than its column.
+            needed = m_corner->sizeHint().width() + 1;
+        } else if (inRow0 || inCol0) {
+            const QHeaderView *header = inRow0 ? horizontalHeader() : verticalHeader();
+            const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
+            needed = header->fontMetrics().horizontalAdvance(text) + 2 * margin + 1;
+        } else {
+            needed = fontMetrics().horizontalAdvance(text) + cellMargin;
+        }
+        width = qMax(width, needed);
+    }
+    return width;
+}
+
+int StringGrid::fittedColWidth(int col) const
+{
+    return m_keepTextsWhole ? qMax(m_defaultColWidth, widthForTexts(col)) : m_defaultColWidth;
+}
+
+void StringGrid::fitColumnsToTexts(int first, int last)
+{
+    if (!m_keepTextsWhole)
+        return;
+    for (int c = qMax(0, first); c <= last && c < colCount(); ++c) {
+        if (c == 0 && fixedCols() > 0) {
+            if (verticalHeader()->width() != fittedColWidth(0)) {
+                verticalHeader()->setFixedWidth(fittedColWidth(0));
+                updateGeometries();
+            }
+        } else if (columnWidth(c) != fittedColWidth(c)) {
+            horizontalHeader()->resizeSection(c, fittedColWidth(c));
+        }
+    }
+}
+
 bool StringGrid::isEditing() const
 {
     return state() == QAbstractItemView::EditingState;
@@ -340,15 +412,25 @@ bool StringGrid::filterKey(QKeyEvent *event)
     emit keyDown(key, event->modifiers());
     if (key == 0)
         return true;
-    // Alt combinations are the window's accelerators, not characters typed into a cell.
-    if (event->modifiers() & Qt::AltModifier)
-        return false;
+    // Whatever modifier is held, a character that would reach the cell passes the filter: the
+    // window's accelerators were taken as shortcuts before a key press ever gets here.
     const QString text = event->text();
     if (text.isEmpty())
         return false;
     QChar typed = text.at(0);
     emit keyPress(typed);
     return typed.isNull();
+}
+
+QString StringGrid::filterCommitText(const QString &text)
+{
+    QString kept;
+    for (QChar typed : text) {
+        emit keyPress(typed);
+        if (!typed.isNull())
+            kept.append(typed);
+    }
+    return kept;
 }
 
 void StringGrid::keyPressEvent(QKeyEvent *event)

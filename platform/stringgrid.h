@@ -50,6 +50,11 @@ public:
     void setFixedShaded(bool shaded);
     void setCellsEditable(bool editable);
     bool cellsEditable() const;
+    // While set, no column is narrower than its widest text (header included): the default
+    // width is only a floor, and the grid scrolls sideways when the columns no longer fit.
+    void setKeepTextsWhole(bool keep);
+    // The width that column col needs to show each of its texts whole.
+    int widthForTexts(int col) const;
     bool isEditing() const;
 
     StringGridModel *gridModel() const { return m_model; }
@@ -83,11 +88,15 @@ private:
     // The grid's key handling shared by the grid and its open editor; returns true when the
     // event was consumed or discarded and must go no further.
     bool filterKey(QKeyEvent *event);
+    // The characters of a text committed by an input method that the key filter lets through.
+    QString filterCommitText(const QString &text);
     void onFocusChanged(QWidget *old, QWidget *now);
     // Row 0 and column 0 stay in view while the cells scroll: they are drawn by the header
     // bars, and the corner shows cell (0, 0).
     void applyFixedLayout();
     bool ownsWidget(const QWidget *w) const;
+    int fittedColWidth(int col) const;
+    void fitColumnsToTexts(int first, int last);
 
     StringGridModel *m_model = nullptr;
     QLabel *m_corner = nullptr;
@@ -95,6 +104,7 @@ private:
     int m_defaultRowHeight = 24;
     bool m_programmaticMove = false;
     bool m_mouseDown = false;
+    bool m_keepTextsWhole = false;
     // True while the grid hands a key it has already filtered on to its new cell editor.
     bool m_forwardingKey = false;
 };

@@ -13,6 +13,25 @@
 #include <QStatusBar>
 #include <QStackedWidget>
 
+// QVERIFY and QCOMPARE leave only the function they are in; a helper's failed step must end
+// its caller too, so the helpers answer whether every step held (callers write QVERIFY(step())),
+// and after a failure they take no further step.
+#define STEP_VERIFY(statement, description)                                                        \
+    do {                                                                                           \
+        if (!QTest::qVerify(static_cast<bool>(statement), #statement, description, __FILE__, __LINE__)) \
+            return false;                                                                          \
+    } while (false)
+#define STEP_COMPARE(actual, expected)                                                             \
+    do {                                                                                           \
+        if (!QTest::qCompare(actual, expected, #actual, #expected, __FILE__, __LINE__))            \
+            return false;                                                                          \
+    } while (false)
+#define STEPS_STILL_HOLD()                                                                         \
+    do {                                                                                           \
+        if (QTest::currentTestFailed())                                                            \
+            return false;                                                                          \
+    } while (false)
+
 namespace WindowTest {
 
 QStringList &errors()
@@ -90,10 +109,12 @@ std::unique_ptr<TMainForm> openWindow()
     return form;
 }
 
-void click(QPushButton *button)
+bool click(QPushButton *button)
 {
-    QVERIFY2(button->isEnabled(), qPrintable(button->objectName() + QStringLiteral(" is disabled")));
+    STEPS_STILL_HOLD();
+    STEP_VERIFY(button->isEnabled(), qPrintable(button->objectName() + QStringLiteral(" is disabled")));
     QTest::mouseClick(button, Qt::LeftButton);
+    return true;
 }
 
 void clickCell(StringGrid *grid, int col, int row)
@@ -103,50 +124,57 @@ void clickCell(StringGrid *grid, int col, int row)
     QTest::mouseClick(grid->viewport(), Qt::LeftButton, Qt::NoModifier, grid->visualRect(index).center());
 }
 
-void type(const QString &text)
+bool type(const QString &text)
 {
+    STEPS_STILL_HOLD();
     for (const QChar ch : text) {
         QWidget *target = QApplication::focusWidget();
-        QVERIFY(target);
+        STEP_VERIFY(target, "no control has the focus");
         Qt::Key key = Qt::Key_unknown;
         if (ch.unicode() >= 0x20 && ch.unicode() < 0x7f)
             key = Qt::Key(QChar(ch).toUpper().unicode());
         QTest::sendKeyEvent(QTest::Click, target, key, QString(ch), Qt::NoModifier);
     }
+    return true;
 }
 
-void replaceText(QLineEdit *edit, const QString &text)
+bool replaceText(QLineEdit *edit, const QString &text)
 {
+    STEPS_STILL_HOLD();
     edit->setFocus(Qt::MouseFocusReason);
     QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    type(text);
+    return type(text);
 }
 
-void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
+bool pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers)
 {
+    STEPS_STILL_HOLD();
     QWidget *target = QApplication::focusWidget();
-    QVERIFY(target);
+    STEP_VERIFY(target, "no control has the focus");
     QTest::keyClick(target, key, modifiers);
+    return true;
 }
 
-void enterJudgement(StringGrid *grid, int col, int row, const QString &text)
+bool enterJudgement(StringGrid *grid, int col, int row, const QString &text)
 {
+    STEPS_STILL_HOLD();
     clickCell(grid, col, row);
-    QCOMPARE(grid->col(), col);
-    QCOMPARE(grid->row(), row);
-    type(text);
-    pressKey(Qt::Key_Return);
+    STEP_COMPARE(grid->col(), col);
+    STEP_COMPARE(grid->row(), row);
+    return type(text) && pressKey(Qt::Key_Return);
 }
 
-void enterMatrix(StringGrid *grid, const QList<QStringList> &upperRows)
+bool enterMatrix(StringGrid *grid, const QList<QStringList> &upperRows)
 {
     for (int i = 0; i < upperRows.size(); ++i) {
         for (int k = 0; k < upperRows.at(i).size(); ++k) {
             const int row = i + 1;
             const int col = row + 1 + k;
-            enterJudgement(grid, col, row, upperRows.at(i).at(k));
+            if (!enterJudgement(grid, col, row, upperRows.at(i).at(k)))
+                return false;
         }
     }
+    return true;
 }
 
 QString status(const TMainForm *form)
@@ -188,16 +216,18 @@ void clickArrow(UpDown *spin, UpDown::Button button)
     QTest::mouseClick(spin, Qt::LeftButton, Qt::NoModifier, QPoint(spin->width() / 2, y));
 }
 
-void clickCountsTo(TMainForm *form, int criteria, int alternatives)
+bool clickCountsTo(TMainForm *form, int criteria, int alternatives)
 {
+    STEPS_STILL_HOLD();
     auto *kriters = find<UpDown>(form, "UpDownKrit");
     auto *alters = find<UpDown>(form, "UpDownAlt");
     for (int guard = 0; kriters->position() != criteria && guard < 20; ++guard)
         clickArrow(kriters, kriters->position() < criteria ? UpDown::Next : UpDown::Prior);
     for (int guard = 0; alters->position() != alternatives && guard < 20; ++guard)
         clickArrow(alters, alters->position() < alternatives ? UpDown::Next : UpDown::Prior);
-    QCOMPARE(kriters->position(), criteria);
-    QCOMPARE(alters->position(), alternatives);
+    STEP_COMPARE(kriters->position(), criteria);
+    STEP_COMPARE(alters->position(), alternatives);
+    return true;
 }
 
 QList<QStringList> uniformUpper(int n, const QString &text)
@@ -212,23 +242,25 @@ QList<QStringList> uniformUpper(int n, const QString &text)
     return rows;
 }
 
-void goToCriteriaPage(TMainForm *form, int criteria, int alternatives)
+bool goToCriteriaPage(TMainForm *form, int criteria, int alternatives)
 {
-    QCOMPARE(page(form), 0);
-    clickCountsTo(form, criteria, alternatives);
-    click(find<QPushButton>(form, "NextBtn"));
-    click(find<QPushButton>(form, "NextBtn"));
-    QCOMPARE(page(form), 2);
+    STEPS_STILL_HOLD();
+    STEP_COMPARE(page(form), 0);
+    auto *next = find<QPushButton>(form, "NextBtn");
+    if (!clickCountsTo(form, criteria, alternatives) || !click(next) || !click(next))
+        return false;
+    STEP_COMPARE(page(form), 2);
+    return true;
 }
 
-void goToAlternativesPage(TMainForm *form, int criteria, int alternatives)
+bool goToAlternativesPage(TMainForm *form, int criteria, int alternatives)
 {
-    goToCriteriaPage(form, criteria, alternatives);
-    if (QTest::currentTestFailed())
-        return;
-    enterMatrix(find<StringGrid>(form, "ChoiceTab"), uniformUpper(criteria, QStringLiteral("1")));
-    click(find<QPushButton>(form, "NextBtn"));
-    QCOMPARE(page(form), 3);
+    if (!goToCriteriaPage(form, criteria, alternatives)
+        || !enterMatrix(find<StringGrid>(form, "ChoiceTab"), uniformUpper(criteria, QStringLiteral("1")))
+        || !click(find<QPushButton>(form, "NextBtn")))
+        return false;
+    STEP_COMPARE(page(form), 3);
+    return true;
 }
 
 bool drawnRed(const QLineEdit *edit)
@@ -261,33 +293,37 @@ void closeHelp(QWidget *window)
 
 namespace WindowTest {
 
-void enterRemainingAltMatrices(TMainForm *form, const QString &text)
+bool enterRemainingAltMatrices(TMainForm *form, const QString &text)
 {
     auto *compTab = find<StringGrid>(form, "CompTab");
     auto *nextMatrix = find<QPushButton>(form, "NextMatrixBtn");
     const int m = form->alternativesCount();
     for (;;) {
-        enterMatrix(compTab, uniformUpper(m, text));
-        if (QTest::currentTestFailed() || !nextMatrix->isEnabled())
-            return;
-        click(nextMatrix);
+        if (!enterMatrix(compTab, uniformUpper(m, text)))
+            return false;
+        if (!nextMatrix->isEnabled())
+            return true;
+        if (!click(nextMatrix))
+            return false;
     }
 }
 
-void goToResultPage(TMainForm *form, int criteria, int alternatives)
+bool goToResultPage(TMainForm *form, int criteria, int alternatives)
 {
-    goToAlternativesPage(form, criteria, alternatives);
-    if (QTest::currentTestFailed())
-        return;
-    enterRemainingAltMatrices(form, QStringLiteral("1"));
-    click(find<QPushButton>(form, "NextBtn"));
-    QCOMPARE(page(form), 4);
+    if (!goToAlternativesPage(form, criteria, alternatives) || !enterRemainingAltMatrices(form, QStringLiteral("1"))
+        || !click(find<QPushButton>(form, "NextBtn")))
+        return false;
+    STEP_COMPARE(page(form), 4);
+    return true;
 }
 
-void resizeGridWidth(TMainForm *form, StringGrid *grid, int width)
+bool resizeGridWidth(TMainForm *form, StringGrid *grid, int width)
 {
+    STEPS_STILL_HOLD();
     form->resize(form->width() + width - grid->width(), form->height());
-    QTRY_COMPARE(grid->width(), width);
+    QTest::qWaitFor([&] { return grid->width() == width; });
+    STEP_COMPARE(grid->width(), width);
+    return true;
 }
 
 void clickColumnHeader(StringGrid *grid, int col)

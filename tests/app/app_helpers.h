@@ -18,6 +18,8 @@ class QLineEdit;
 
 // Everything a window test shares: the program's own set-up, settings in a temporary folder,
 // the error display and the print question answered by the test instead of a person.
+// A helper that can fail returns whether every step held and, once a step has failed, takes
+// no further step: write QVERIFY(helper(...)) where the test must stop there.
 namespace WindowTest {
 
 // Messages that reached the standard error display since the last clear.
@@ -48,18 +50,18 @@ T *find(const QWidget *root, const char *name)
     return w;
 }
 
-void click(QPushButton *button);
+bool click(QPushButton *button);
 void clickCell(StringGrid *grid, int col, int row);
 // Types each character of text to the widget that has the focus, as a person at the keyboard.
-void type(const QString &text);
+bool type(const QString &text);
 // Selects everything in the editor and types text over it.
-void replaceText(QLineEdit *edit, const QString &text);
-void pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+bool replaceText(QLineEdit *edit, const QString &text);
+bool pressKey(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
 // Clicks the cell, types text into it and presses Enter.
-void enterJudgement(StringGrid *grid, int col, int row, const QString &text);
+bool enterJudgement(StringGrid *grid, int col, int row, const QString &text);
 // Fills the whole upper triangle of a comparison grid from rows of judgements (row i, column j
 // for j > i), each typed and mirrored with Enter.
-void enterMatrix(StringGrid *grid, const QList<QStringList> &upperRows);
+bool enterMatrix(StringGrid *grid, const QList<QStringList> &upperRows);
 
 QString status(const TMainForm *form);
 int page(const TMainForm *form);
@@ -88,13 +90,13 @@ namespace WindowTest {
 // A mouse click on the upper (Next) or lower (Prior) arrow of a spin control.
 void clickArrow(UpDown *spin, UpDown::Button button);
 // Sets both counts on the title page with mouse clicks on the spin arrows.
-void clickCountsTo(TMainForm *form, int criteria, int alternatives);
+bool clickCountsTo(TMainForm *form, int criteria, int alternatives);
 // The upper triangle of an n x n matrix whose every judgement is text, as enterMatrix takes it.
 QList<QStringList> uniformUpper(int n, const QString &text);
 // From the title page: the counts by the spin arrows, then forward to the criteria page.
-void goToCriteriaPage(TMainForm *form, int criteria, int alternatives);
+bool goToCriteriaPage(TMainForm *form, int criteria, int alternatives);
 // From the title page on to the alternatives page, over a criteria matrix of ones.
-void goToAlternativesPage(TMainForm *form, int criteria, int alternatives);
+bool goToAlternativesPage(TMainForm *form, int criteria, int alternatives);
 // The consistency ratio is drawn red when out of bounds, else in the window-text colour.
 bool drawnRed(const QLineEdit *edit);
 bool drawnInWindowText(const QLineEdit *edit);
@@ -110,11 +112,11 @@ namespace WindowTest {
 
 // On the alternatives page: every criterion's matrix from the shown one to the last, typed with
 // the same judgement in every upper cell and mirrored with Enter, browsed with NextMatrixBtn.
-void enterRemainingAltMatrices(TMainForm *form, const QString &text);
+bool enterRemainingAltMatrices(TMainForm *form, const QString &text);
 // From the title page on to the result page, over matrices of ones.
-void goToResultPage(TMainForm *form, int criteria, int alternatives);
+bool goToResultPage(TMainForm *form, int criteria, int alternatives);
 // Resizes the window so that the named grid gets the given outer width (height unchanged).
-void resizeGridWidth(TMainForm *form, StringGrid *grid, int width);
+bool resizeGridWidth(TMainForm *form, StringGrid *grid, int width);
 // A mouse click on the header cell of a column (row 0) of a grid.
 void clickColumnHeader(StringGrid *grid, int col);
 

@@ -55,6 +55,8 @@ private slots:
     void arrowButtons();
     void halfFilledMatrix();
     void inconsistentMatrixMovesOn();
+    void correctedMatrixHidesWarning_data();
+    void correctedMatrixHidesWarning();
     void decisionSentence_data();
     void decisionSentence();
 };
@@ -84,7 +86,7 @@ void TstAlternatives::arrowButtons()
     QFETCH(bool, nextEnabled);
 
     auto form = openWindow();
-    goToAlternativesPage(form.get(), criteria, 3);
+    QVERIFY(goToAlternativesPage(form.get(), criteria, 3));
     browseTo(form.get(), forward, 3);
     const AlternativesPage p = alternativesPage(form.get());
     for (int i = 0; i < back; ++i)
@@ -100,7 +102,7 @@ void TstAlternatives::arrowButtons()
 void TstAlternatives::halfFilledMatrix()
 {
     auto form = openWindow();
-    goToAlternativesPage(form.get(), 3, 3);
+    QVERIFY(goToAlternativesPage(form.get(), 3, 3));
     browseTo(form.get(), 1, 3);
     const AlternativesPage p = alternativesPage(form.get());
     enterJudgement(p.grid, 2, 1, QStringLiteral("3"));
@@ -136,11 +138,11 @@ void TstAlternatives::halfFilledMatrix()
 void TstAlternatives::inconsistentMatrixMovesOn()
 {
     auto form = openWindow();
-    goToAlternativesPage(form.get(), 3, 3);
+    QVERIFY(goToAlternativesPage(form.get(), 3, 3));
     const AlternativesPage p = alternativesPage(form.get());
     auto *warnMess = find<QLabel>(form.get(), "WarnMess");
     QVERIFY(!warnMess->isVisible());
-    enterMatrix(p.grid, CyclicMatrix);
+    QVERIFY(enterMatrix(p.grid, CyclicMatrix));
     SystemSound::resetCount();
 
     click(p.next);
@@ -163,6 +165,33 @@ void TstAlternatives::inconsistentMatrixMovesOn()
     QCOMPARE(p.ratio->text(), localised("6.13026819923372"));
     QVERIFY(drawnRed(p.ratio));
     QCOMPARE(p.grid->cell(4, 1), localised("0.33333333"));
+}
+
+void TstAlternatives::correctedMatrixHidesWarning_data()
+{
+    QTest::addColumn<bool>("byCalcButton");
+    QTest::newRow("recomputed with CalcBtn2") << true;
+    QTest::newRow("recomputed by the forward arrow") << false;
+}
+
+// The warning stands for matrices that are inconsistent now: once the person corrects the only
+// red one, it goes.
+void TstAlternatives::correctedMatrixHidesWarning()
+{
+    QFETCH(bool, byCalcButton);
+    auto form = openWindow();
+    goToAlternativesPage(form.get(), 3, 3);
+    const AlternativesPage p = alternativesPage(form.get());
+    auto *warnMess = find<QLabel>(form.get(), "WarnMess");
+    enterMatrix(p.grid, CyclicMatrix);
+    click(p.next);
+    QVERIFY(warnMess->isVisible());
+
+    click(p.prior);
+    enterMatrix(p.grid, uniformUpper(3, QStringLiteral("1")));
+    click(byCalcButton ? find<QPushButton>(form.get(), "CalcBtn2") : p.next);
+    QVERIFY(!form->model().AltMatrixInconsistent.value(0));
+    QVERIFY(!warnMess->isVisible());
 }
 
 void TstAlternatives::decisionSentence_data()
@@ -191,7 +220,7 @@ void TstAlternatives::decisionSentence()
     QFETCH(QString, sentence);
 
     auto form = openWindow();
-    clickCountsTo(form.get(), 3, 3);
+    QVERIFY(clickCountsTo(form.get(), 3, 3));
     auto *next = find<QPushButton>(form.get(), "NextBtn");
     click(next);
     if (!nameOfB.isEmpty()) {
@@ -203,11 +232,11 @@ void TstAlternatives::decisionSentence()
         QCOMPARE(find<QListWidget>(form.get(), "AltList")->item(1)->text(), nameOfB);
     }
     click(next);
-    enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), uniformUpper(3, QStringLiteral("1")));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), uniformUpper(3, QStringLiteral("1"))));
     click(next);
     const AlternativesPage p = alternativesPage(form.get());
     for (int c = 0; c < 3; ++c) {
-        enterMatrix(p.grid, upper);
+        QVERIFY(enterMatrix(p.grid, upper));
         if (c < 2)
             click(p.next);
     }

@@ -103,7 +103,7 @@ void TstComparisonGrids::startingCell()
     QCOMPARE(currentCell(grid), QPoint(2, 1));
 
     if (which == QLatin1String("alternatives")) {
-        enterMatrix(grid, uniformUpper(size, QStringLiteral("1")));
+        QVERIFY(enterMatrix(grid, uniformUpper(size, QStringLiteral("1"))));
         QCOMPARE(currentCell(grid), QPoint(size, size - 1));
         click(find<QPushButton>(form.get(), "NextMatrixBtn"));
         QCOMPARE(currentCell(grid), QPoint(2, 1));

@@ -92,9 +92,9 @@ void TstComputation::criteriaResults()
     QFETCH(bool, inconsistent);
 
     auto form = openWindow();
-    goToCriteriaPage(form.get(), n, 3);
+    QVERIFY(goToCriteriaPage(form.get(), n, 3));
     const CriteriaPage p = criteriaPage(form.get());
-    enterMatrix(p.grid, upper);
+    QVERIFY(enterMatrix(p.grid, upper));
     SystemSound::resetCount();
     click(p.calcBtn);
 
@@ -141,9 +141,9 @@ void TstComputation::badCellReported()
     QFETCH(QString, message);
 
     auto form = openWindow();
-    goToCriteriaPage(form.get(), 3, 3);
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
     const CriteriaPage p = criteriaPage(form.get());
-    enterMatrix(p.grid, CyclicMatrix);
+    QVERIFY(enterMatrix(p.grid, CyclicMatrix));
     click(p.calcBtn);
     QVERIFY(p.warnMess->isVisible());
     const QStringList priorities = priorityColumn(p.grid, 3);
@@ -157,7 +157,7 @@ void TstComputation::badCellReported()
         click(find<QPushButton>(form.get(), "PriorBtn"));
         click(find<QPushButton>(form.get(), "NextBtn"));
         QCOMPARE(p.grid->cell(col, row), QString());
-        enterMatrix(p.grid, {CyclicMatrix.first()});
+        QVERIFY(enterMatrix(p.grid, {CyclicMatrix.first()}));
     } else {
         enterJudgement(p.grid, col, row, text);
     }
@@ -185,7 +185,7 @@ void TstComputation::badCellReported()
 void TstComputation::validationGoesRowByRow()
 {
     auto form = openWindow();
-    goToCriteriaPage(form.get(), 3, 3);
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
     const CriteriaPage p = criteriaPage(form.get());
     // (2, 1) and (1, 3) are both bad; so is the mirror of (2, 1), which comes first by columns.
     enterJudgement(p.grid, 2, 1, QStringLiteral("10"));
@@ -212,9 +212,9 @@ void TstComputation::correctedMatrix()
     QFETCH(bool, warningAfter);
 
     auto form = openWindow();
-    goToCriteriaPage(form.get(), 3, 3);
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
     const CriteriaPage p = criteriaPage(form.get());
-    enterMatrix(p.grid, CyclicMatrix);
+    QVERIFY(enterMatrix(p.grid, CyclicMatrix));
     click(p.calcBtn);
     QVERIFY(p.warnMess->isVisible());
     QVERIFY(drawnRed(p.ratio));
@@ -222,14 +222,14 @@ void TstComputation::correctedMatrix()
     if (alternativesInconsistent) {
         click(find<QPushButton>(form.get(), "NextBtn"));
         QCOMPARE(page(form.get()), 3);
-        enterMatrix(find<StringGrid>(form.get(), "CompTab"), CyclicMatrix);
+        QVERIFY(enterMatrix(find<StringGrid>(form.get(), "CompTab"), CyclicMatrix));
         click(find<QPushButton>(form.get(), "CalcBtn2"));
         QVERIFY(form->model().AltMatrixInconsistent.value(0));
         click(find<QPushButton>(form.get(), "PriorBtn"));
         QCOMPARE(page(form.get()), 2);
     }
 
-    enterMatrix(p.grid, WorkedExample);
+    QVERIFY(enterMatrix(p.grid, WorkedExample));
     click(p.calcBtn);
     QCOMPARE(p.ratio->text(), localised("0.03319922"));
     QVERIFY(drawnInWindowText(p.ratio));
@@ -240,12 +240,12 @@ void TstComputation::correctedMatrix()
 void TstComputation::lastOfTwelveCriteriaInconsistent()
 {
     auto form = openWindow();
-    goToAlternativesPage(form.get(), 12, 5);
+    QVERIFY(goToAlternativesPage(form.get(), 12, 5));
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
     auto *nextMatrix = find<QPushButton>(form.get(), "NextMatrixBtn");
     auto *warnMess = find<QLabel>(form.get(), "WarnMess");
     for (int c = 0; c < 11; ++c) {
-        enterMatrix(compTab, uniformUpper(5, QStringLiteral("1")));
+        QVERIFY(enterMatrix(compTab, uniformUpper(5, QStringLiteral("1"))));
         click(nextMatrix);
         QCOMPARE(form->model().CurrentCriterion, c + 1);
     }
@@ -256,7 +256,7 @@ void TstComputation::lastOfTwelveCriteriaInconsistent()
     upper[0][0] = QStringLiteral("9");
     upper[0][1] = QStringLiteral("1/9");
     upper[1][0] = QStringLiteral("9");
-    enterMatrix(compTab, upper);
+    QVERIFY(enterMatrix(compTab, upper));
     SystemSound::resetCount();
     click(find<QPushButton>(form.get(), "CalcBtn2"));
 

@@ -58,7 +58,7 @@ void TstEndToEnd::wholeDecision()
     auto *choiceTab = find<StringGrid>(form.get(), "ChoiceTab");
     QCOMPARE(choiceTab->cell(2, 0), QStringLiteral("Качество"));
     QCOMPARE(choiceTab->cell(0, 3), QStringLiteral("Сервис"));
-    enterMatrix(choiceTab, {{"3", "5"}, {"3"}});
+    QVERIFY(enterMatrix(choiceTab, {{"3", "5"}, {"3"}}));
     QCOMPARE(choiceTab->cell(1, 2), QStringLiteral("1/3"));
     QCOMPARE(choiceTab->cell(1, 3), QStringLiteral("1/5"));
     QCOMPARE(choiceTab->cell(2, 3), QStringLiteral("1/3"));
@@ -75,15 +75,15 @@ void TstEndToEnd::wholeDecision()
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
     auto *nextMatrix = find<QPushButton>(form.get(), "NextMatrixBtn");
     QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName2")->text(), QStringLiteral("Цена"));
-    enterMatrix(compTab, {{"3", "5"}, {"3"}});
+    QVERIFY(enterMatrix(compTab, {{"3", "5"}, {"3"}}));
     screenshot(form.get(), QStringLiteral("3-alternatives"));
     click(nextMatrix);
     QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName2")->text(), QStringLiteral("Качество"));
-    enterMatrix(compTab, {{"1", "1"}, {"1"}});
+    QVERIFY(enterMatrix(compTab, {{"1", "1"}, {"1"}}));
     click(nextMatrix);
     QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName2")->text(), QStringLiteral("Сервис"));
     QVERIFY(!nextMatrix->isEnabled());
-    enterMatrix(compTab, {{"1/3", "1/5"}, {"1/3"}});
+    QVERIFY(enterMatrix(compTab, {{"1/3", "1/5"}, {"1/3"}}));
     QCOMPARE(compTab->cell(1, 3), QStringLiteral("5"));
 
     click(find<QPushButton>(form.get(), "NextBtn"));

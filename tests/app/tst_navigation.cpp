@@ -128,7 +128,7 @@ void TstNavigation::buttonStates()
 
     auto form = openWindow();
     if (comingBack) {
-        goToResultPage(form.get(), 3, 3);
+        QVERIFY(goToResultPage(form.get(), 3, 3));
         clickBackTo(form.get(), target);
     } else {
         walkForwardTo(form.get(), target);
@@ -167,12 +167,12 @@ void TstNavigation::titleRoundTrip()
     QFETCH(bool, reset);
 
     auto form = openWindow();
-    clickCountsTo(form.get(), criteria, alternatives);
+    QVERIFY(clickCountsTo(form.get(), criteria, alternatives));
     click(button(form.get(), "NextBtn"));
     renameFirstEntries(form.get(), QStringLiteral("Цена"), QStringLiteral("Альфа"));
     click(button(form.get(), "NextBtn"));
     auto *choiceTab = find<StringGrid>(form.get(), "ChoiceTab");
-    enterMatrix(choiceTab, uniformUpper(criteria, QStringLiteral("1")));
+    QVERIFY(enterMatrix(choiceTab, uniformUpper(criteria, QStringLiteral("1"))));
     click(button(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 3);
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
@@ -206,7 +206,7 @@ void TstNavigation::titleRoundTrip()
     QCOMPARE(choiceTab->cell(1, 2), QString());
     QCOMPARE(choiceTab->cell(1, 0), listEntry(form.get(), "Choices", 0));
 
-    enterMatrix(choiceTab, uniformUpper(n, QStringLiteral("1")));
+    QVERIFY(enterMatrix(choiceTab, uniformUpper(n, QStringLiteral("1"))));
     click(button(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 3);
     QCOMPARE(compTab->cell(2, 1), reset ? QString() : QStringLiteral("3"));
@@ -228,9 +228,9 @@ void TstNavigation::backFromCriteriaPageStartsMatrixAfresh()
     const int n = criteria;
 
     auto form = openWindow();
-    goToCriteriaPage(form.get(), n, 3);
+    QVERIFY(goToCriteriaPage(form.get(), n, 3));
     auto *choiceTab = find<StringGrid>(form.get(), "ChoiceTab");
-    enterMatrix(choiceTab, uniformUpper(n, QStringLiteral("3")));
+    QVERIFY(enterMatrix(choiceTab, uniformUpper(n, QStringLiteral("3"))));
     click(button(form.get(), "CalcBtn"));
     QCOMPARE(choiceTab->cell(n + 1, 1).isEmpty(), false);
 
@@ -267,14 +267,14 @@ void TstNavigation::backFromCriteriaPageStartsMatrixAfresh()
 void TstNavigation::backFromAlternativesPageKeepsAndRecomputes()
 {
     auto form = openWindow();
-    goToAlternativesPage(form.get(), 3, 3);
+    QVERIFY(goToAlternativesPage(form.get(), 3, 3));
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
     auto *choiceName2 = find<QLineEdit>(form.get(), "ChoiceName2");
-    enterMatrix(compTab, {{"3", "5"}, {"3"}});
+    QVERIFY(enterMatrix(compTab, {{"3", "5"}, {"3"}}));
     click(button(form.get(), "NextMatrixBtn"));
-    enterMatrix(compTab, {{"1/3", "1/5"}, {"1/3"}});
+    QVERIFY(enterMatrix(compTab, {{"1/3", "1/5"}, {"1/3"}}));
     click(button(form.get(), "NextMatrixBtn"));
-    enterMatrix(compTab, {{"1", "1"}, {"1"}});
+    QVERIFY(enterMatrix(compTab, {{"1", "1"}, {"1"}}));
     click(button(form.get(), "PriorMatrixBtn"));
     click(button(form.get(), "PriorMatrixBtn"));
     QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 1"));
@@ -335,9 +335,9 @@ void TstNavigation::refusedCriteriaMove()
     QFETCH(QString, message);
 
     auto form = openWindow();
-    goToCriteriaPage(form.get(), 3, 3);
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
     auto *choiceTab = find<StringGrid>(form.get(), "ChoiceTab");
-    enterMatrix(choiceTab, upper);
+    QVERIFY(enterMatrix(choiceTab, upper));
     SystemSound::resetCount();
 
     click(button(form.get(), "NextBtn"));
@@ -356,15 +356,15 @@ void TstNavigation::refusedCriteriaMove()
 void TstNavigation::fiveCriteriaStopAtTheThird()
 {
     auto form = openWindow();
-    goToAlternativesPage(form.get(), 5, 3);
+    QVERIFY(goToAlternativesPage(form.get(), 5, 3));
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
     auto *choiceName2 = find<QLineEdit>(form.get(), "ChoiceName2");
-    enterMatrix(compTab, {{"3", "5"}, {"3"}});
+    QVERIFY(enterMatrix(compTab, {{"3", "5"}, {"3"}}));
     click(button(form.get(), "NextMatrixBtn"));
-    enterMatrix(compTab, {{"1", "1"}, {"1"}});
+    QVERIFY(enterMatrix(compTab, {{"1", "1"}, {"1"}}));
     click(button(form.get(), "NextMatrixBtn"));
     QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 3"));
-    enterMatrix(compTab, {{"3", "12"}, {"3"}});
+    QVERIFY(enterMatrix(compTab, {{"3", "12"}, {"3"}}));
     // There and back over the criteria page: no alternatives matrix counts as computed now.
     click(button(form.get(), "PriorBtn"));
     click(button(form.get(), "NextBtn"));
@@ -416,8 +416,8 @@ void TstNavigation::consistencyMessage()
     QFETCH(QString, message);
 
     auto form = openWindow();
-    goToCriteriaPage(form.get(), 3, 3);
-    enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), upper);
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), upper));
     if (computeFirst)
         click(button(form.get(), "CalcBtn"));
     SystemSound::resetCount();
@@ -432,8 +432,8 @@ void TstNavigation::consistencyMessage()
 void TstNavigation::consistencyMessageClearedByTimer()
 {
     auto form = openWindow();
-    goToCriteriaPage(form.get(), 3, 3);
-    enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), {{"9", "1/9"}, {"9"}});
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), {{"9", "1/9"}, {"9"}}));
     click(button(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 3);
     QTest::qWait(1500);
@@ -453,7 +453,7 @@ void TstNavigation::typedAltJudgementsSurviveBackward()
     QFETCH(bool, enterOnLast);
 
     auto form = openWindow();
-    goToAlternativesPage(form.get(), 3, 3);
+    QVERIFY(goToAlternativesPage(form.get(), 3, 3));
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
     enterJudgement(compTab, 2, 1, QStringLiteral("5"));
     clickCell(compTab, 3, 1);
@@ -475,12 +475,12 @@ void TstNavigation::typedAltJudgementsSurviveBackward()
 void TstNavigation::typedAltJudgementsSurviveForwardToAnotherCriterion()
 {
     auto form = openWindow();
-    goToAlternativesPage(form.get(), 3, 3);
+    QVERIFY(goToAlternativesPage(form.get(), 3, 3));
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
     auto *choiceName2 = find<QLineEdit>(form.get(), "ChoiceName2");
-    enterMatrix(compTab, {{"3", "5"}, {"3"}});
+    QVERIFY(enterMatrix(compTab, {{"3", "5"}, {"3"}}));
     click(button(form.get(), "NextMatrixBtn"));
-    enterMatrix(compTab, {{"1", "1"}, {"1"}});
+    QVERIFY(enterMatrix(compTab, {{"1", "1"}, {"1"}}));
     click(button(form.get(), "NextMatrixBtn"));
     click(button(form.get(), "PriorBtn"));
     click(button(form.get(), "NextBtn"));

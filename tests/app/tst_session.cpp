@@ -124,11 +124,11 @@ void TstSession::resetLayout()
     QFETCH(int, m);
 
     auto form = openWindow();
-    clickCountsTo(form.get(), firstCriteria, firstAlternatives);
+    QVERIFY(clickCountsTo(form.get(), firstCriteria, firstAlternatives));
     click(find<QPushButton>(form.get(), "NextBtn"));
     renameFirstCriterion(form.get(), QStringLiteral("Цена"));
     goBackToTitle(form.get());
-    clickCountsTo(form.get(), n, m);
+    QVERIFY(clickCountsTo(form.get(), n, m));
     click(find<QPushButton>(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 1);
 
@@ -182,22 +182,22 @@ void TstSession::storesAfterReset()
 {
     auto form = openWindow();
     // An inconsistent session with five alternatives, left for one with three.
-    goToCriteriaPage(form.get(), 3, 5);
-    enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), {{"9", "1/9"}, {"9"}});
+    QVERIFY(goToCriteriaPage(form.get(), 3, 5));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), {{"9", "1/9"}, {"9"}}));
     click(find<QPushButton>(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 3);
     QList<QStringList> upper = uniformUpper(5, QStringLiteral("1"));
     upper[0][0] = QStringLiteral("9");
     upper[0][1] = QStringLiteral("1/9");
     upper[1][0] = QStringLiteral("9");
-    enterMatrix(find<StringGrid>(form.get(), "CompTab"), upper);
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "CompTab"), upper));
     click(find<QPushButton>(form.get(), "CalcBtn2"));
     QVERIFY(form->model().AltMatrixInconsistent.value(0));
     auto *warnMess = find<QLabel>(form.get(), "WarnMess");
     QVERIFY(warnMess->isVisible());
 
     goBackToTitle(form.get());
-    clickCountsTo(form.get(), 3, 3);
+    QVERIFY(clickCountsTo(form.get(), 3, 3));
     click(find<QPushButton>(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 1);
 
@@ -243,19 +243,19 @@ void TstSession::shownCriterionWithinCount()
     QFETCH(int, expected);
 
     auto form = openWindow();
-    goToAlternativesPage(form.get(), firstCount, 3);
+    QVERIFY(goToAlternativesPage(form.get(), firstCount, 3));
     browseTo(form.get(), shown, 3);
     goBackToTitle(form.get());
     if (secondCount == firstCount) {
         clickArrow(spin(form.get(), true), UpDown::Prior);
         clickArrow(spin(form.get(), true), UpDown::Next);
     }
-    clickCountsTo(form.get(), secondCount, 3);
+    QVERIFY(clickCountsTo(form.get(), secondCount, 3));
     QVERIFY(!form->model().SessionPrepared);
 
     click(find<QPushButton>(form.get(), "NextBtn"));
     click(find<QPushButton>(form.get(), "NextBtn"));
-    enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), uniformUpper(secondCount, QStringLiteral("1")));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), uniformUpper(secondCount, QStringLiteral("1"))));
     click(find<QPushButton>(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 3);
 
@@ -286,9 +286,9 @@ void TstSession::spinAtItsEnd()
 
     auto form = openWindow();
     if (criteria)
-        clickCountsTo(form.get(), start, 10);
+        QVERIFY(clickCountsTo(form.get(), start, 10));
     else
-        clickCountsTo(form.get(), 10, start);
+        QVERIFY(clickCountsTo(form.get(), 10, start));
     for (int i = 0; i < 2; ++i)
         clickArrow(spin(form.get(), criteria), up ? UpDown::Next : UpDown::Prior);
     QCOMPARE(spin(form.get(), criteria)->position(), start);

@@ -4,6 +4,7 @@
 
 #include "app_helpers.h"
 
+#include "platform/programidentity.h"
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
 
@@ -14,6 +15,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -29,6 +31,7 @@ private slots:
     void statusTimer();
     void rememberedName_data();
     void rememberedName();
+    void unreadableStoreReportedOnce();
     void controlsByName_data();
     void controlsByName();
     void closeAsksNothing_data();
@@ -47,7 +50,9 @@ void TstStartup::titlePage()
     auto form = openWindow();
     QCOMPARE(page(form.get()), 0);
     QCOMPARE(form->windowTitle(), QStringLiteral("Анализ иерархий"));
-    QCOMPARE(QGuiApplication::applicationDisplayName(), QStringLiteral("Анализ иерархий"));
+    QCOMPARE(ProgramIdentity::title(), QStringLiteral("Анализ иерархий"));
+    // No display name for the platform to append to captions such as "Печать".
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QCoreApplication::applicationName());
 
     const QString date = find<QLineEdit>(form.get(), "DataStamp")->text();
     QVERIFY2(QRegularExpression(QStringLiteral("^\\d\\d\\.\\d\\d\\.\\d\\d\\d\\d$")).match(date).hasMatch(), qPrintable(date));
@@ -104,6 +109,7 @@ void TstStartup::rememberedName_data()
     QTest::newRow("blanks at both ends kept") << true << QStringLiteral("  Петров  ");
     QTest::newRow("characters the settings file escapes") << true << QStringLiteral("O'Brien; a=b, \"c\" \\ d #1");
     QTest::newRow("leading at sign") << true << QStringLiteral("@Variant(x)");
+    QTest::newRow("longer than an editor's default limit") << true << QString(40000, QChar(u'я')) + QStringLiteral("конец");
 }
 
 void TstStartup::rememberedName()
@@ -120,6 +126,27 @@ void TstStartup::rememberedName()
     auto form = openWindow();
     QCOMPARE(find<QLineEdit>(form.get(), "StudentName")->text(), name);
     QVERIFY(errors().isEmpty());
+}
+
+// A FIFO in place of the settings file would block the start for ever: the window comes up with
+// an empty name, says so once, and says nothing more when the name is later left.
+void TstStartup::unreadableStoreReportedOnce()
+{
+    QDir(configHome()).removeRecursively();
+    QVERIFY(QDir(configHome()).mkpath(QStringLiteral("Orvasta")));
+    QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {QDir(configHome()).filePath(QStringLiteral("Orvasta/Analyse.conf"))}), 0);
+    errors().clear();
+
+    auto form = openWindow();
+    QCOMPARE(errors().size(), 1);
+    auto *name = find<QLineEdit>(form.get(), "StudentName");
+    QCOMPARE(name->text(), QString());
+    replaceText(name, QStringLiteral("Иванов"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 1);
+    QCOMPARE(errors().size(), 1);
+    QDir(configHome()).removeRecursively();
+    errors().clear();
 }
 
 void TstStartup::controlsByName_data()

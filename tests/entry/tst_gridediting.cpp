@@ -4,7 +4,7 @@
 
 #include <QtTest>
 
-class TestGridEditing : public QObject
+class TstGridEditing : public QObject
 {
     Q_OBJECT
 
@@ -27,7 +27,7 @@ private slots:
     void shortGridIsNeverTouchedOutOfRange();
 };
 
-void TestGridEditing::selectionRule_data()
+void TstGridEditing::selectionRule_data()
 {
     QTest::addColumn<int>("items");
     QTest::addColumn<int>("col");
@@ -52,7 +52,7 @@ void TestGridEditing::selectionRule_data()
     QTest::newRow("15: last diagonal") << 15 << 15 << 15 << false;
 }
 
-void TestGridEditing::selectionRule()
+void TstGridEditing::selectionRule()
 {
     QFETCH(int, items);
     QFETCH(int, col);
@@ -62,7 +62,7 @@ void TestGridEditing::selectionRule()
     QCOMPARE(canSelectCell(col, row, items + 2), allowed);
 }
 
-void TestGridEditing::selectableCellsAreTheOffDiagonalJudgements_data()
+void TstGridEditing::selectableCellsAreTheOffDiagonalJudgements_data()
 {
     QTest::addColumn<int>("items");
 
@@ -71,7 +71,7 @@ void TestGridEditing::selectableCellsAreTheOffDiagonalJudgements_data()
     QTest::newRow("15 items") << 15;
 }
 
-void TestGridEditing::selectableCellsAreTheOffDiagonalJudgements()
+void TstGridEditing::selectableCellsAreTheOffDiagonalJudgements()
 {
     QFETCH(int, items);
 
@@ -88,7 +88,7 @@ void TestGridEditing::selectableCellsAreTheOffDiagonalJudgements()
     QCOMPARE(selectable, items * (items - 1));
 }
 
-void TestGridEditing::enterMirrorsCurrentCell_data()
+void TstGridEditing::enterMirrorsCurrentCell_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<int>("col");
@@ -107,7 +107,7 @@ void TestGridEditing::enterMirrorsCurrentCell_data()
                                                       << "1,2/3,|3/2,1,|,,1";
 }
 
-void TestGridEditing::enterMirrorsCurrentCell()
+void TstGridEditing::enterMirrorsCurrentCell()
 {
     QFETCH(QString, before);
     QFETCH(int, col);
@@ -123,7 +123,7 @@ void TestGridEditing::enterMirrorsCurrentCell()
     QCOMPARE(grid.judgements(), after);
 }
 
-void TestGridEditing::enterWritesNothing_data()
+void TstGridEditing::enterWritesNothing_data()
 {
     QTest::addColumn<int>("col");
     QTest::addColumn<int>("row");
@@ -140,7 +140,7 @@ void TestGridEditing::enterWritesNothing_data()
     QTest::newRow("no current cell") << -1 << -1;
 }
 
-void TestGridEditing::enterWritesNothing()
+void TstGridEditing::enterWritesNothing()
 {
     QFETCH(int, col);
     QFETCH(int, row);
@@ -155,7 +155,7 @@ void TestGridEditing::enterWritesNothing()
     QCOMPARE(grid.outOfRangeAccesses(), 0);
 }
 
-void TestGridEditing::passMirrorsRowByRow_data()
+void TstGridEditing::passMirrorsRowByRow_data()
 {
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("after");
@@ -182,7 +182,7 @@ void TestGridEditing::passMirrorsRowByRow_data()
             << "1,3,|1//2,1,|,,1" << "1,3,|1/3,1,|,,1";
 }
 
-void TestGridEditing::passMirrorsRowByRow()
+void TstGridEditing::passMirrorsRowByRow()
 {
     QFETCH(QString, before);
     QFETCH(QString, after);
@@ -197,7 +197,7 @@ void TestGridEditing::passMirrorsRowByRow()
     QCOMPARE(grid.frameTexts(), frame);
 }
 
-void TestGridEditing::passLeavesReciprocalGridStable_data()
+void TstGridEditing::passLeavesReciprocalGridStable_data()
 {
     QTest::addColumn<int>("items");
 
@@ -206,7 +206,7 @@ void TestGridEditing::passLeavesReciprocalGridStable_data()
     QTest::newRow("15 criteria") << 15;
 }
 
-void TestGridEditing::passLeavesReciprocalGridStable()
+void TstGridEditing::passLeavesReciprocalGridStable()
 {
     QFETCH(int, items);
 
@@ -242,7 +242,7 @@ void TestGridEditing::passLeavesReciprocalGridStable()
     QCOMPARE(grid.outOfRangeAccesses(), 0);
 }
 
-void TestGridEditing::shortGridIsNeverTouchedOutOfRange_data()
+void TstGridEditing::shortGridIsNeverTouchedOutOfRange_data()
 {
     QTest::addColumn<int>("cols");
     QTest::addColumn<int>("rows");
@@ -255,7 +255,7 @@ void TestGridEditing::shortGridIsNeverTouchedOutOfRange_data()
     QTest::newRow("empty grid") << 0 << 0;
 }
 
-void TestGridEditing::shortGridIsNeverTouchedOutOfRange()
+void TstGridEditing::shortGridIsNeverTouchedOutOfRange()
 {
     QFETCH(int, cols);
     QFETCH(int, rows);
@@ -284,5 +284,5 @@ void TestGridEditing::shortGridIsNeverTouchedOutOfRange()
         QCOMPARE(grid.cellText(1, 2), QStringLiteral("1/3"));
 }
 
-QTEST_GUILESS_MAIN(TestGridEditing)
+QTEST_GUILESS_MAIN(TstGridEditing)
 #include "tst_gridediting.moc"

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-class TestKeyFilter : public QObject
+class TstKeyFilter : public QObject
 {
     Q_OBJECT
 
@@ -12,7 +12,7 @@ private slots:
     void messagesKeepTheirExactText();
 };
 
-void TestKeyFilter::character_data()
+void TstKeyFilter::character_data()
 {
     QTest::addColumn<QChar>("c");
     QTest::addColumn<bool>("accepted");
@@ -45,7 +45,7 @@ void TestKeyFilter::character_data()
     QTest::newRow("Latin-1 upper half") << QChar(u'\u00BD') << false;
 }
 
-void TestKeyFilter::character()
+void TstKeyFilter::character()
 {
     QFETCH(QChar, c);
     QFETCH(bool, accepted);
@@ -53,11 +53,11 @@ void TestKeyFilter::character()
     QCOMPARE(isAcceptedGridCharacter(c), accepted);
 }
 
-void TestKeyFilter::messagesKeepTheirExactText()
+void TstKeyFilter::messagesKeepTheirExactText()
 {
     QCOMPARE(ChoiceTabKeyMessage, QStringLiteral("Допускается ввод только цифр и знака дроби '/'"));
     QCOMPARE(CompTabKeyMessage, QStringLiteral("Допускается ввод только цифр и занака дроби '/'"));
 }
 
-QTEST_GUILESS_MAIN(TestKeyFilter)
+QTEST_GUILESS_MAIN(TstKeyFilter)
 #include "tst_keyfilter.moc"

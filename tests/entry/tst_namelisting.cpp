@@ -14,7 +14,7 @@ void typeUnlessUntouched(MemoryEditor &editor, const QString &step)
 }
 }
 
-class TestNameListing : public QObject
+class TstNameListing : public QObject
 {
     Q_OBJECT
 
@@ -29,7 +29,7 @@ private slots:
     void untypedTextIsNeverCommitted();
 };
 
-void TestNameListing::show_data()
+void TstNameListing::show_data()
 {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("current");
@@ -44,7 +44,7 @@ void TestNameListing::show_data()
     QTest::newRow("current beyond the list keeps the editor") << abc << 3 << "typed";
 }
 
-void TestNameListing::show()
+void TstNameListing::show()
 {
     QFETCH(QStringList, entries);
     QFETCH(int, current);
@@ -61,7 +61,7 @@ void TestNameListing::show()
     QCOMPARE(list.outOfRangeAccesses(), 0);
 }
 
-void TestNameListing::leavingTheEditor_data()
+void TstNameListing::leavingTheEditor_data()
 {
     QTest::addColumn<int>("current");
     QTest::addColumn<QString>("step");
@@ -83,7 +83,7 @@ void TestNameListing::leavingTheEditor_data()
             << -1 << "new" << QStringList{"a", "b", "c"} << "new" << true;
 }
 
-void TestNameListing::leavingTheEditor()
+void TstNameListing::leavingTheEditor()
 {
     QFETCH(int, current);
     QFETCH(QString, step);
@@ -105,7 +105,7 @@ void TestNameListing::leavingTheEditor()
     QCOMPARE(list.outOfRangeAccesses(), 0);
 }
 
-void TestNameListing::enterSequence_data()
+void TstNameListing::enterSequence_data()
 {
     QTest::addColumn<QStringList>("entries");
     QTest::addColumn<int>("start");
@@ -143,7 +143,7 @@ void TestNameListing::enterSequence_data()
             << abc << -1 << QStringList{"x"} << abc << -1 << "x";
 }
 
-void TestNameListing::enterSequence()
+void TstNameListing::enterSequence()
 {
     QFETCH(QStringList, entries);
     QFETCH(int, start);
@@ -167,7 +167,7 @@ void TestNameListing::enterSequence()
     QCOMPARE(list.outOfRangeAccesses(), 0);
 }
 
-void TestNameListing::clickingAnotherEntryCommitsToTheShownOne()
+void TstNameListing::clickingAnotherEntryCommitsToTheShownOne()
 {
     MemoryList list({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 0);
     MemoryEditor editor;
@@ -184,7 +184,7 @@ void TestNameListing::clickingAnotherEntryCommitsToTheShownOne()
     QVERIFY(!editor.isModified());
 }
 
-void TestNameListing::untypedTextIsNeverCommitted()
+void TstNameListing::untypedTextIsNeverCommitted()
 {
     MemoryList list({QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 0);
     MemoryEditor editor;
@@ -198,5 +198,5 @@ void TestNameListing::untypedTextIsNeverCommitted()
     QCOMPARE(editor.text(), QStringLiteral("a"));
 }
 
-QTEST_GUILESS_MAIN(TestNameListing)
+QTEST_GUILESS_MAIN(TstNameListing)
 #include "tst_namelisting.moc"

@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-class TestReciprocal : public QObject
+class TstReciprocal : public QObject
 {
     Q_OBJECT
 
@@ -15,7 +15,7 @@ private slots:
     void twiceGivesTextBack();
 };
 
-void TestReciprocal::mirroredText_data()
+void TstReciprocal::mirroredText_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
@@ -40,7 +40,7 @@ void TestReciprocal::mirroredText_data()
     QTest::newRow("pasted text still mirrors") << " 3" << "1/ 3";
 }
 
-void TestReciprocal::mirroredText()
+void TstReciprocal::mirroredText()
 {
     QFETCH(QString, text);
     QFETCH(QString, expected);
@@ -50,7 +50,7 @@ void TestReciprocal::mirroredText()
     QCOMPARE(mirrored, expected);
 }
 
-void TestReciprocal::leavesTransposedCellAlone_data()
+void TstReciprocal::leavesTransposedCellAlone_data()
 {
     QTest::addColumn<QString>("text");
 
@@ -66,14 +66,14 @@ void TestReciprocal::leavesTransposedCellAlone_data()
     QTest::newRow("second bar beyond ten characters") << "1/12345678901/2";
 }
 
-void TestReciprocal::leavesTransposedCellAlone()
+void TstReciprocal::leavesTransposedCellAlone()
 {
     QFETCH(QString, text);
 
     QVERIFY(reciprocalText(text).isNull());
 }
 
-void TestReciprocal::twiceGivesTextBack_data()
+void TstReciprocal::twiceGivesTextBack_data()
 {
     QTest::addColumn<QString>("text");
 
@@ -90,12 +90,12 @@ void TestReciprocal::twiceGivesTextBack_data()
     QTest::newRow("10/5") << "10/5";
 }
 
-void TestReciprocal::twiceGivesTextBack()
+void TstReciprocal::twiceGivesTextBack()
 {
     QFETCH(QString, text);
 
     QCOMPARE(reciprocalText(reciprocalText(text)), text);
 }
 
-QTEST_GUILESS_MAIN(TestReciprocal)
+QTEST_GUILESS_MAIN(TstReciprocal)
 #include "tst_reciprocal.moc"

@@ -26,7 +26,7 @@ std::optional<ValidationFailure> runPass(const TextGrid &grid, int n, QList<Hand
 }
 }
 
-class TestValidationPass : public QObject
+class TstValidationPass : public QObject
 {
     Q_OBJECT
 
@@ -37,7 +37,7 @@ private slots:
     void cellsOutsideTheGridAreEmpty();
 };
 
-void TestValidationPass::rowByRowUntilFirstBadCell_data()
+void TstValidationPass::rowByRowUntilFirstBadCell_data()
 {
     QTest::addColumn<QString>("matrix");
     QTest::addColumn<QList<double>>("values");
@@ -65,7 +65,7 @@ void TestValidationPass::rowByRowUntilFirstBadCell_data()
                                           << 2 << 2 << EmptyCell;
 }
 
-void TestValidationPass::rowByRowUntilFirstBadCell()
+void TstValidationPass::rowByRowUntilFirstBadCell()
 {
     QFETCH(QString, matrix);
     QFETCH(QList<double>, values);
@@ -93,7 +93,7 @@ void TestValidationPass::rowByRowUntilFirstBadCell()
     }
 }
 
-void TestValidationPass::cellsOutsideTheGridAreEmpty_data()
+void TstValidationPass::cellsOutsideTheGridAreEmpty_data()
 {
     QTest::addColumn<int>("cols");
     QTest::addColumn<int>("rows");
@@ -109,7 +109,7 @@ void TestValidationPass::cellsOutsideTheGridAreEmpty_data()
     QTest::newRow("whole matrix inside") << 4 << 4 << 3 << 9 << -1 << -1;
 }
 
-void TestValidationPass::cellsOutsideTheGridAreEmpty()
+void TstValidationPass::cellsOutsideTheGridAreEmpty()
 {
     QFETCH(int, cols);
     QFETCH(int, rows);
@@ -137,5 +137,5 @@ void TestValidationPass::cellsOutsideTheGridAreEmpty()
     QCOMPARE(grid.outOfRangeAccesses(), 0);
 }
 
-QTEST_GUILESS_MAIN(TestValidationPass)
+QTEST_GUILESS_MAIN(TstValidationPass)
 #include "tst_validationpass.moc"

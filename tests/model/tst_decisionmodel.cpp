@@ -2,7 +2,7 @@
 
 #include <QTest>
 
-class TestDecisionModel : public QObject
+class TstDecisionModel : public QObject
 {
     Q_OBJECT
 
@@ -52,7 +52,7 @@ int countTexts(const DecisionModel &model, const QString &text)
 
 // A read outside gives the default; a write outside is dropped and must not land in a
 // neighbouring cell of the flat store.
-void TestDecisionModel::outsideBounds_data()
+void TstDecisionModel::outsideBounds_data()
 {
     QTest::addColumn<int>("slot");
     QTest::addColumn<int>("column");
@@ -66,7 +66,7 @@ void TestDecisionModel::outsideBounds_data()
     QTest::newRow("slot -1") << -1 << 11 << 9;
 }
 
-void TestDecisionModel::outsideBounds()
+void TstDecisionModel::outsideBounds()
 {
     QFETCH(int, slot);
     QFETCH(int, column);
@@ -88,7 +88,7 @@ void TestDecisionModel::outsideBounds()
     QCOMPARE(model.AltMatrixValue.value(slot, column, row), 0.0);
 }
 
-void TestDecisionModel::weightsOutside()
+void TstDecisionModel::weightsOutside()
 {
     DecisionModel model;
     model.CriterionWeight.set(-1, 1.0);
@@ -99,7 +99,7 @@ void TestDecisionModel::weightsOutside()
     QCOMPARE(model.CriterionWeight.value(MaxCriterionSlots), 0.0);
 }
 
-void TestDecisionModel::clearStores()
+void TstDecisionModel::clearStores()
 {
     DecisionModel model;
     fillEverything(model);
@@ -114,7 +114,7 @@ void TestDecisionModel::clearStores()
 }
 
 // The diagonal of the first m rows in every slot, nothing else.
-void TestDecisionModel::writeDiagonals_data()
+void TstDecisionModel::writeDiagonals_data()
 {
     QTest::addColumn<int>("alternatives");
 
@@ -123,7 +123,7 @@ void TestDecisionModel::writeDiagonals_data()
     QTest::newRow("10") << 10;
 }
 
-void TestDecisionModel::writeDiagonals()
+void TstDecisionModel::writeDiagonals()
 {
     QFETCH(int, alternatives);
 
@@ -140,7 +140,7 @@ void TestDecisionModel::writeDiagonals()
     }
 }
 
-void TestDecisionModel::writeDiagonalOneSlot()
+void TstDecisionModel::writeDiagonalOneSlot()
 {
     DecisionModel model;
     model.writeDiagonal(4, 3);
@@ -151,7 +151,7 @@ void TestDecisionModel::writeDiagonalOneSlot()
     }
 }
 
-void TestDecisionModel::anyInconsistent_data()
+void TstDecisionModel::anyInconsistent_data()
 {
     QTest::addColumn<bool>("criteria");
     QTest::addColumn<int>("flagged"); // -1: none
@@ -166,7 +166,7 @@ void TestDecisionModel::anyInconsistent_data()
     QTest::newRow("last flag") << false << 14 << 15 << true;
 }
 
-void TestDecisionModel::anyInconsistent()
+void TstDecisionModel::anyInconsistent()
 {
     QFETCH(bool, criteria);
     QFETCH(int, flagged);
@@ -179,7 +179,7 @@ void TestDecisionModel::anyInconsistent()
     QCOMPARE(model.anyInconsistent(count), expected);
 }
 
-void TestDecisionModel::labels_data()
+void TstDecisionModel::labels_data()
 {
     QTest::addColumn<int>("index");
     QTest::addColumn<QString>("letter");
@@ -192,7 +192,7 @@ void TestDecisionModel::labels_data()
     QTest::newRow("before the first") << -1 << "" << "Критерий 0" << "Альтернатива   ";
 }
 
-void TestDecisionModel::labels()
+void TstDecisionModel::labels()
 {
     QFETCH(int, index);
     QFETCH(QString, letter);
@@ -204,5 +204,5 @@ void TestDecisionModel::labels()
     QCOMPARE(defaultAlternativeName(index), alternative);
 }
 
-QTEST_GUILESS_MAIN(TestDecisionModel)
+QTEST_GUILESS_MAIN(TstDecisionModel)
 #include "tst_decisionmodel.moc"

@@ -23,7 +23,7 @@ QString repeated(char c, int count)
 
 } // namespace
 
-class TestJudgement : public QObject
+class TstJudgement : public QObject
 {
     Q_OBJECT
 
@@ -42,13 +42,13 @@ private slots:
     void defaultLocale();
 };
 
-void TestJudgement::cleanup()
+void TstJudgement::cleanup()
 {
     QLocale::setDefault(QLocale::c());
 }
 
 // The five checks, the first that applies winning, on the scale 1/9..9.
-void TestJudgement::checksInOrder_data()
+void TstJudgement::checksInOrder_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
@@ -72,7 +72,7 @@ void TestJudgement::checksInOrder_data()
     QTest::newRow("zero divisor") << "7/0" << Invalid << 0.0;
 }
 
-void TestJudgement::checksInOrder()
+void TstJudgement::checksInOrder()
 {
     QFETCH(QString, text);
     QFETCH(QString, message);
@@ -86,7 +86,7 @@ void TestJudgement::checksInOrder()
 }
 
 // Where the bar may stand and what may stand around it.
-void TestJudgement::fractionForm_data()
+void TstJudgement::fractionForm_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("invalid");
@@ -106,7 +106,7 @@ void TestJudgement::fractionForm_data()
     QTest::newRow("0/7 parses") << "0/7" << false << 0.0;
 }
 
-void TestJudgement::fractionForm()
+void TstJudgement::fractionForm()
 {
     QFETCH(QString, text);
     QFETCH(bool, invalid);
@@ -119,7 +119,7 @@ void TestJudgement::fractionForm()
 }
 
 // Only the first 100 characters after the bar are the divisor; the numerator is never cut.
-void TestJudgement::divisorCut_data()
+void TstJudgement::divisorCut_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("message");
@@ -139,7 +139,7 @@ void TestJudgement::divisorCut_data()
             << repeated('0', 150) + "9/3" << QString() << 3.0;
 }
 
-void TestJudgement::divisorCut()
+void TstJudgement::divisorCut()
 {
     QFETCH(QString, text);
     QFETCH(QString, message);
@@ -153,7 +153,7 @@ void TestJudgement::divisorCut()
 
 // The locale's own number text: its decimal separator, nothing that a person would not have
 // typed as a number, and never a value that is not finite.
-void TestJudgement::numberText_data()
+void TstJudgement::numberText_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
@@ -186,7 +186,7 @@ void TestJudgement::numberText_data()
     QTest::newRow("nan divisor") << c << "1/nan" << true << 0.0;
 }
 
-void TestJudgement::numberText()
+void TstJudgement::numberText()
 {
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
@@ -204,7 +204,7 @@ void TestJudgement::numberText()
 }
 
 // The overloads without a locale read numbers as the default locale writes them.
-void TestJudgement::defaultLocale_data()
+void TstJudgement::defaultLocale_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<QString>("text");
@@ -217,7 +217,7 @@ void TestJudgement::defaultLocale_data()
     QTest::newRow("C comma") << QLocale::c() << "1,5" << Invalid;
 }
 
-void TestJudgement::defaultLocale()
+void TstJudgement::defaultLocale()
 {
     QFETCH(QLocale, locale);
     QFETCH(QString, text);
@@ -228,5 +228,5 @@ void TestJudgement::defaultLocale()
     QCOMPARE(parseJudgement(text).invalid, message == Invalid);
 }
 
-QTEST_GUILESS_MAIN(TestJudgement)
+QTEST_GUILESS_MAIN(TstJudgement)
 #include "tst_judgement.moc"

@@ -17,7 +17,7 @@ const double Inf = std::numeric_limits<double>::infinity();
 
 } // namespace
 
-class TestNumberFormat : public QObject
+class TstNumberFormat : public QObject
 {
     Q_OBJECT
 
@@ -33,13 +33,13 @@ private slots:
     void defaultLocale();
 };
 
-void TestNumberFormat::cleanup()
+void TstNumberFormat::cleanup()
 {
     QLocale::setDefault(QLocale::c());
 }
 
 // "0.00000000": always eight decimals.
-void TestNumberFormat::priority_data()
+void TstNumberFormat::priority_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
@@ -61,7 +61,7 @@ void TestNumberFormat::priority_data()
     QTest::newRow("inf") << c << Inf << "INF";
 }
 
-void TestNumberFormat::priority()
+void TstNumberFormat::priority()
 {
     QFETCH(QLocale, locale);
     QFETCH(double, value);
@@ -71,7 +71,7 @@ void TestNumberFormat::priority()
 }
 
 // "0.########": at most eight decimals, no trailing zeros, no bare separator.
-void TestNumberFormat::measure_data()
+void TstNumberFormat::measure_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
@@ -99,7 +99,7 @@ void TestNumberFormat::measure_data()
     QTest::newRow("minus inf") << c << -Inf << "-INF";
 }
 
-void TestNumberFormat::measure()
+void TstNumberFormat::measure()
 {
     QFETCH(QLocale, locale);
     QFETCH(double, value);
@@ -109,7 +109,7 @@ void TestNumberFormat::measure()
 }
 
 // 15 significant digits; scientific only below 0.00001 or from 16 integer digits on.
-void TestNumberFormat::general_data()
+void TstNumberFormat::general_data()
 {
     QTest::addColumn<QLocale>("locale");
     QTest::addColumn<double>("value");
@@ -150,7 +150,7 @@ void TestNumberFormat::general_data()
     QTest::newRow("minus inf") << c << -Inf << "-INF";
 }
 
-void TestNumberFormat::general()
+void TstNumberFormat::general()
 {
     QFETCH(QLocale, locale);
     QFETCH(double, value);
@@ -159,7 +159,7 @@ void TestNumberFormat::general()
     QCOMPARE(formatGeneral(value, locale), text);
 }
 
-void TestNumberFormat::defaultLocale()
+void TstNumberFormat::defaultLocale()
 {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     QCOMPARE(formatPriority(0.25), QStringLiteral("0,25000000"));
@@ -167,5 +167,5 @@ void TestNumberFormat::defaultLocale()
     QCOMPARE(formatGeneral(0.58), QStringLiteral("0,58"));
 }
 
-QTEST_GUILESS_MAIN(TestNumberFormat)
+QTEST_GUILESS_MAIN(TstNumberFormat)
 #include "tst_numberformat.moc"

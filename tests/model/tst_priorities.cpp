@@ -39,7 +39,7 @@ QStringList priorityTexts(const std::vector<double> &weights)
 
 } // namespace
 
-class TestPriorities : public QObject
+class TstPriorities : public QObject
 {
     Q_OBJECT
 
@@ -57,7 +57,7 @@ private slots:
 };
 
 // Every digit a person sees of the priorities and the measures.
-void TestPriorities::shownResults_data()
+void TstPriorities::shownResults_data()
 {
     QTest::addColumn<Matrix>("matrix");
     QTest::addColumn<QStringList>("priorities");
@@ -100,7 +100,7 @@ void TestPriorities::shownResults_data()
             << "8" << "13.79310345" << "8" << "13.7931034482759" << "0.58" << true;
 }
 
-void TestPriorities::shownResults()
+void TstPriorities::shownResults()
 {
     QFETCH(Matrix, matrix);
     QFETCH(QStringList, priorities);
@@ -126,7 +126,7 @@ void TestPriorities::shownResults()
 }
 
 // The program's own random index, not the textbook one (order 6 is 1.19, order 10 is 1.41).
-void TestPriorities::randomIndexByOrder_data()
+void TstPriorities::randomIndexByOrder_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<double>("ri");
@@ -137,7 +137,7 @@ void TestPriorities::randomIndexByOrder_data()
         QTest::addRow("order %d", n) << n << expected[n - 3];
 }
 
-void TestPriorities::randomIndexByOrder()
+void TstPriorities::randomIndexByOrder()
 {
     QFETCH(int, n);
     QFETCH(double, ri);
@@ -151,7 +151,7 @@ void TestPriorities::randomIndexByOrder()
     QCOMPARE(result.cr, 0.0);
 }
 
-void TestPriorities::threshold_data()
+void TstPriorities::threshold_data()
 {
     QTest::addColumn<double>("cr");
     QTest::addColumn<bool>("inconsistent");
@@ -162,7 +162,7 @@ void TestPriorities::threshold_data()
     QTest::newRow("0.27999999989") << 0.27999999989 << false;
 }
 
-void TestPriorities::threshold()
+void TstPriorities::threshold()
 {
     QFETCH(double, cr);
     QFETCH(bool, inconsistent);
@@ -171,7 +171,7 @@ void TestPriorities::threshold()
 }
 
 // Nothing outside a square matrix of positive finite judgements of order 1..17 is computed.
-void TestPriorities::badInput_data()
+void TstPriorities::badInput_data()
 {
     QTest::addColumn<int>("n");
     QTest::addColumn<Matrix>("matrix");
@@ -191,7 +191,7 @@ void TestPriorities::badInput_data()
             << 3 << Matrix{{1, 1, 1}, {1, 1, 1}, {std::numeric_limits<double>::infinity(), 1, 1}};
 }
 
-void TestPriorities::badInput()
+void TstPriorities::badInput()
 {
     QFETCH(int, n);
     QFETCH(Matrix, matrix);
@@ -206,7 +206,7 @@ void TestPriorities::badInput()
 }
 
 // Orders the table does not hold give priorities but no ratio, and never a NaN.
-void TestPriorities::smallOrders_data()
+void TstPriorities::smallOrders_data()
 {
     QTest::addColumn<Matrix>("matrix");
     QTest::addColumn<QStringList>("priorities");
@@ -216,7 +216,7 @@ void TestPriorities::smallOrders_data()
     QTest::newRow("order 2 not reciprocal") << Matrix{{1, 9}, {9, 1}} << QStringList{"0.50000000", "0.50000000"};
 }
 
-void TestPriorities::smallOrders()
+void TstPriorities::smallOrders()
 {
     QFETCH(Matrix, matrix);
     QFETCH(QStringList, priorities);
@@ -229,5 +229,5 @@ void TestPriorities::smallOrders()
     QCOMPARE(result.inconsistent, false);
 }
 
-QTEST_GUILESS_MAIN(TestPriorities)
+QTEST_GUILESS_MAIN(TstPriorities)
 #include "tst_priorities.moc"

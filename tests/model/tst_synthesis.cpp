@@ -22,7 +22,7 @@ QString sentence(const QString &tail)
 
 } // namespace
 
-class TestSynthesis : public QObject
+class TstSynthesis : public QObject
 {
     Q_OBJECT
 
@@ -34,7 +34,7 @@ private slots:
     void decision();
 };
 
-void TestSynthesis::globalPriorities_data()
+void TstSynthesis::globalPriorities_data()
 {
     QTest::addColumn<Vector>("weights");
     QTest::addColumn<Matrix>("locals"); // [criterion][alternative]
@@ -58,7 +58,7 @@ void TestSynthesis::globalPriorities_data()
             << QStringList{"0.4", "0.4", "0.2"};
 }
 
-void TestSynthesis::globalPriorities()
+void TstSynthesis::globalPriorities()
 {
     QFETCH(Vector, weights);
     QFETCH(Matrix, locals);
@@ -76,7 +76,7 @@ void TestSynthesis::globalPriorities()
 
 // The model keeps local priorities in column m of each criterion's slot, alternative j in
 // row j; everything else in the slot must not count.
-void TestSynthesis::fromModel()
+void TstSynthesis::fromModel()
 {
     const Vector weights{0.5, 0.3, 0.2};
     const Matrix locals{{0.6, 0.3, 0.1}, {0.2, 0.5, 0.3}, {0.1, 0.1, 0.8}};
@@ -109,7 +109,7 @@ void TestSynthesis::fromModel()
 }
 
 // Every alternative whose priority equals the best one exactly, in letter order.
-void TestSynthesis::decision_data()
+void TstSynthesis::decision_data()
 {
     QTest::addColumn<Vector>("priorities");
     QTest::addColumn<QStringList>("names");
@@ -152,7 +152,7 @@ void TestSynthesis::decision_data()
     QTest::newRow("no alternatives") << Vector{} << abc << QString();
 }
 
-void TestSynthesis::decision()
+void TstSynthesis::decision()
 {
     QFETCH(Vector, priorities);
     QFETCH(QStringList, names);
@@ -163,5 +163,5 @@ void TestSynthesis::decision()
     QVERIFY(!result.endsWith(QStringLiteral(" или ")));
 }
 
-QTEST_GUILESS_MAIN(TestSynthesis)
+QTEST_GUILESS_MAIN(TstSynthesis)
 #include "tst_synthesis.moc"

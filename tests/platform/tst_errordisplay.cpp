@@ -1,5 +1,6 @@
 #include "platform/errordisplay.h"
 #include "platform/platformerror.h"
+#include "platform/programidentity.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -89,7 +90,7 @@ void TstErrorDisplay::withoutSinkShowsCriticalBoxOverActiveWindow()
 {
     // Handing back the capturing sink is what lets a test restore the box.
     QVERIFY(ErrorDisplay::setSink({}));
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Анализ иерархий"));
+    ProgramIdentity::setTitle(QStringLiteral("Анализ иерархий"));
 
     QWidget window;
     window.show();

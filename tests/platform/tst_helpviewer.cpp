@@ -1,5 +1,6 @@
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
+#include "platform/programidentity.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QApplication>
@@ -63,7 +64,7 @@ private:
 
 void TstHelpViewer::initTestCase()
 {
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("Анализ иерархий"));
+    ProgramIdentity::setTitle(QStringLiteral("Анализ иерархий"));
     QCOMPARE(HelpViewer::helpFile(), DefaultHelpFile);
     QVERIFY(browser());
 }

@@ -6,7 +6,7 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestQuestionBox : public QObject
+class TstQuestionBox : public QObject
 {
     Q_OBJECT
 
@@ -16,7 +16,7 @@ private slots:
     void theBox();
 };
 
-void TestQuestionBox::responderAnswersInsteadOfThePerson()
+void TstQuestionBox::responderAnswersInsteadOfThePerson()
 {
     QStringList asked;
     QVERIFY(!QuestionBox::setResponder([&asked](const QString &text, const QString &caption) {
@@ -29,7 +29,7 @@ void TestQuestionBox::responderAnswersInsteadOfThePerson()
     QVERIFY(QuestionBox::setResponder({}));
 }
 
-void TestQuestionBox::theBox_data()
+void TstQuestionBox::theBox_data()
 {
     QTest::addColumn<int>("key");      // 0: a click on the button below
     QTest::addColumn<int>("button");
@@ -41,7 +41,7 @@ void TestQuestionBox::theBox_data()
     QTest::newRow("Escape means No") << int(Qt::Key_Escape) << 0 << false;
 }
 
-void TestQuestionBox::theBox()
+void TstQuestionBox::theBox()
 {
     QFETCH(int, key);
     QFETCH(int, button);
@@ -71,5 +71,5 @@ void TestQuestionBox::theBox()
     QCOMPARE(buttons, QMessageBox::Yes | QMessageBox::No);
 }
 
-QTEST_MAIN(TestQuestionBox)
+QTEST_MAIN(TstQuestionBox)
 #include "tst_questionbox.moc"

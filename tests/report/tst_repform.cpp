@@ -10,7 +10,7 @@
 
 using Bands = QList<int>;
 
-class TestRepForm : public QObject
+class TstRepForm : public QObject
 {
     Q_OBJECT
 
@@ -26,7 +26,7 @@ private slots:
     void instancesAreCounted();
 };
 
-void TestRepForm::designState()
+void TstRepForm::designState()
 {
     TRepForm page;
     QCOMPARE(page.size(), QSize(641, 625));
@@ -68,7 +68,7 @@ void TestRepForm::designState()
 
 // The top and height of each band, in the order Panel1, Panel5, Panel2, Panel6, Panel4, Panel3;
 // -1 for a hidden band.
-void TestRepForm::bandStacking_data()
+void TstRepForm::bandStacking_data()
 {
     QTest::addColumn<QStringList>("hidden");
     QTest::addColumn<Bands>("tops");
@@ -84,7 +84,7 @@ void TestRepForm::bandStacking_data()
                                    << Bands{-1, 144, 96, 88, 232, 65};
 }
 
-void TestRepForm::bandStacking()
+void TstRepForm::bandStacking()
 {
     QFETCH(QStringList, hidden);
     QFETCH(Bands, tops);
@@ -110,7 +110,7 @@ void TestRepForm::bandStacking()
     QCOMPARE(page.panel4()->geometry(), QRect(0, 385, 641, 175));
 }
 
-void TestRepForm::scaleBy_data()
+void TstRepForm::scaleBy_data()
 {
     QTest::addColumn<int>("multiplier");
     QTest::addColumn<int>("divider");
@@ -123,7 +123,7 @@ void TestRepForm::scaleBy_data()
     QTest::newRow("halved") << 1 << 2 << QSize(321, 313) << QRect(104, 30, 80, 11) << 10;
 }
 
-void TestRepForm::scaleBy()
+void TstRepForm::scaleBy()
 {
     QFETCH(int, multiplier);
     QFETCH(int, divider);
@@ -154,7 +154,7 @@ void TestRepForm::scaleBy()
         QCOMPARE(grid->rowHeight(grid->rowCount() - 1), 24);
 }
 
-void TestRepForm::tableBandGrowsForLongTable_data()
+void TstRepForm::tableBandGrowsForLongTable_data()
 {
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("pageHeight");
@@ -166,7 +166,7 @@ void TestRepForm::tableBandGrowsForLongTable_data()
     QTest::newRow("ten alternatives and the header") << 11 << 738;
 }
 
-void TestRepForm::tableBandGrowsForLongTable()
+void TstRepForm::tableBandGrowsForLongTable()
 {
     QFETCH(int, rows);
     QFETCH(int, pageHeight);
@@ -181,7 +181,7 @@ void TestRepForm::tableBandGrowsForLongTable()
     QCOMPARE(page.panel3()->geometry(), QRect(0, pageHeight - 65, 641, 65));
 }
 
-void TestRepForm::instancesAreCounted()
+void TstRepForm::instancesAreCounted()
 {
     const int live = TRepForm::liveCount();
     const int created = TRepForm::createdCount();
@@ -194,5 +194,5 @@ void TestRepForm::instancesAreCounted()
     QCOMPARE(TRepForm::createdCount(), created + 2);
 }
 
-QTEST_MAIN(TestRepForm)
+QTEST_MAIN(TstRepForm)
 #include "tst_repform.moc"

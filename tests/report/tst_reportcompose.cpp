@@ -16,7 +16,7 @@ static QString gridText(const StringGrid &grid)
     return rows.join(QChar(u';'));
 }
 
-class TestReportCompose : public QObject
+class TstReportCompose : public QObject
 {
     Q_OBJECT
 
@@ -28,7 +28,7 @@ private slots:
     void copyGridCells();
 };
 
-void TestReportCompose::bandsPerPage_data()
+void TstReportCompose::bandsPerPage_data()
 {
     QTest::addColumn<ReportData>("data");
     // From the top: header, legend, consistency, priorities, table, decision.
@@ -41,7 +41,7 @@ void TestReportCompose::bandsPerPage_data()
     QTest::newRow("result page") << resultPage(5, 4) << "110111" << QRect(0, 289, 641, 271);
 }
 
-void TestReportCompose::bandsPerPage()
+void TstReportCompose::bandsPerPage()
 {
     QFETCH(ReportData, data);
     QFETCH(QString, shown);
@@ -57,7 +57,7 @@ void TestReportCompose::bandsPerPage()
     QCOMPARE(page.panel4()->geometry(), table);
 }
 
-void TestReportCompose::copyGridCells_data()
+void TstReportCompose::copyGridCells_data()
 {
     QTest::addColumn<ReportTable>("source");
     QTest::addColumn<QString>("copy");
@@ -69,7 +69,7 @@ void TestReportCompose::copyGridCells_data()
     QTest::newRow("empty table") << ReportTable() << "";
 }
 
-void TestReportCompose::copyGridCells()
+void TstReportCompose::copyGridCells()
 {
     QFETCH(ReportTable, source);
     QFETCH(QString, copy);
@@ -89,5 +89,5 @@ void TestReportCompose::copyGridCells()
     QCOMPARE(target.rowHeight(0), 31);
 }
 
-QTEST_MAIN(TestReportCompose)
+QTEST_MAIN(TstReportCompose)
 #include "tst_reportcompose.moc"

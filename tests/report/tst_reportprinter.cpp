@@ -4,6 +4,7 @@
 #include "platform/printtarget.h"
 #include "report/repform.h"
 #include "report/reportprinter.h"
+#include "model/synthesis.h"
 
 #include <QLabel>
 #include <QPrinter>
@@ -46,7 +47,33 @@ static QRectF lastWord(const QList<SheetWord> &words, const QString &text, qreal
     return box;
 }
 
-class TestReportPrinter : public QObject
+// Whether text stands whole on the sheet, on one line or broken over lines of one cell: pieces
+// one under the other at the same left edge. Each piece must be at least minHeight points high.
+static bool wholeInOneCell(const QList<SheetWord> &words, const QString &text, qreal minHeight)
+{
+    for (const SheetWord &first : words) {
+        if (first.text.isEmpty() || !text.startsWith(first.text))
+            continue;
+        QString joined = first.text;
+        QRectF last = first.box;
+        bool small = last.height() < minHeight;
+        for (const SheetWord &next : words) {
+            if (joined == text)
+                break;
+            if (qAbs(next.box.left() - first.box.left()) < 1.5 && next.box.top() > last.top()
+                && next.box.top() < last.bottom() + last.height() && text.startsWith(joined + next.text)) {
+                joined += next.text;
+                last = next.box;
+                small = small || last.height() < minHeight;
+            }
+        }
+        if (joined == text && !small)
+            return true;
+    }
+    return false;
+}
+
+class TstReportPrinter : public QObject
 {
     Q_OBJECT
 
@@ -61,18 +88,20 @@ private slots:
     void resultTableEndsAboveTheSummary_data();
     void resultTableEndsAboveTheSummary();
     void tableTallerThanThePaperStaysOnOneSheet();
+    void longTextsPrintWhole_data();
+    void longTextsPrintWhole();
     void twoPrintsGiveTheSameSheet();
     void unwritableOutputThrowsAndDisposesOfThePage();
     void noPrinterThrowsAndDisposesOfThePage();
 };
 
-void TestReportPrinter::cleanup()
+void TstReportPrinter::cleanup()
 {
     PrintTarget::setPdfOutput(QString());
     QCOMPARE(TRepForm::liveCount(), 0);
 }
 
-void TestReportPrinter::scaledRowHeight_data()
+void TstReportPrinter::scaledRowHeight_data()
 {
     QTest::addColumn<int>("printWidth");
     QTest::addColumn<int>("scaled");
@@ -85,7 +114,7 @@ void TestReportPrinter::scaledRowHeight_data()
     QTest::newRow("product beyond 32 bits") << 200000000 << 7488299;
 }
 
-void TestReportPrinter::scaledRowHeight()
+void TstReportPrinter::scaledRowHeight()
 {
     QFETCH(int, printWidth);
     QFETCH(int, scaled);
@@ -93,7 +122,7 @@ void TestReportPrinter::scaledRowHeight()
     QCOMPARE(::scaledRowHeight(24, printWidth, 641), scaled);
 }
 
-void TestReportPrinter::sheet_data()
+void TstReportPrinter::sheet_data()
 {
     QTest::addColumn<ReportData>("data");
     QTest::addColumn<QStringList>("lines");
@@ -138,7 +167,7 @@ void TestReportPrinter::sheet_data()
         << QStringList{"=, 07.12.2025", "=Матрица сравнения для критерия 'Д'Артаньян'"};
 }
 
-void TestReportPrinter::sheet()
+void TstReportPrinter::sheet()
 {
     QFETCH(ReportData, data);
     QFETCH(QStringList, lines);
@@ -155,12 +184,13 @@ void TestReportPrinter::sheet()
 
 // Rows of 24 design pixels become 24 * P div 641 printer pixels, once; the columns of a grid
 // share the printable width P.
-void TestReportPrinter::rowsAndColumnsAreScaledToThePaper()
+void TstReportPrinter::rowsAndColumnsAreScaledToThePaper()
 {
     const PrintedSheet printed = printSheet(resultPage(3, 10), QStringLiteral("scaled"));
     const QList<SheetWord> words = sheetWords(printed.pdfPath);
     PrintTarget::setPdfOutput(printed.pdfPath);
-    const std::unique_ptr<QPrinter> printer = PrintTarget::open();
+    const std::unique_ptr<PrintTarget::Job> job = PrintTarget::open();
+    const QPrinter *printer = &job->printer();
     const int printWidth = PrintTarget::printableWidth(*printer);
     const qreal pointsPerPixel = 72.0 / printer->resolution();
     const qreal left = printer->pageLayout().paintRectPoints().left();
@@ -175,7 +205,7 @@ void TestReportPrinter::rowsAndColumnsAreScaledToThePaper()
     QVERIFY2(offset > 0 && offset < column / 4, qPrintable(QString::number(offset)));
 }
 
-void TestReportPrinter::resultTableEndsAboveTheSummary_data()
+void TstReportPrinter::resultTableEndsAboveTheSummary_data()
 {
     QTest::addColumn<int>("m");
 
@@ -183,7 +213,7 @@ void TestReportPrinter::resultTableEndsAboveTheSummary_data()
     QTest::newRow("10 alternatives: taller than the design band") << 10;
 }
 
-void TestReportPrinter::resultTableEndsAboveTheSummary()
+void TstReportPrinter::resultTableEndsAboveTheSummary()
 {
     QFETCH(int, m);
 
@@ -197,7 +227,7 @@ void TestReportPrinter::resultTableEndsAboveTheSummary()
     QVERIFY2(lastRow.bottom() < summary.top(), qPrintable(QString::number(lastRow.bottom() - summary.top())));
 }
 
-void TestReportPrinter::tableTallerThanThePaperStaysOnOneSheet()
+void TstReportPrinter::tableTallerThanThePaperStaysOnOneSheet()
 {
     // Longer than any table of the program: taller than the paper on its own.
     ReportData data = criteriaPage(3);
@@ -211,11 +241,59 @@ void TestReportPrinter::tableTallerThanThePaperStaysOnOneSheet()
                                                   "=1 строка 1", "=59 строка 59", "=60 строка 60"});
 
     PrintTarget::setPdfOutput(printed.pdfPath);
-    const qreal paperBottom = PrintTarget::open()->pageLayout().paintRectPoints().bottom();
+    const qreal paperBottom = PrintTarget::open()->printer().pageLayout().paintRectPoints().bottom();
     QVERIFY(lastWord(sheetWords(printed.pdfPath), "60").bottom() <= paperBottom);
 }
 
-void TestReportPrinter::twoPrintsGiveTheSameSheet()
+void TstReportPrinter::longTextsPrintWhole_data()
+{
+    QTest::addColumn<ReportData>("data");
+    QTest::addColumn<QString>("cellText");
+    QTest::addColumn<QString>("decision");
+
+    const QString longName = QStringLiteral("Энергоэффективность");
+    ReportData names = namesPage(15, 10);
+    names.criteriaNames[4] = longName;
+    QTest::newRow("names page, 15 and 10") << names << longName << QString();
+
+    ReportData result = resultPage(15, 10);
+    result.criteriaNames[4] = longName;
+    result.table[0][5] = longName;
+    QTest::newRow("result page, 15 and 10") << result << longName << QString();
+
+    ReportData alternatives = alternativesPage(10, longName);
+    alternatives.table[0][1] = QStringLiteral("Водонепроницаемость");
+    QTest::newRow("alternatives page, a long name in the header row")
+        << alternatives << QStringLiteral("Водонепроницаемость") << QString();
+
+    ReportData tie = resultPage(15, 10);
+    QStringList tied;
+    for (int k = 0; k < 10; ++k)
+        tied << QStringLiteral("Вариант %1, проверенный временем").arg(QChar(u'A' + k));
+    tie.alternativeNames = tied;
+    tie.decision = decisionSentence(std::vector<double>(10, 0.1), tied);
+    QTest::newRow("ten-way tie") << tie << QString() << tie.decision;
+}
+
+// Nothing printed is cut or elided: a name wider than its column breaks inside its cell, in
+// type no smaller than 6 pt, and a decision of many lines gets all of them, on one sheet.
+void TstReportPrinter::longTextsPrintWhole()
+{
+    QFETCH(ReportData, data);
+    QFETCH(QString, cellText);
+    QFETCH(QString, decision);
+
+    const PrintedSheet printed = printSheet(data, QTest::currentDataTag());
+    QCOMPARE(printed.pages, 1);
+    QVERIFY2(!printed.text.contains(QChar(0x2026)), qPrintable(printed.text));
+    if (!cellText.isEmpty())
+        QVERIFY2(wholeInOneCell(sheetWords(printed.pdfPath), cellText, 6.0), qPrintable(printed.text));
+    if (!decision.isEmpty())
+        QVERIFY2(sheetLines(printed.text).join(QChar(u' ')).contains(QStringLiteral("Резюме - ") + decision),
+                 qPrintable(printed.text));
+}
+
+void TstReportPrinter::twoPrintsGiveTheSameSheet()
 {
     const int created = TRepForm::createdCount();
     const PrintedSheet first = printSheet(resultPage(15, 10), QStringLiteral("first"));
@@ -226,7 +304,7 @@ void TestReportPrinter::twoPrintsGiveTheSameSheet()
     QCOMPARE(again.text, first.text);
 }
 
-void TestReportPrinter::unwritableOutputThrowsAndDisposesOfThePage()
+void TstReportPrinter::unwritableOutputThrowsAndDisposesOfThePage()
 {
     QTemporaryDir folder;
     const QString path = folder.filePath(QStringLiteral("missing/sheet.pdf"));
@@ -243,7 +321,7 @@ void TestReportPrinter::unwritableOutputThrowsAndDisposesOfThePage()
     QVERIFY(!QFile::exists(path));
 }
 
-void TestReportPrinter::noPrinterThrowsAndDisposesOfThePage()
+void TstReportPrinter::noPrinterThrowsAndDisposesOfThePage()
 {
     if (!QPrinterInfo::availablePrinters().isEmpty())
         QSKIP("a printer is installed here; nothing is printed on it");
@@ -251,5 +329,5 @@ void TestReportPrinter::noPrinterThrowsAndDisposesOfThePage()
     QCOMPARE(TRepForm::liveCount(), 0);
 }
 
-QTEST_MAIN(TestReportPrinter)
+QTEST_MAIN(TstReportPrinter)
 #include "tst_reportprinter.moc"
