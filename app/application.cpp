@@ -1,9 +1,9 @@
 #include "app/application.h"
 
+#include "app/commandline.h"
 #include "app/documentcontroller.h"
 #include "app/buttonicons.h"
 #include "app/mainform.h"
-#include "app/commandline.h"
 #include "platform/errordisplay.h"
 #include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
@@ -63,9 +63,9 @@ int runApplication(int argc, char *argv[])
         mainForm.show();
         // A file named on the command line opens as "Открыть…" would; otherwise the session
         // of a window that never closed normally is offered back.
-        const QStringList arguments = QApplication::arguments();
-        if (arguments.size() > 1)
-            mainForm.openDecisionFile(arguments.at(1));
+        const QString file = windowFileArgument(QApplication::arguments());
+        if (!file.isEmpty())
+            mainForm.openDecisionFile(file);
         else
             mainForm.documents()->offerRecovery();
         // The report page's template, made once the window has been drawn so that it does not

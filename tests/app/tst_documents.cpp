@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QMenuBar>
 #include <QRegularExpression>
 
@@ -98,6 +99,9 @@ private slots:
     void recoveryCopy();
     void recoveryDeclined();
     void recentFiles();
+    void droppedFileOpens();
+    void mergeFromMenu_data();
+    void mergeFromMenu();
     void menuShortcutsFreeOfPageLetters();
     void printFollowsButton();
 
@@ -363,6 +367,91 @@ void TstDocuments::recentFiles()
     find<QAction>(next.get(), "RecentFileAction2")->trigger();
     QCOMPARE(next->documents()->filePath(), file(QStringLiteral("recent6.ahp")));
     QVERIFY(next->windowTitle().startsWith(QStringLiteral("recent6.ahp[*]")));
+}
+
+void TstDocuments::droppedFileOpens()
+{
+    const QString path = file(QStringLiteral("dropped.ahp"));
+    {
+        auto writer = openWindow();
+        goToCriteriaPage(writer.get(), 4, 3);
+        enterJudgement(find<StringGrid>(writer.get(), "ChoiceTab"), 2, 1, QStringLiteral("3"));
+        chosenFiles() = {path};
+        action(writer.get(), "SaveAction")->trigger();
+    }
+    auto form = openWindow();
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(path)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &enter);
+    QVERIFY(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(form.get(), &drop);
+    QTRY_COMPARE(form->documents()->filePath(), path);
+    QCOMPARE(find<QLineEdit>(form.get(), "Kriters")->text(), QStringLiteral("4"));
+    QCOMPARE(find<StringGrid>(form.get(), "ChoiceTab")->cell(2, 1), QStringLiteral("3"));
+
+    QMimeData text;
+    text.setText(QStringLiteral("3"));
+    QDragEnterEvent other(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    other.setAccepted(false);
+    QApplication::sendEvent(form.get(), &other);
+    QVERIFY(!other.isAccepted());
+}
+
+void TstDocuments::mergeFromMenu_data()
+{
+    QTest::addColumn<QStringList>("alternatives");
+    QTest::addColumn<QString>("judgement");
+    QTest::addColumn<QString>("refusedFile");
+    QTest::newRow("same decisions") << QStringList{"A", "B", "C"} << QStringLiteral("4") << QString();
+    QTest::newRow("other names") << QStringList{"A", "B", "D"} << QStringLiteral("4") << QStringLiteral("member2.ahp");
+    QTest::newRow("empty cell") << QStringList{"A", "B", "C"} << QString() << QStringLiteral("member2.ahp");
+}
+
+void TstDocuments::mergeFromMenu()
+{
+    QFETCH(QStringList, alternatives);
+    QFETCH(QString, judgement);
+    QFETCH(QString, refusedFile);
+    auto member = [&](const QString &name, const QStringList &alts, const QString &cell) {
+        DecisionDocument d;
+        d.criteria = QStringList{"x", "y", "z"};
+        d.alternatives = alts;
+        const QList<QStringList> ones = {{"1", "1", "1"}, {"1", "1", "1"}, {"1", "1", "1"}};
+        d.criteriaJudgements = ones;
+        d.criteriaJudgements[0][1] = cell;
+        d.criteriaJudgements[1][0] = cell.isEmpty() ? cell : QStringLiteral("1/") + cell;
+        d.alternativesJudgements = {ones, ones, ones};
+        QString error;
+        QVERIFY2(saveDecisionFile(file(name), d, &error), qPrintable(error));
+    };
+    member(QStringLiteral("member1.ahp"), {"A", "B", "C"}, QStringLiteral("1"));
+    member(QStringLiteral("member2.ahp"), alternatives, judgement);
+    const QString target = file(QStringLiteral("group.ahp"));
+    QFile::remove(target);
+
+    auto form = openWindow();
+    FileChooser::setResponder([&](const QString &, bool forSaving) {
+        ++fileDialogsShown();
+        return forSaving ? QStringList{target} : QStringList{file("member1.ahp"), file("member2.ahp")};
+    });
+    action(form.get(), "MergeAction")->trigger();
+    FileChooser::setResponder([](const QString &, bool) {
+        ++fileDialogsShown();
+        return chosenFiles();
+    });
+    QCOMPARE(QFile::exists(target), refusedFile.isEmpty());
+    if (refusedFile.isEmpty()) {
+        QVERIFY(errors().isEmpty());
+        // The geometric mean of 1 and 4, and its mirror.
+        QCOMPARE(readDecisionFile(target).document->criteriaJudgements.at(0).at(1), QStringLiteral("2"));
+        QCOMPARE(readDecisionFile(target).document->criteriaJudgements.at(1).at(0), QStringLiteral("1/2"));
+    } else {
+        QCOMPARE(errors().size(), 1);
+        QVERIFY2(errors().first().contains(refusedFile), qPrintable(errors().first()));
+    }
+    QCOMPARE(page(form.get()), 0);
 }
 
 void TstDocuments::menuShortcutsFreeOfPageLetters()
