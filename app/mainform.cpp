@@ -1,6 +1,10 @@
 #include "app/mainform.h"
 #include "ui_mainform.h"
 
+#include "analysis/judgementwordsline.h"
+#include "analysis/revisionpanel.h"
+#include "analysis/sensitivitydata.h"
+#include "analysis/sensitivitywindow.h"
 #include "app/buttonicons.h"
 #include "app/gridfit.h"
 #include "app/widgetadapters.h"
@@ -67,6 +71,7 @@ TMainForm::TMainForm(QWidget *parent)
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(StatusClearInterval);
     setUpControls();
+    setUpAnalysis();
     connectHandlers();
     FormCreate();
     Timer->start();
@@ -139,6 +144,44 @@ void TMainForm::setUpControls()
     ui->CompTab->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 }
 
+namespace {
+QStringList listTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+}
+
+void TMainForm::setUpAnalysis()
+{
+    const auto criteriaNames = [this] { return ComparisonNames{listTexts(ui->Choices), QString(), true}; };
+    const auto alternativeNames = [this] { return ComparisonNames{listTexts(ui->AltList), ui->ChoiceName2->text(), false}; };
+    m_choiceWords = new JudgementWordsLine(ui->ChoiceTab, criteriaNames, ui->CriteriaPage);
+    m_compWords = new JudgementWordsLine(ui->CompTab, alternativeNames, ui->AlternativesPage);
+    m_choiceRevisions = new RevisionPanel(ui->ChoiceTab, criteriaNames, ui->CriteriaPage);
+    m_compRevisions = new RevisionPanel(ui->CompTab, alternativeNames, ui->AlternativesPage);
+    m_compRevisions->setRatioFormat(&formatGeneral);
+    // The words go right under each grid, the revisions at the foot of the page; the window
+    // grows by what they take, so the grids keep their room.
+    auto *criteriaLayout = static_cast<QBoxLayout *>(ui->CriteriaPage->layout());
+    criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab) + 1, m_choiceWords);
+    criteriaLayout->addWidget(m_choiceRevisions);
+    auto *alternativesLayout = static_cast<QBoxLayout *>(ui->AlternativesPage->layout());
+    alternativesLayout->insertWidget(alternativesLayout->indexOf(ui->CompTab) + 1, m_compWords);
+    alternativesLayout->addWidget(m_compRevisions);
+    resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
+
+    auto *sensitivityBtn = new QPushButton(tr("&Чувствительность…"), ui->Panel5);
+    sensitivityBtn->setObjectName(QStringLiteral("SensitivityBtn"));
+    ui->Panel5->layout()->addWidget(sensitivityBtn);
+    ui->Panel5->layout()->setAlignment(sensitivityBtn, Qt::AlignRight);
+    ui->Panel5->setMaximumHeight(ui->Panel5->maximumHeight() + sensitivityBtn->sizeHint().height());
+    ui->Panel5->setMinimumHeight(ui->Panel5->maximumHeight());
+    connect(sensitivityBtn, &QPushButton::clicked, this, guard(this, &TMainForm::SensitivityBtnClick));
+}
+
 void TMainForm::connectHandlers()
 {
     // One application-wide filter gives the window its key preview and the few events of its
@@ -174,6 +217,13 @@ void TMainForm::connectHandlers()
     connect(ui->ChoiceTab, &StringGrid::cellEdited, this, [this] { m_model.CriteriaComputed = false; });
     connect(ui->CompTab, &StringGrid::cellEdited, this,
             [this] { m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false); });
+    // A suggestion taken from a revision panel is typed in, as far as the results are concerned.
+    connect(m_choiceRevisions, &RevisionPanel::judgementApplied, this, [this] { m_model.CriteriaComputed = false; });
+    connect(m_compRevisions, &RevisionPanel::judgementApplied, this,
+            [this] { m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false); });
+    // Names may have changed on another page while the judgements stayed the same.
+    connect(ui->Notebook, &QStackedWidget::currentChanged, m_choiceRevisions, &RevisionPanel::invalidate);
+    connect(ui->Notebook, &QStackedWidget::currentChanged, m_compRevisions, &RevisionPanel::invalidate);
     connect(ui->CompTab, &StringGrid::selectCell, this, &TMainForm::CompTabSelectCell);
     connect(ui->CompTab, &StringGrid::keyDown, this, &TMainForm::CompTabKeyDown);
     connect(ui->CompTab, &StringGrid::keyPress, this, &TMainForm::CompTabKeyPress);
@@ -837,14 +887,15 @@ void TMainForm::PrintBtnClick()
     printReport(collectReportData());
 }
 
-namespace {
-QStringList listTexts(const QListWidget *list)
+void TMainForm::SensitivityBtnClick()
 {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
+    if (m_sensitivity)
+        m_sensitivity->close();
+    SensitivityData data = collectSensitivityData(m_model, *ui->ChoiceTab, listTexts(ui->Choices), listTexts(ui->AltList));
+    data.userName = ui->StudentName->text();
+    data.dateText = ui->DataStamp->text();
+    m_sensitivity = new SensitivityWindow(std::move(data), this);
+    m_sensitivity->show();
 }
 
 ReportData TMainForm::collectReportData() const

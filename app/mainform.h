@@ -14,6 +14,7 @@
 #include "model/decisionmodel.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 namespace Ui {
 class TMainForm;
@@ -21,6 +22,9 @@ class TMainForm;
 class QLineEdit;
 class QTimer;
 class StringGrid;
+class JudgementWordsLine;
+class RevisionPanel;
+class SensitivityWindow;
 struct ValidationFailure;
 struct ReportData;
 
@@ -84,6 +88,7 @@ public:
     void CompTabSelectCell(int col, int row, bool &canSelect);
 
     void PrintBtnClick();
+    void SensitivityBtnClick();
     // What the print of the page on the screen shows, read from the controls.
     ReportData collectReportData() const;
 
@@ -93,6 +98,7 @@ protected:
 
 private:
     void setUpControls();
+    void setUpAnalysis();
     void connectHandlers();
     void reportBadCell(StringGrid *grid, const ValidationFailure &failure);
     void storeShownAltTexts();
@@ -108,4 +114,9 @@ private:
     QTimer *Timer;
     DecisionModel m_model;
     const QEvent *m_previewedKey = nullptr;
+    JudgementWordsLine *m_choiceWords = nullptr;
+    JudgementWordsLine *m_compWords = nullptr;
+    RevisionPanel *m_choiceRevisions = nullptr;
+    RevisionPanel *m_compRevisions = nullptr;
+    QPointer<SensitivityWindow> m_sensitivity;
 };
