@@ -117,6 +117,10 @@ int drawAnalysisSheet(QPainter &painter, const AnalysisSheet &sheet)
         sheet.chart->render(&painter, QRectF(Margin, top, width, height), QRect(), Qt::KeepAspectRatio);
         top += height + 10;
     }
+    if (!sheet.ranking.isEmpty())
+        top = drawText(painter, top, QCoreApplication::translate("AnalysisSheet", "Ранжирование: %1")
+                                         .arg(sheet.ranking.split(QLatin1Char('\n')).join(QStringLiteral("; "))),
+                       sheetFont(11)) + 8;
     top = drawTable(painter, top, sheet) + 6;
     if (!sheet.critical.isEmpty())
         top = drawText(painter, top, sheet.critical, sheetFont(11, true)) + 10;

@@ -20,6 +20,7 @@ struct AnalysisSheet
     QList<QStringList> tableRows;
     int boldRow = -1;
     QString critical;
+    QString ranking; // one alternative a line
     std::vector<ReviewedMatrix> matrices;
 };
 

@@ -17,7 +17,7 @@
 namespace {
 
 // Names of a pair are cut to this width so that the numbers and the button stay in view.
-constexpr int PairWidth = 190;
+constexpr int PairWidth = 130;
 
 QString quoted(const QString &name)
 {
@@ -50,8 +50,11 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(2);
     m_summary->setObjectName(QStringLiteral("revisionSummary"));
-    m_summary->setWordWrap(true);
     m_summary->setTextFormat(Qt::PlainText);
+    // The panel keeps one height whatever it says, so the grid above never jumps while the
+    // person types: one line for the summary (cut, the whole of it in the tooltip), a button's
+    // height for every row.
+    m_summary->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(m_summary);
 
     auto *rows = new QGridLayout;
@@ -75,6 +78,7 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
             rows->addWidget(labels[c], r, c);
         }
         rows->addWidget(row.apply, r, 4);
+        rows->setRowMinimumHeight(r, row.apply->sizeHint().height());
         connect(row.apply, &QPushButton::clicked, this, [this, r] { apply(r); });
     }
     rows->setColumnStretch(3, 1);
@@ -139,7 +143,7 @@ void RevisionPanel::refresh()
         if (reading.failure)
             showUnreadable(names, *reading.failure);
         else
-            m_summary->clear();
+            setSummary(QString());
         clearRows();
         m_triplesLabel->clear();
         return;
@@ -161,7 +165,21 @@ void RevisionPanel::refresh()
 
 QString RevisionPanel::summaryText() const
 {
-    return m_summary->text();
+    return m_summaryText;
+}
+
+void RevisionPanel::setSummary(const QString &text)
+{
+    m_summaryText = text;
+    m_summary->setToolTip(text);
+    m_summary->setText(m_summary->fontMetrics().elidedText(text, Qt::ElideRight, qMax(0, m_summary->width())));
+}
+
+void RevisionPanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    // The label has its new width only once the layout has run.
+    QTimer::singleShot(0, this, [this] { setSummary(m_summaryText); });
 }
 
 QString RevisionPanel::triplesText() const
@@ -171,7 +189,7 @@ QString RevisionPanel::triplesText() const
 
 void RevisionPanel::showUnreadable(const ComparisonNames &names, const ValidationFailure &failure)
 {
-    m_summary->setText(tr("Что пересмотреть, станет видно, когда матрица заполнена: %1 над %2 — %3")
+    setSummary(tr("Что пересмотреть, станет видно, когда матрица заполнена. %1 над %2: %3")
                            .arg(quoted(names.item(failure.row - 1)), quoted(names.item(failure.col - 1)), failure.message));
 }
 
@@ -179,20 +197,23 @@ void RevisionPanel::showRevisions(const ComparisonNames &names)
 {
     const QString ratio = m_ratioFormat(m_cr, QLocale());
     if (isInconsistent(m_cr))
-        m_summary->setText(tr("Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio));
+        setSummary(tr("Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio));
     else if (m_revisions.empty())
-        m_summary->setText(tr("Отношение согласованности %1: суждения согласованы, пересматривать нечего.").arg(ratio));
+        setSummary(tr("Отношение согласованности %1: суждения согласованы, пересматривать нечего.").arg(ratio));
     else
-        m_summary->setText(tr("Отношение согласованности %1: суждения согласованы. Точнее всего подошли бы:").arg(ratio));
+        setSummary(tr("Отношение согласованности %1: суждения согласованы. Точнее всего подошли бы:").arg(ratio));
 
     clearRows();
     const QFontMetrics metrics(m_rows[0].pair->font());
     for (size_t r = 0; r < m_revisions.size() && r < size_t(RevisionCount); ++r) {
         const JudgementRevision &revision = m_revisions[r];
         Row &row = m_rows[r];
-        const QString pair = QStringLiteral("%1 : %2").arg(quoted(names.item(revision.row)), quoted(names.item(revision.col)));
-        row.pair->setText(metrics.elidedText(pair, Qt::ElideMiddle, PairWidth));
-        row.pair->setToolTip(pair);
+        // The pair as the grid's headers name it (the criteria's names, the alternatives' letters),
+        // the whole names in the tooltip.
+        const QString pair = QStringLiteral("%1 : %2").arg(quoted(m_grid->cell(0, revision.row + 1)),
+                                                           quoted(m_grid->cell(0, revision.col + 1)));
+        row.pair->setText(metrics.elidedText(pair, Qt::ElideRight, PairWidth));
+        row.pair->setToolTip(QStringLiteral("%1 : %2").arg(quoted(names.item(revision.row)), quoted(names.item(revision.col))));
         row.present->setText(tr("сейчас %1").arg(m_shown.texts.at(revision.row).at(revision.col)));
         row.fitting->setText(tr("подходит %1").arg(revision.suggestedText));
         row.fitting->setToolTip(tr("Согласуется с остальными: %1").arg(formatMeasure(std::round(revision.consistentValue * 100) / 100)));
@@ -214,8 +235,9 @@ void RevisionPanel::showTriples(const ComparisonNames &names)
     const QString pattern = names.isCriteria() ? tr("%1 важнее %2, %2 важнее %3, но %3 важнее %1")
                                                : tr("%1 предпочтительнее %2, %2 предпочтительнее %3, но %3 предпочтительнее %1");
     QStringList lines;
+    const auto name = [&names](int i) { return quoted(names.item(i).simplified()); };
     for (const IntransitiveTriple &t : m_triples)
-        lines << pattern.arg(quoted(names.item(t.first)), quoted(names.item(t.second)), quoted(names.item(t.third)));
+        lines << pattern.arg(name(t.first), name(t.second), name(t.third));
     m_triplesLabel->setText(tr("Противоречивые тройки (%1): %2.").arg(lines.size()).arg(lines.join(QStringLiteral("; "))));
 }
 

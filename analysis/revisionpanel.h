@@ -49,7 +49,11 @@ Q_SIGNALS:
     // A suggestion was typed in at grid cell (col, row) and its mirror: the matrix is out of date.
     void judgementApplied(int col, int row);
 
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
 private:
+    void setSummary(const QString &text);
     void scheduleRefresh();
     void showRevisions(const ComparisonNames &names);
     void showTriples(const ComparisonNames &names);
@@ -67,6 +71,7 @@ private:
     std::vector<IntransitiveTriple> m_triples;
 
     QLabel *m_summary;
+    QString m_summaryText;
     struct Row
     {
         QLabel *pair;

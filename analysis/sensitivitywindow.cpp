@@ -1,6 +1,7 @@
 #include "analysis/sensitivitywindow.h"
 
 #include "analysis/analysissheet.h"
+#include "model/decisionmodel.h"
 #include "model/numberformat.h"
 #include "platform/errordisplay.h"
 #include "platform/questionbox.h"
@@ -24,6 +25,7 @@
 #include <QVBoxLayout>
 
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -37,6 +39,14 @@ double rounded(double v, double scale)
 QString quoted(const QString &name)
 {
     return QStringLiteral("«%1»").arg(name);
+}
+
+// Fifteen criteria need fifteen colours that a reader tells apart, none of them near white.
+QColor criterionColour(int i)
+{
+    static const QRgb colours[] = {0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 0x9467bd, 0x8c564b, 0xe377c2, 0x7f7f7f,
+                                   0xbcbd22, 0x17becf, 0x393b79, 0xad494a, 0x637939, 0xce6dbd, 0x6b6ecf};
+    return QColor(colours[i % int(std::size(colours))]);
 }
 
 QString at(const QStringList &list, int i)
@@ -136,6 +146,8 @@ void SensitivityWindow::buildChart()
     const int m = int(m_data.alternatives.size());
     for (int i = 0; i < m_data.criteria.size(); ++i) {
         auto *set = new QBarSet(m_data.criteria.at(i));
+        set->setColor(criterionColour(i));
+        set->setBorderColor(set->color().darker(130));
         for (int j = 0; j < m; ++j)
             set->append(0.0);
         m_sets.push_back(set);
@@ -144,8 +156,9 @@ void SensitivityWindow::buildChart()
     m_chart->addSeries(m_series);
     auto *categories = new QBarCategoryAxis;
     QStringList labels;
+    // The letters of the wizard's result grids: ten full names do not fit under the bars.
     for (int j = 0; j < m; ++j)
-        labels << m_data.alternatives.at(j).simplified();
+        labels << alternativeLetter(j);
     categories->append(labels);
     m_chart->addAxis(categories, Qt::AlignBottom);
     m_series->attachAxis(categories);
@@ -252,8 +265,12 @@ void SensitivityWindow::showChart()
         highest = std::max(highest, g);
     // The axis moves in tenths, so small slider steps leave it still.
     const double top = std::max(0.1, std::ceil(highest * 10.0 - 1e-9) / 10.0);
-    if (m_valueAxis->max() != top)
+    if (m_valueAxis->max() != top) {
+        // Ticks on round numbers: hundredths in fives up to 0.3, tenths above.
+        const double step = top <= 0.3 + 1e-9 ? 0.05 : 0.1;
         m_valueAxis->setRange(0.0, top);
+        m_valueAxis->setTickCount(int(std::lround(top / step)) + 1);
+    }
 }
 
 void SensitivityWindow::showRanking()
@@ -267,7 +284,8 @@ QString SensitivityWindow::rankingText() const
     for (size_t k = 0; k < m_state.ranking.size(); ++k) {
         const int j = m_state.ranking[k];
         const double g = size_t(j) < m_state.globals.size() ? m_state.globals[size_t(j)] : 0.0;
-        lines << tr("%1. %2 — %3").arg(k + 1).arg(at(m_data.alternatives, j).simplified(), formatMeasure(rounded(g, 1e4), locale()));
+        lines << tr("%1. %2 — %3 — %4").arg(k + 1).arg(alternativeLetter(j), at(m_data.alternatives, j).simplified(),
+                                                    formatMeasure(rounded(g, 1e4), locale()));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -342,6 +360,7 @@ void SensitivityWindow::printSheet()
     sheet.tableRows = thresholdRows();
     sheet.boldRow = m_state.mostCritical;
     sheet.critical = criticalText();
+    sheet.ranking = rankingText();
     sheet.matrices = m_data.matrices;
     printAnalysisSheet(sheet);
 }

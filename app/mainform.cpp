@@ -29,6 +29,8 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 
 namespace {
@@ -175,9 +177,12 @@ void TMainForm::setUpAnalysis()
 
     auto *sensitivityBtn = new QPushButton(tr("&Чувствительность…"), ui->Panel5);
     sensitivityBtn->setObjectName(QStringLiteral("SensitivityBtn"));
-    ui->Panel5->layout()->addWidget(sensitivityBtn);
-    ui->Panel5->layout()->setAlignment(sensitivityBtn, Qt::AlignRight);
-    ui->Panel5->setMaximumHeight(ui->Panel5->maximumHeight() + sensitivityBtn->sizeHint().height());
+    auto *sensitivityRow = new QHBoxLayout;
+    sensitivityRow->setContentsMargins(0, 0, 8, 4);
+    sensitivityRow->addStretch();
+    sensitivityRow->addWidget(sensitivityBtn);
+    static_cast<QBoxLayout *>(ui->Panel5->layout())->addLayout(sensitivityRow);
+    ui->Panel5->setMaximumHeight(ui->Panel5->maximumHeight() + sensitivityBtn->sizeHint().height() + 4);
     ui->Panel5->setMinimumHeight(ui->Panel5->maximumHeight());
     connect(sensitivityBtn, &QPushButton::clicked, this, guard(this, &TMainForm::SensitivityBtnClick));
 }
@@ -529,6 +534,36 @@ void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     ErrorDisplay::guarded([this] { FormResize(); });
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    if (!m_grownForGrid) {
+        m_grownForGrid = true;
+        growForWholeGrid();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TMainForm::growForWholeGrid()
+{
+    // With the revision panel under it, the criteria grid of the largest decision still shows
+    // every row at the smallest row height, and keeps them when the consistency warning appears:
+    // the window starts tall enough, as far as the screen allows. Hidden pages get their size
+    // only from FormResize.
+    FormResize();
+    StringGrid *grid = ui->ChoiceTab;
+    const int headerRow = qMax(MinCellHeight, grid->horizontalHeader()->sizeHint().height());
+    const int needed = headerRow + MaxCriteria * MinCellHeight + 2 * grid->frameWidth()
+                       + grid->horizontalScrollBar()->sizeHint().height()
+                       + (ui->WarnMess->isVisible() ? 0 : ui->WarnMess->sizeHint().height());
+    int grow = needed - grid->height();
+    if (const QScreen *screen = this->screen())
+        grow = qMin(grow, screen->availableGeometry().height() - frameGeometry().height());
+    if (grow <= 0)
+        return;
+    resize(width(), height() + grow);
+    centreOnScreen();
 }
 
 void TMainForm::FormResize()

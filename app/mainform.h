@@ -95,10 +95,12 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setUpControls();
     void setUpAnalysis();
+    void growForWholeGrid();
     void connectHandlers();
     void reportBadCell(StringGrid *grid, const ValidationFailure &failure);
     void storeShownAltTexts();
@@ -119,4 +121,5 @@ private:
     RevisionPanel *m_choiceRevisions = nullptr;
     RevisionPanel *m_compRevisions = nullptr;
     QPointer<SensitivityWindow> m_sensitivity;
+    bool m_grownForGrid = false;
 };

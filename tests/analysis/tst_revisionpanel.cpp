@@ -63,10 +63,10 @@ void TstRevisionPanel::whatThePanelSays_data()
 
     const QList<QStringList> ones{{"1", "1", "1"}, {"1", "1"}, {"1"}};
     QTest::newRow("empty cell") << QList<QStringList>{{"1", "", "1"}, {"1", "1"}, {"1"}}
-                                << "Что пересмотреть, станет видно, когда матрица заполнена: «А» над «В» — " + JudgementEmptyMessage
+                                << "Что пересмотреть, станет видно, когда матрица заполнена. «А» над «В»: " + JudgementEmptyMessage
                                 << 0 << "";
     QTest::newRow("rejected cell") << QList<QStringList>{{"1", "1", "1"}, {"1", "1"}, {"abc"}}
-                                   << "Что пересмотреть, станет видно, когда матрица заполнена: «В» над «Г» — " + JudgementInvalidMessage
+                                   << "Что пересмотреть, станет видно, когда матрица заполнена. «В» над «Г»: " + JudgementInvalidMessage
                                    << 0 << "";
     QTest::newRow("consistent: nothing to change")
         << ones << "Отношение согласованности 0: суждения согласованы, пересматривать нечего." << 0

@@ -32,11 +32,12 @@ QList<QStringList> spreadUpper(int n)
     return upper;
 }
 
-// Every row of the grid lies inside its view: nothing to scroll to.
+// Every row of the grid lies inside its view, the last one included: nothing to scroll to
+// up or down (a wide grid still scrolls sideways).
 bool wholeGridShown(const StringGrid *grid)
 {
-    const QRect last = grid->visualRect(grid->model()->index(grid->rowCount() - 1, grid->colCount() - 1));
-    return grid->viewport()->rect().contains(last);
+    const QRect last = grid->visualRect(grid->model()->index(grid->rowCount() - 1, 1));
+    return last.top() >= 0 && last.bottom() < grid->viewport()->height();
 }
 
 // The text a person would type into the mirror of a cell holding text.
@@ -128,7 +129,7 @@ void TstAnalysis::alternativesWordsAndSuggestion()
     click(find<QPushButton>(form, "NextMatrixBtn"));
     QCOMPARE(form->model().CurrentCriterion, 1);
     QCOMPARE(words->text(), QString());
-    QTRY_VERIFY(panel->summaryText().contains("«Альтернатива   A» над «Альтернатива   B»"));
+    QTRY_VERIFY(panel->summaryText().contains("«Альтернатива   A» над «Альтернатива   B»: "));
     enterJudgement(grid, 2, 1, QStringLiteral("1/5"));
     grid->setCurrentCell(2, 1);
     QCOMPARE(words->text(), "«Альтернатива   B» существенно предпочтительнее, чем «Альтернатива   A», по критерию «Критерий 2» (5)");
