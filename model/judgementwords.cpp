@@ -49,7 +49,7 @@ struct Reading {
 // even step between the odd ones around it.
 int stepOf(double value)
 {
-    // "1/3" reads as a value a little below a third; its reciprocal must still be a whole 3.
+    // A third typed as 0,333333333333 means 3, not "between 3 and 5".
     const double v = std::round(value * 1e9) / 1e9;
     const double whole = std::floor(v);
     if (v == whole && int(whole) % 2 == 1)

@@ -13,6 +13,9 @@ using Matrix = std::vector<std::vector<double>>;
 // The scale in increasing order, so that a strict "<" scan keeps the smaller of two equally near.
 const int ScaleDivisors[] = {9, 8, 7, 6, 5, 4, 3, 2};
 constexpr int ScaleTop = 9;
+// A value halfway (on the log scale) between two scale values is common: one reversed judgement in
+// a 2-4-8 matrix puts a weight ratio at exactly sqrt 2. Rounding must not break such a tie.
+constexpr double TieSlack = 1e-12;
 
 bool isUsable(int n, const Matrix &a)
 {
@@ -42,6 +45,14 @@ long long deviationKey(double deviation)
     return std::llround(std::log(deviation) * 1e10);
 }
 
+// The text the mirror cell gets for a scale text: "7" and "1/7" swap, "1" stays.
+QString mirrorText(const QString &text)
+{
+    if (text.startsWith(QLatin1String("1/")))
+        return text.mid(2);
+    return text == QLatin1String("1") ? text : QStringLiteral("1/") + text;
+}
+
 } // namespace
 
 QString nearestScaleText(double value)
@@ -52,7 +63,7 @@ QString nearestScaleText(double value)
     double bestDistance = 0.0;
     auto consider = [&](double c, const QString &text) {
         const double d = logDistance(value, c);
-        if (best.isEmpty() || d < bestDistance) {
+        if (best.isEmpty() || d < bestDistance * (1.0 - TieSlack)) {
             best = text;
             bestDistance = d;
         }
@@ -85,6 +96,12 @@ std::vector<JudgementRevision> judgementRevisions(int n, const Matrix &a, int co
     if (w.size() != std::size_t(n))
         return revisions;
 
+    struct Candidate {
+        long long key;
+        JudgementRevision revision;
+    };
+    std::vector<Candidate> candidates;
+    candidates.reserve(std::size_t(n * (n - 1) / 2));
     for (int row = 0; row < n; ++row) {
         for (int col = row + 1; col < n; ++col) {
             JudgementRevision r;
@@ -93,26 +110,22 @@ std::vector<JudgementRevision> judgementRevisions(int n, const Matrix &a, int co
             const double e = a[row][col] * w[col] / w[row];
             r.deviation = std::max(e, 1.0 / e);
             r.consistentValue = w[row] / w[col];
-            r.suggestedText = nearestScaleText(r.consistentValue);
-            revisions.push_back(r);
+            candidates.push_back({deviationKey(r.deviation), r});
         }
     }
-    std::stable_sort(revisions.begin(), revisions.end(),
-                     [](const JudgementRevision &x, const JudgementRevision &y) {
-                         return deviationKey(x.deviation) > deviationKey(y.deviation);
-                     });
-    if (revisions.size() > std::size_t(count))
-        revisions.resize(std::size_t(count));
+    // Built row by row, so a stable sort keeps equal deviations in (row, col) order.
+    std::stable_sort(candidates.begin(), candidates.end(),
+                     [](const Candidate &x, const Candidate &y) { return x.key > y.key; });
+    const std::size_t kept = std::min(candidates.size(), std::size_t(count));
+    for (std::size_t k = 0; k < kept; ++k)
+        revisions.push_back(candidates[k].revision);
 
     // Only the kept rows pay for a recomputation.
     Matrix changed = a;
     for (JudgementRevision &r : revisions) {
-        const QString mirror = r.suggestedText.startsWith(QLatin1String("1/"))
-            ? r.suggestedText.mid(2)
-            : (r.suggestedText == QLatin1String("1") ? r.suggestedText
-                                                    : QStringLiteral("1/") + r.suggestedText);
+        r.suggestedText = nearestScaleText(r.consistentValue);
         changed[r.row][r.col] = scaleTextValue(r.suggestedText);
-        changed[r.col][r.row] = scaleTextValue(mirror);
+        changed[r.col][r.row] = scaleTextValue(mirrorText(r.suggestedText));
         r.crAfter = computeLocalPriorities(n, changed).cr;
         changed[r.row][r.col] = a[r.row][r.col];
         changed[r.col][r.row] = a[r.col][r.row];

@@ -24,7 +24,8 @@ struct JudgementRevision {
 
 // w: the priorities of computeLocalPriorities. Sorted by deviation, largest first; equal
 // deviations by row, then col. At most count entries. "Nearest" is on a logarithmic scale; a tie
-// takes the smaller value.
+// takes the smaller value, distances within a relative 1e-12 counting as a tie (a ratio of exactly
+// sqrt 2 comes out of rounding a little above or below it).
 //
 // Every pair row < col is a candidate, so a consistent matrix still gives count entries, all with
 // a deviation of about 1: whether a revision is worth showing is the caller's call. Deviations

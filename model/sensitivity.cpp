@@ -14,6 +14,9 @@ using Matrix = std::vector<std::vector<double>>;
 
 // How far outside [0, 1] a crossing may fall by rounding and still count.
 constexpr double CrossingSlack = 1e-12;
+// Distances this close are equal: two crossings mirrored about the present weight come out of
+// rounding a few units apart, and the lower alternative must still win.
+constexpr double DistanceSlack = 1e-12;
 
 bool isUsable(const std::vector<double> &weights, const Matrix &local)
 {
@@ -163,7 +166,7 @@ std::vector<WeightThreshold> weightThresholds(const std::vector<double> &criteri
                 crossing = std::clamp(crossing, 0.0, 1.0);
             }
             const double distance = std::fabs(crossing - present);
-            if (distance < bestDistance) {
+            if (distance < bestDistance - DistanceSlack) {
                 bestDistance = distance;
                 thresholds.back().exists = true;
                 thresholds.back().weight = crossing;
@@ -194,7 +197,8 @@ int mostCriticalCriterion(const std::vector<double> &criterionWeights, const std
         const double distance = std::fabs(relativeWeightChange(criterionWeights[std::size_t(t.criterion)], t.weight));
         if (std::isnan(distance))
             continue;
-        if (critical < 0 || distance < nearest || (distance == nearest && t.criterion < critical)) {
+        const bool level = distance == nearest || std::fabs(distance - nearest) <= DistanceSlack;
+        if (critical < 0 || (!level && distance < nearest) || (level && t.criterion < critical)) {
             critical = t.criterion;
             nearest = distance;
         }

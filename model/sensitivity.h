@@ -25,14 +25,15 @@ struct WeightThreshold {
 // - A criterion holding all the weight (the others all 0) shares the rest equally among the
 //   others as its weight goes down, as the slider does.
 // - A single criterion cannot be moved: only a present tie gives it a threshold.
-// - Crossings within 1e-12 outside [0, 1] (rounding) count, clamped to the bound.
+// - Crossings within 1e-12 outside [0, 1] (rounding) count, clamped to the bound; distances
+//   within 1e-12 of each other are equal.
 // One entry per criterion, in order; empty for bad input (no criteria, local priorities not one
 // row per criterion of equal length, a weight or priority negative or not finite).
 std::vector<WeightThreshold> weightThresholds(const std::vector<double> &criterionWeights,
                                               const std::vector<std::vector<double>> &localPriorities);
 
 // The criterion whose threshold is nearest in relative terms, |weight - w| / w; equal: lower index; -1 if none.
-// A threshold of a criterion with weight 0 is infinitely far unless it lies at 0 itself: such a
+// Relative distances within 1e-12 of each other are equal. A threshold of a criterion with weight 0 is infinitely far unless it lies at 0 itself: such a
 // criterion is only chosen when no other has a threshold. Entries naming no criterion of the
 // list are skipped.
 int mostCriticalCriterion(const std::vector<double> &criterionWeights, const std::vector<WeightThreshold> &thresholds);
