@@ -150,12 +150,19 @@ void RevisionPanel::refresh()
     }
     const PriorityResult result = computeLocalPriorities(m_shown.n, reading.a);
     m_cr = result.cr;
-    // Only suggestions that change a judgement are worth a row.
-    for (const JudgementRevision &revision : judgementRevisions(m_shown.n, reading.a, m_shown.n * m_shown.n)) {
-        if (sameValue(scaleTextValue(revision.suggestedText), reading.a[size_t(revision.row)][size_t(revision.col)]))
-            continue;
-        m_revisions.push_back(revision);
-        if (int(m_revisions.size()) == RevisionCount)
+    // Only suggestions that change a judgement are worth a row. Each one asks for a ratio
+    // computed again, so more pairs are asked for only while too few of them change anything.
+    const int pairs = m_shown.n * (m_shown.n - 1) / 2;
+    for (int asked = RevisionCount; int(m_revisions.size()) < RevisionCount; asked *= 4) {
+        m_revisions.clear();
+        for (const JudgementRevision &revision : judgementRevisions(m_shown.n, reading.a, asked)) {
+            if (sameValue(scaleTextValue(revision.suggestedText), reading.a[size_t(revision.row)][size_t(revision.col)]))
+                continue;
+            m_revisions.push_back(revision);
+            if (int(m_revisions.size()) == RevisionCount)
+                break;
+        }
+        if (asked >= pairs)
             break;
     }
     m_triples = intransitiveTriples(m_shown.n, reading.a);
@@ -189,8 +196,12 @@ QString RevisionPanel::triplesText() const
 
 void RevisionPanel::showUnreadable(const ComparisonNames &names, const ValidationFailure &failure)
 {
-    setSummary(tr("Что пересмотреть, станет видно, когда матрица заполнена. %1 над %2: %3")
-                           .arg(quoted(names.item(failure.row - 1)), quoted(names.item(failure.col - 1)), failure.message));
+    const QString rowName = quoted(names.item(failure.row - 1));
+    const QString colName = quoted(names.item(failure.col - 1));
+    if (m_shown.texts.value(failure.row - 1).value(failure.col - 1).isEmpty())
+        setSummary(tr("Пока не заполнено: %1 над %2").arg(rowName, colName));
+    else
+        setSummary(tr("Не читается: %1 над %2 — %3").arg(rowName, colName, failure.message));
 }
 
 void RevisionPanel::showRevisions(const ComparisonNames &names)

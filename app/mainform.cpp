@@ -229,6 +229,11 @@ void TMainForm::connectHandlers()
     // Names may have changed on another page while the judgements stayed the same.
     connect(ui->Notebook, &QStackedWidget::currentChanged, m_choiceRevisions, &RevisionPanel::invalidate);
     connect(ui->Notebook, &QStackedWidget::currentChanged, m_compRevisions, &RevisionPanel::invalidate);
+    // The sensitivity window explains the result on the screen; going back to change it closes it.
+    connect(ui->Notebook, &QStackedWidget::currentChanged, this, [this](int page) {
+        if (page != ResultPage && m_sensitivity)
+            m_sensitivity->close();
+    });
     connect(ui->CompTab, &StringGrid::selectCell, this, &TMainForm::CompTabSelectCell);
     connect(ui->CompTab, &StringGrid::keyDown, this, &TMainForm::CompTabKeyDown);
     connect(ui->CompTab, &StringGrid::keyPress, this, &TMainForm::CompTabKeyPress);

@@ -63,11 +63,13 @@ void TstRevisionPanel::whatThePanelSays_data()
 
     const QList<QStringList> ones{{"1", "1", "1"}, {"1", "1"}, {"1"}};
     QTest::newRow("empty cell") << QList<QStringList>{{"1", "", "1"}, {"1", "1"}, {"1"}}
-                                << "Что пересмотреть, станет видно, когда матрица заполнена. «А» над «В»: " + JudgementEmptyMessage
+                                << "Пока не заполнено: «А» над «В»"
                                 << 0 << "";
     QTest::newRow("rejected cell") << QList<QStringList>{{"1", "1", "1"}, {"1", "1"}, {"abc"}}
-                                   << "Что пересмотреть, станет видно, когда матрица заполнена. «В» над «Г»: " + JudgementInvalidMessage
+                                   << "Не читается: «В» над «Г» — " + JudgementInvalidMessage
                                    << 0 << "";
+    QTest::newRow("off the scale") << QList<QStringList>{{"12", "1", "1"}, {"1", "1"}, {"1"}}
+                                   << "Не читается: «А» над «Б» — " + JudgementTooLargeMessage << 0 << "";
     QTest::newRow("consistent: nothing to change")
         << ones << "Отношение согласованности 0: суждения согласованы, пересматривать нечего." << 0
         << "Противоречивых троек нет.";

@@ -89,7 +89,7 @@ void TstAnalysis::criteriaSuggestionsTakenThreeTimes()
     auto *panel = find<RevisionPanel>(form, "ChoiceTabRevisions");
     auto *calc = find<QPushButton>(form, "CalcBtn");
     auto *ratio = find<QLineEdit>(form, "RatioCoordEdit");
-    QTRY_VERIFY(panel->summaryText().startsWith("Что пересмотреть, станет видно"));
+    QTRY_COMPARE(panel->summaryText(), "Пока не заполнено: «Критерий 1» над «Критерий 2»");
     enterMatrix(grid, Inconsistent7);
     click(calc);
     QVERIFY(drawnRed(ratio));
@@ -129,7 +129,7 @@ void TstAnalysis::alternativesWordsAndSuggestion()
     click(find<QPushButton>(form, "NextMatrixBtn"));
     QCOMPARE(form->model().CurrentCriterion, 1);
     QCOMPARE(words->text(), QString());
-    QTRY_VERIFY(panel->summaryText().contains("«Альтернатива   A» над «Альтернатива   B»: "));
+    QTRY_COMPARE(panel->summaryText(), "Пока не заполнено: «Альтернатива   A» над «Альтернатива   B»");
     enterJudgement(grid, 2, 1, QStringLiteral("1/5"));
     grid->setCurrentCell(2, 1);
     QCOMPARE(words->text(), "«Альтернатива   B» существенно предпочтительнее, чем «Альтернатива   A», по критерию «Критерий 2» (5)");
@@ -150,6 +150,11 @@ void TstAnalysis::sensitivityWindowOfTheResult()
     // All alternatives level: every weight already draws them level with the best.
     QCOMPARE(window->thresholdRows().size(), 3);
     QCOMPARE(window->thresholdRows().at(0).at(2), window->thresholdRows().at(0).at(1));
+
+    // Back to the matrices: the window of a result no longer on the screen goes away.
+    const QPointer<SensitivityWindow> opened(window);
+    click(find<QPushButton>(form, "PriorBtn"));
+    QTRY_VERIFY(!opened);
 }
 
 void TstAnalysis::largestDecisionKeepsTheGridsWhole()
