@@ -1,6 +1,10 @@
 #include "app/mainform.h"
 #include "ui_mainform.h"
 
+#include "analysis/judgementwordsline.h"
+#include "analysis/revisionpanel.h"
+#include "analysis/sensitivitydata.h"
+#include "analysis/sensitivitywindow.h"
 #include "app/buttonicons.h"
 #include "app/documentcontroller.h"
 #include "app/gridfit.h"
@@ -27,6 +31,8 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QScreen>
+#include <QHeaderView>
+#include <QScrollBar>
 #include <QTimer>
 
 #include <limits>
@@ -71,6 +77,7 @@ TMainForm::TMainForm(QWidget *parent)
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(StatusClearInterval);
     setUpControls();
+    setUpAnalysis();
     connectHandlers();
     FormCreate();
     m_documents = new DocumentController(this);
@@ -172,6 +179,47 @@ void TMainForm::keepControlsWhole()
     ui->Panel4->setMinimumWidth(fields.width() + 2 * WholeControls::Gap);
 }
 
+namespace {
+QStringList listTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}
+}
+
+void TMainForm::setUpAnalysis()
+{
+    const auto criteriaNames = [this] { return ComparisonNames{listTexts(ui->Choices), QString(), true}; };
+    const auto alternativeNames = [this] { return ComparisonNames{listTexts(ui->AltList), ui->ChoiceName2->text(), false}; };
+    m_choiceWords = new JudgementWordsLine(ui->ChoiceTab, criteriaNames, ui->CriteriaPage);
+    m_compWords = new JudgementWordsLine(ui->CompTab, alternativeNames, ui->AlternativesPage);
+    m_choiceRevisions = new RevisionPanel(ui->ChoiceTab, criteriaNames, ui->CriteriaPage);
+    m_compRevisions = new RevisionPanel(ui->CompTab, alternativeNames, ui->AlternativesPage);
+    m_compRevisions->setRatioFormat(&formatGeneral);
+    // The words go right under each grid, the revisions at the foot of the page; the window
+    // grows by what they take, so the grids keep their room.
+    auto *criteriaLayout = static_cast<QBoxLayout *>(ui->CriteriaPage->layout());
+    criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab) + 1, m_choiceWords);
+    criteriaLayout->addWidget(m_choiceRevisions);
+    auto *alternativesLayout = static_cast<QBoxLayout *>(ui->AlternativesPage->layout());
+    alternativesLayout->insertWidget(alternativesLayout->indexOf(ui->CompTab) + 1, m_compWords);
+    alternativesLayout->addWidget(m_compRevisions);
+    resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
+
+    auto *sensitivityBtn = new QPushButton(tr("&Чувствительность…"), ui->Panel5);
+    sensitivityBtn->setObjectName(QStringLiteral("SensitivityBtn"));
+    auto *sensitivityRow = new QHBoxLayout;
+    sensitivityRow->setContentsMargins(0, 0, 8, 4);
+    sensitivityRow->addStretch();
+    sensitivityRow->addWidget(sensitivityBtn);
+    static_cast<QBoxLayout *>(ui->Panel5->layout())->addLayout(sensitivityRow);
+    ui->Panel5->setMaximumHeight(ui->Panel5->maximumHeight() + sensitivityBtn->sizeHint().height() + 4);
+    ui->Panel5->setMinimumHeight(ui->Panel5->maximumHeight());
+    connect(sensitivityBtn, &QPushButton::clicked, this, guard(this, &TMainForm::SensitivityBtnClick));
+}
+
 void TMainForm::connectHandlers()
 {
     // One application-wide filter gives the window its key preview and the few events of its
@@ -207,6 +255,18 @@ void TMainForm::connectHandlers()
     connect(ui->ChoiceTab, &StringGrid::cellEdited, this, [this] { m_model.CriteriaComputed = false; });
     connect(ui->CompTab, &StringGrid::cellEdited, this,
             [this] { m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false); });
+    // A suggestion taken from a revision panel is typed in, as far as the results are concerned.
+    connect(m_choiceRevisions, &RevisionPanel::judgementApplied, this, [this] { m_model.CriteriaComputed = false; });
+    connect(m_compRevisions, &RevisionPanel::judgementApplied, this,
+            [this] { m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false); });
+    // Names may have changed on another page while the judgements stayed the same.
+    connect(ui->Notebook, &QStackedWidget::currentChanged, m_choiceRevisions, &RevisionPanel::invalidate);
+    connect(ui->Notebook, &QStackedWidget::currentChanged, m_compRevisions, &RevisionPanel::invalidate);
+    // The sensitivity window explains the result on the screen; going back to change it closes it.
+    connect(ui->Notebook, &QStackedWidget::currentChanged, this, [this](int page) {
+        if (page != ResultPage && m_sensitivity)
+            m_sensitivity->close();
+    });
     connect(ui->CompTab, &StringGrid::selectCell, this, &TMainForm::CompTabSelectCell);
     connect(ui->CompTab, &StringGrid::keyDown, this, &TMainForm::CompTabKeyDown);
     connect(ui->CompTab, &StringGrid::keyPress, this, &TMainForm::CompTabKeyPress);
@@ -551,6 +611,36 @@ void TMainForm::resizeEvent(QResizeEvent *event)
 {
     QMainWindow::resizeEvent(event);
     ErrorDisplay::guarded([this] { FormResize(); });
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    if (!m_grownForGrid) {
+        m_grownForGrid = true;
+        growForWholeGrid();
+    }
+    QMainWindow::showEvent(event);
+}
+
+void TMainForm::growForWholeGrid()
+{
+    // With the revision panel under it, the criteria grid of the largest decision still shows
+    // every row at the smallest row height, and keeps them when the consistency warning appears:
+    // the window starts tall enough, as far as the screen allows. Hidden pages get their size
+    // only from FormResize.
+    FormResize();
+    StringGrid *grid = ui->ChoiceTab;
+    const int headerRow = qMax(MinCellHeight, grid->horizontalHeader()->sizeHint().height());
+    const int needed = headerRow + MaxCriteria * MinCellHeight + 2 * grid->frameWidth()
+                       + grid->horizontalScrollBar()->sizeHint().height()
+                       + (ui->WarnMess->isVisible() ? 0 : ui->WarnMess->sizeHint().height());
+    int grow = needed - grid->height();
+    if (const QScreen *screen = this->screen())
+        grow = qMin(grow, screen->availableGeometry().height() - frameGeometry().height());
+    if (grow <= 0)
+        return;
+    resize(width(), height() + grow);
+    centreOnScreen();
 }
 
 void TMainForm::FormResize()
@@ -940,14 +1030,15 @@ void TMainForm::PrintBtnClick()
     printReport(collectReportData());
 }
 
-namespace {
-QStringList listTexts(const QListWidget *list)
+void TMainForm::SensitivityBtnClick()
 {
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
+    if (m_sensitivity)
+        m_sensitivity->close();
+    SensitivityData data = collectSensitivityData(m_model, *ui->ChoiceTab, listTexts(ui->Choices), listTexts(ui->AltList));
+    data.userName = ui->StudentName->text();
+    data.dateText = ui->DataStamp->text();
+    m_sensitivity = new SensitivityWindow(std::move(data), this);
+    m_sensitivity->show();
 }
 
 ReportData TMainForm::collectReportData() const

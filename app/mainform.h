@@ -14,6 +14,7 @@
 #include "model/decisionmodel.h"
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include <functional>
 #include <optional>
@@ -25,6 +26,9 @@ class DocumentController;
 class QLineEdit;
 class QTimer;
 class StringGrid;
+class JudgementWordsLine;
+class RevisionPanel;
+class SensitivityWindow;
 struct ValidationFailure;
 struct ReportData;
 struct PriorityResult;
@@ -93,15 +97,19 @@ public:
     void CompTabSelectCell(int col, int row, bool &canSelect);
 
     void PrintBtnClick();
+    void SensitivityBtnClick();
     // What the print of the page on the screen shows, read from the controls.
     ReportData collectReportData() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void setUpControls();
+    void setUpAnalysis();
+    void growForWholeGrid();
     void connectHandlers();
     void reportBadCell(StringGrid *grid, const ValidationFailure &failure);
     // The check and computation that both comparison pages share: the judgements of the grid's
@@ -127,4 +135,10 @@ private:
     DecisionModel m_model;
     const QEvent *m_previewedKey = nullptr;
     DocumentController *m_documents = nullptr;
+    JudgementWordsLine *m_choiceWords = nullptr;
+    JudgementWordsLine *m_compWords = nullptr;
+    RevisionPanel *m_choiceRevisions = nullptr;
+    RevisionPanel *m_compRevisions = nullptr;
+    QPointer<SensitivityWindow> m_sensitivity;
+    bool m_grownForGrid = false;
 };

@@ -1,15 +1,16 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in build-bench/ and runs them: the computations, the session reset and
-# reading and writing the largest decision file (Google Benchmark), then the start-up of the
-# program side by side with a bare Qt window holding one table: milliseconds from launch to the
-# first painted window and peak resident memory, each the median of BENCH_RUNS runs (10 by
-# default), taken in turns. Under Xvfb when it is installed, else on the offscreen platform.
+# reading and writing the largest decision file (Google Benchmark), one slider step of the
+# sensitivity window, then the start-up of the program side by side with a bare Qt window
+# holding one table: milliseconds from launch to the first painted window and peak resident
+# memory, each the median of BENCH_RUNS runs (10 by default), taken in turns. Under Xvfb when
+# it is installed, else on the offscreen platform.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 build_dir="$here/build-bench"
 if [ "${BENCH_STARTUP_ONLY:-}" != 1 ]; then
     ANALYZE_EXTRA_PACKAGES="libbenchmark-dev xvfb xauth" \
-        ANALYZE_BUILD_TARGETS="ahp_bench startup_analyze startup_bare startup_launch" \
+        ANALYZE_BUILD_TARGETS="ahp_bench analysis_bench startup_analyze startup_bare startup_launch" \
         "$here/scripts/setup.sh" "$build_dir" -DANALYZE_BENCH=ON -DANALYZE_BUILD_TESTS=OFF
 fi
 bench="$build_dir/bench"
@@ -23,6 +24,9 @@ export XDG_CONFIG_HOME="$config"
 if [ "${BENCH_STARTUP_ONLY:-}" != 1 ]; then
     echo "== computations (offscreen), median of ${BENCH_REPETITIONS:-5} repetitions"
     QT_QPA_PLATFORM=offscreen "$bench/ahp_bench" --benchmark_repetitions="${BENCH_REPETITIONS:-5}" \
+        --benchmark_report_aggregates_only=true 2> /dev/null | grep -E '^(Benchmark|---|.*_median)'
+    echo "== one weight slider step of the sensitivity window, 15 x 10 (offscreen; target: under 16 ms)"
+    QT_QPA_PLATFORM=offscreen "$bench/analysis_bench" --benchmark_repetitions="${BENCH_REPETITIONS:-5}" \
         --benchmark_report_aggregates_only=true 2> /dev/null | grep -E '^(Benchmark|---|.*_median)'
 fi
 

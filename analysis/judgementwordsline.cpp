@@ -1,0 +1,73 @@
+#include "analysis/judgementwordsline.h"
+
+#include "model/judgement.h"
+#include "model/judgementwords.h"
+#include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
+
+#include <QEvent>
+#include <QItemSelectionModel>
+#include <QMouseEvent>
+
+JudgementWordsLine::JudgementWordsLine(StringGrid *grid, ComparisonNamesSource names, QWidget *parent)
+    : QLabel(parent)
+    , m_grid(grid)
+    , m_names(std::move(names))
+{
+    setObjectName(grid->objectName() + QStringLiteral("Words"));
+    setIndent(6);
+    // One line of its own: a long pair of names is cut, never pushes the grid aside.
+    setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    setMinimumHeight(fontMetrics().height() + 6);
+    setTextFormat(Qt::PlainText);
+    grid->viewport()->setMouseTracking(true);
+    grid->viewport()->installEventFilter(this);
+    connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &JudgementWordsLine::refresh);
+    connect(grid->gridModel(), &QAbstractItemModel::dataChanged, this, &JudgementWordsLine::refresh);
+    connect(grid->gridModel(), &QAbstractItemModel::modelReset, this, &JudgementWordsLine::refresh);
+}
+
+QString JudgementWordsLine::wordsFor(int col, int row) const
+{
+    const ComparisonNames names = m_names ? m_names() : ComparisonNames();
+    const int n = int(names.items.size());
+    if (col < 1 || row < 1 || col > n || row > n || col == row)
+        return QString();
+    const QString text = m_grid->cell(col, row);
+    const JudgementCheck check = validateJudgement(text);
+    if (!check.valid)
+        return QString();
+    const QString rowName = names.item(row - 1);
+    const QString colName = names.item(col - 1);
+    if (names.isCriteria())
+        return criteriaJudgementWords(rowName, colName, check.value, text);
+    return alternativesJudgementWords(rowName, colName, names.criterion, check.value, text);
+}
+
+void JudgementWordsLine::refresh()
+{
+    const bool hovering = m_hoverCol >= 0 && m_hoverRow >= 0;
+    const QString words = hovering ? wordsFor(m_hoverCol, m_hoverRow) : wordsFor(m_grid->col(), m_grid->row());
+    if (words != text())
+        setText(words);
+}
+
+bool JudgementWordsLine::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_grid->viewport()) {
+        if (event->type() == QEvent::MouseMove) {
+            const QModelIndex index = m_grid->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
+            const int col = index.isValid() ? index.column() : -1;
+            const int row = index.isValid() ? index.row() : -1;
+            if (col != m_hoverCol || row != m_hoverRow) {
+                m_hoverCol = col;
+                m_hoverRow = row;
+                refresh();
+            }
+        } else if (event->type() == QEvent::Leave) {
+            m_hoverCol = m_hoverRow = -1;
+            refresh();
+        }
+    }
+    return QLabel::eventFilter(watched, event);
+}

@@ -1,0 +1,279 @@
+#include "analysis/revisionpanel.h"
+
+#include "entry/reciprocal.h"
+#include "model/numberformat.h"
+#include "model/priorities.h"
+#include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
+
+#include <QGridLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QVBoxLayout>
+
+#include <cmath>
+
+namespace {
+
+// Names of a pair are cut to this width so that the numbers and the button stay in view.
+constexpr int PairWidth = 130;
+
+QString quoted(const QString &name)
+{
+    return QStringLiteral("«%1»").arg(name);
+}
+
+// A value on the scale reads the same whichever way it was typed ("3" and "3,0").
+bool sameValue(double a, double b)
+{
+    return std::abs(a - b) <= 1e-9 * std::max(std::abs(a), std::abs(b));
+}
+
+}
+
+RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWidget *parent)
+    : QFrame(parent)
+    , m_grid(grid)
+    , m_names(std::move(names))
+    , m_ratioFormat(&formatMeasure)
+    , m_summary(new QLabel(this))
+    , m_triplesLabel(new QLabel)
+{
+    setObjectName(grid->objectName() + QStringLiteral("Revisions"));
+    setFrameShape(QFrame::StyledPanel);
+    // The grid above takes whatever the window gives or takes; the panel keeps its height.
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    setAutoFillBackground(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(6, 4, 6, 4);
+    layout->setSpacing(2);
+    m_summary->setObjectName(QStringLiteral("revisionSummary"));
+    m_summary->setTextFormat(Qt::PlainText);
+    // The panel keeps one height whatever it says, so the grid above never jumps while the
+    // person types: one line for the summary (cut, the whole of it in the tooltip), a button's
+    // height for every row.
+    m_summary->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    layout->addWidget(m_summary);
+
+    auto *rows = new QGridLayout;
+    rows->setHorizontalSpacing(8);
+    rows->setVerticalSpacing(1);
+    for (int r = 0; r < RevisionCount; ++r) {
+        Row &row = m_rows[r];
+        row.pair = new QLabel(this);
+        row.pair->setFixedWidth(PairWidth);
+        row.present = new QLabel(this);
+        row.fitting = new QLabel(this);
+        row.crAfter = new QLabel(this);
+        row.crAfter->setObjectName(QStringLiteral("revisionCrAfter%1").arg(r + 1));
+        row.apply = new QPushButton(this);
+        row.apply->setObjectName(QStringLiteral("applyRevision%1").arg(r + 1));
+        row.apply->setAutoDefault(false);
+        row.apply->setFocusPolicy(Qt::TabFocus);
+        QLabel *labels[] = {row.pair, row.present, row.fitting, row.crAfter};
+        for (int c = 0; c < 4; ++c) {
+            labels[c]->setTextFormat(Qt::PlainText);
+            rows->addWidget(labels[c], r, c);
+        }
+        rows->addWidget(row.apply, r, 4);
+        rows->setRowMinimumHeight(r, row.apply->sizeHint().height());
+        connect(row.apply, &QPushButton::clicked, this, [this, r] { apply(r); });
+    }
+    rows->setColumnStretch(3, 1);
+    layout->addLayout(rows);
+
+    m_triplesLabel->setObjectName(QStringLiteral("intransitiveTriples"));
+    m_triplesLabel->setWordWrap(true);
+    m_triplesLabel->setTextFormat(Qt::PlainText);
+    m_triplesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_triplesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Fifteen items may contradict each other in hundreds of triples: they scroll in a few lines.
+    auto *scroll = new QScrollArea(this);
+    scroll->setWidget(m_triplesLabel);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    scroll->setFixedHeight(3 * fontMetrics().lineSpacing() + 4);
+    layout->addWidget(scroll);
+
+    m_refreshTimer.setSingleShot(true);
+    m_refreshTimer.setInterval(0);
+    connect(&m_refreshTimer, &QTimer::timeout, this, &RevisionPanel::refresh);
+    connect(grid->gridModel(), &QAbstractItemModel::dataChanged, this, &RevisionPanel::scheduleRefresh);
+    connect(grid->gridModel(), &QAbstractItemModel::modelReset, this, &RevisionPanel::scheduleRefresh);
+    clearRows();
+}
+
+void RevisionPanel::setRatioFormat(RatioFormat format)
+{
+    m_ratioFormat = format ? format : &formatMeasure;
+    invalidate();
+}
+
+void RevisionPanel::scheduleRefresh()
+{
+    if (!m_refreshTimer.isActive())
+        m_refreshTimer.start();
+}
+
+void RevisionPanel::invalidate()
+{
+    m_shown = MatrixSnapshot();
+    m_shown.n = -1;
+    scheduleRefresh();
+}
+
+void RevisionPanel::refresh()
+{
+    m_refreshTimer.stop();
+    const ComparisonNames names = m_names ? m_names() : ComparisonNames();
+    MatrixSnapshot snapshot = snapshotOf(*m_grid, int(names.items.size()));
+    if (snapshot == m_shown)
+        return;
+    m_shown = std::move(snapshot);
+
+    m_revisions.clear();
+    m_triples.clear();
+    const MatrixReading reading = readMatrix(m_shown);
+    m_valid = !reading.failure && m_shown.n > 0;
+    if (!m_valid) {
+        m_cr = 0.0;
+        if (reading.failure)
+            showUnreadable(names, *reading.failure);
+        else
+            setSummary(QString());
+        clearRows();
+        m_triplesLabel->clear();
+        return;
+    }
+    const PriorityResult result = computeLocalPriorities(m_shown.n, reading.a);
+    m_cr = result.cr;
+    // Only suggestions that change a judgement are worth a row. Each one asks for a ratio
+    // computed again, so more pairs are asked for only while too few of them change anything.
+    const int pairs = m_shown.n * (m_shown.n - 1) / 2;
+    for (int asked = RevisionCount; int(m_revisions.size()) < RevisionCount; asked *= 4) {
+        m_revisions.clear();
+        for (const JudgementRevision &revision : judgementRevisions(m_shown.n, reading.a, asked)) {
+            if (sameValue(scaleTextValue(revision.suggestedText), reading.a[size_t(revision.row)][size_t(revision.col)]))
+                continue;
+            m_revisions.push_back(revision);
+            if (int(m_revisions.size()) == RevisionCount)
+                break;
+        }
+        if (asked >= pairs)
+            break;
+    }
+    m_triples = intransitiveTriples(m_shown.n, reading.a);
+    showRevisions(names);
+    showTriples(names);
+}
+
+QString RevisionPanel::summaryText() const
+{
+    return m_summaryText;
+}
+
+void RevisionPanel::setSummary(const QString &text)
+{
+    m_summaryText = text;
+    m_summary->setToolTip(text);
+    m_summary->setText(m_summary->fontMetrics().elidedText(text, Qt::ElideRight, qMax(0, m_summary->width())));
+}
+
+void RevisionPanel::resizeEvent(QResizeEvent *event)
+{
+    QFrame::resizeEvent(event);
+    // The label has its new width only once the layout has run.
+    QTimer::singleShot(0, this, [this] { setSummary(m_summaryText); });
+}
+
+QString RevisionPanel::triplesText() const
+{
+    return m_triplesLabel->text();
+}
+
+void RevisionPanel::showUnreadable(const ComparisonNames &names, const ValidationFailure &failure)
+{
+    const QString rowName = quoted(names.item(failure.row - 1));
+    const QString colName = quoted(names.item(failure.col - 1));
+    if (m_shown.texts.value(failure.row - 1).value(failure.col - 1).isEmpty())
+        setSummary(tr("Пока не заполнено: %1 над %2").arg(rowName, colName));
+    else
+        setSummary(tr("Не читается: %1 над %2 — %3").arg(rowName, colName, failure.message));
+}
+
+void RevisionPanel::showRevisions(const ComparisonNames &names)
+{
+    const QString ratio = m_ratioFormat(m_cr, QLocale());
+    if (isInconsistent(m_cr))
+        setSummary(tr("Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio));
+    else if (m_revisions.empty())
+        setSummary(tr("Отношение согласованности %1: суждения согласованы, пересматривать нечего.").arg(ratio));
+    else
+        setSummary(tr("Отношение согласованности %1: суждения согласованы. Точнее всего подошли бы:").arg(ratio));
+
+    clearRows();
+    const QFontMetrics metrics(m_rows[0].pair->font());
+    for (size_t r = 0; r < m_revisions.size() && r < size_t(RevisionCount); ++r) {
+        const JudgementRevision &revision = m_revisions[r];
+        Row &row = m_rows[r];
+        // The pair as the grid's headers name it (the criteria's names, the alternatives' letters),
+        // the whole names in the tooltip.
+        const QString pair = QStringLiteral("%1 : %2").arg(quoted(m_grid->cell(0, revision.row + 1)),
+                                                           quoted(m_grid->cell(0, revision.col + 1)));
+        row.pair->setText(metrics.elidedText(pair, Qt::ElideRight, PairWidth));
+        row.pair->setToolTip(QStringLiteral("%1 : %2").arg(quoted(names.item(revision.row)), quoted(names.item(revision.col))));
+        row.present->setText(tr("сейчас %1").arg(m_shown.texts.at(revision.row).at(revision.col)));
+        row.fitting->setText(tr("подходит %1").arg(revision.suggestedText));
+        row.fitting->setToolTip(tr("Согласуется с остальными: %1").arg(formatMeasure(std::round(revision.consistentValue * 100) / 100)));
+        row.crAfter->setText(tr("ОС станет %1").arg(m_ratioFormat(revision.crAfter, QLocale())));
+        row.apply->setText(tr("Поставить %1").arg(revision.suggestedText));
+        for (QWidget *w : {static_cast<QWidget *>(row.pair), static_cast<QWidget *>(row.present),
+                           static_cast<QWidget *>(row.fitting), static_cast<QWidget *>(row.crAfter),
+                           static_cast<QWidget *>(row.apply)})
+            w->setVisible(true);
+    }
+}
+
+void RevisionPanel::showTriples(const ComparisonNames &names)
+{
+    if (m_triples.empty()) {
+        m_triplesLabel->setText(tr("Противоречивых троек нет."));
+        return;
+    }
+    const QString pattern = names.isCriteria() ? tr("%1 важнее %2, %2 важнее %3, но %3 важнее %1")
+                                               : tr("%1 предпочтительнее %2, %2 предпочтительнее %3, но %3 предпочтительнее %1");
+    QStringList lines;
+    const auto name = [&names](int i) { return quoted(names.item(i).simplified()); };
+    for (const IntransitiveTriple &t : m_triples)
+        lines << pattern.arg(name(t.first), name(t.second), name(t.third));
+    m_triplesLabel->setText(tr("Противоречивые тройки (%1): %2.").arg(lines.size()).arg(lines.join(QStringLiteral("; "))));
+}
+
+void RevisionPanel::clearRows()
+{
+    for (Row &row : m_rows) {
+        // Hidden rows keep their height, so the panel does not jump while the person types.
+        for (QLabel *label : {row.pair, row.present, row.fitting, row.crAfter})
+            label->clear();
+        row.apply->setVisible(false);
+    }
+}
+
+void RevisionPanel::apply(int index)
+{
+    if (index < 0 || size_t(index) >= m_revisions.size())
+        return;
+    const JudgementRevision revision = m_revisions[size_t(index)];
+    const int col = revision.col + 1;
+    const int row = revision.row + 1;
+    if (col >= m_grid->colCount() || row >= m_grid->rowCount())
+        return;
+    const QString mirror = reciprocalText(revision.suggestedText);
+    m_grid->setCell(col, row, revision.suggestedText);
+    if (!mirror.isNull())
+        m_grid->setCell(row, col, mirror);
+    emit judgementApplied(col, row);
+}

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "analysis/comparisonnames.h"
+#include "analysis/matrixsnapshot.h"
+#include "model/revision.h"
+
+#include <QFrame>
+#include <QLocale>
+#include <QTimer>
+
+#include <vector>
+
+class QLabel;
+class QPushButton;
+class StringGrid;
+
+// What to revise in the matrix on the screen: the judgements that fit the others worst, each
+// with the value that would fit and the consistency ratio after the change, a button that
+// types the suggestion in, and every triple of judgements that contradicts itself. It reads
+// the grid whenever the grid's texts change (gathered into one pass per turn of the event
+// loop) and works only when the judgements themselves changed.
+class RevisionPanel : public QFrame
+{
+    Q_OBJECT
+public:
+    static constexpr int RevisionCount = 3;
+
+    RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWidget *parent = nullptr);
+
+    // How the page writes a consistency ratio, so that the ratio foretold reads as the page
+    // will show it once computed.
+    using RatioFormat = QString (*)(double, const QLocale &);
+    void setRatioFormat(RatioFormat format);
+
+    // Reads the grid now instead of at the next turn of the event loop.
+    void refresh();
+    // Forgets what was read, so that the next refresh works even on unchanged texts (renamed items).
+    void invalidate();
+
+    const std::vector<JudgementRevision> &revisions() const { return m_revisions; }
+    const std::vector<IntransitiveTriple> &triples() const { return m_triples; }
+    QString summaryText() const;
+    QString triplesText() const;
+
+    // Puts suggestion `index` into its cell and the reciprocal into the mirror cell.
+    void apply(int index);
+
+Q_SIGNALS:
+    // A suggestion was typed in at grid cell (col, row) and its mirror: the matrix is out of date.
+    void judgementApplied(int col, int row);
+
+protected:
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void setSummary(const QString &text);
+    void scheduleRefresh();
+    void showRevisions(const ComparisonNames &names);
+    void showTriples(const ComparisonNames &names);
+    void showUnreadable(const ComparisonNames &names, const ValidationFailure &failure);
+    void clearRows();
+
+    StringGrid *m_grid;
+    ComparisonNamesSource m_names;
+    RatioFormat m_ratioFormat;
+    QTimer m_refreshTimer;
+    MatrixSnapshot m_shown;
+    bool m_valid = false;
+    double m_cr = 0.0;
+    std::vector<JudgementRevision> m_revisions;
+    std::vector<IntransitiveTriple> m_triples;
+
+    QLabel *m_summary;
+    QString m_summaryText;
+    struct Row
+    {
+        QLabel *pair;
+        QLabel *present;
+        QLabel *fitting;
+        QLabel *crAfter;
+        QPushButton *apply;
+    };
+    Row m_rows[RevisionCount];
+    QLabel *m_triplesLabel;
+};

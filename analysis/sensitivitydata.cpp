@@ -1,0 +1,47 @@
+#include "analysis/sensitivitydata.h"
+
+#include "analysis/matrixsnapshot.h"
+#include "model/decisionmodel.h"
+
+#include <QCoreApplication>
+
+SensitivityData collectSensitivityData(const DecisionModel &model, const StringGrid &criteriaGrid,
+                                       const QStringList &criteria, const QStringList &alternatives)
+{
+    SensitivityData data;
+    data.criteria = criteria;
+    data.alternatives = alternatives;
+    const int n = qMin(int(criteria.size()), MaxCriterionSlots);
+    const int m = qMin(int(alternatives.size()), StoreRows);
+
+    ReviewedMatrix criteriaMatrix;
+    criteriaMatrix.title = QCoreApplication::translate("SensitivityData", "Матрица относительной важности критериев");
+    criteriaMatrix.names = criteria;
+    criteriaMatrix.criteria = true;
+    const MatrixSnapshot snapshot = snapshotOf(criteriaGrid, n);
+    criteriaMatrix.texts = snapshot.texts;
+    criteriaMatrix.a = readMatrix(snapshot).a;
+    data.matrices.push_back(criteriaMatrix);
+
+    for (int i = 0; i < n; ++i) {
+        data.weights.push_back(model.CriterionWeight.value(i));
+        std::vector<double> local;
+        ReviewedMatrix matrix;
+        matrix.title = QCoreApplication::translate("SensitivityData", "Матрица сравнения для критерия «%1»").arg(criteria.at(i));
+        matrix.names = alternatives;
+        matrix.a.assign(size_t(m), std::vector<double>(size_t(m), 0.0));
+        for (int j = 0; j < m; ++j) {
+            local.push_back(model.AltMatrixValue.value(i, m, j));
+            QStringList line;
+            for (int k = 0; k < m; ++k) {
+                // The stores keep item j over item k in column k, row j.
+                matrix.a[size_t(j)][size_t(k)] = model.AltMatrixValue.value(i, k, j);
+                line << model.AltMatrixText.value(i, k, j);
+            }
+            matrix.texts << line;
+        }
+        data.localPriorities.push_back(local);
+        data.matrices.push_back(matrix);
+    }
+    return data;
+}

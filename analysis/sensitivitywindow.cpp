@@ -1,0 +1,366 @@
+#include "analysis/sensitivitywindow.h"
+
+#include "analysis/analysissheet.h"
+#include "model/decisionmodel.h"
+#include "model/numberformat.h"
+#include "platform/errordisplay.h"
+#include "platform/questionbox.h"
+#include "report/reportprinter.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QChart>
+#include <QChartView>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QStackedBarSeries>
+#include <QTableWidget>
+#include <QValueAxis>
+#include <QVBoxLayout>
+
+#include <cmath>
+#include <iterator>
+
+namespace {
+
+constexpr int ThresholdColumns = 5;
+
+double rounded(double v, double scale)
+{
+    return std::round(v * scale) / scale;
+}
+
+QString quoted(const QString &name)
+{
+    return QStringLiteral("«%1»").arg(name);
+}
+
+// Fifteen criteria need fifteen colours that a reader tells apart, none of them near white.
+QColor criterionColour(int i)
+{
+    static const QRgb colours[] = {0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 0x9467bd, 0x8c564b, 0xe377c2, 0x7f7f7f,
+                                   0xbcbd22, 0x17becf, 0x393b79, 0xad494a, 0x637939, 0xce6dbd, 0x6b6ecf};
+    return QColor(colours[i % int(std::size(colours))]);
+}
+
+QString at(const QStringList &list, int i)
+{
+    return i >= 0 && i < list.size() ? list.at(i) : QString();
+}
+
+}
+
+SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
+    : QDialog(parent)
+    , m_data(std::move(data))
+{
+    setObjectName(QStringLiteral("SensitivityWindow"));
+    setWindowTitle(tr("Чувствительность решения"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setSizeGripEnabled(true);
+
+    buildChart();
+    auto *top = new QHBoxLayout;
+    top->addWidget(m_chartView, 3);
+    top->addWidget(buildSliders(), 2);
+
+    auto *rankingBox = new QGroupBox(tr("Ранжирование при этих весах"), this);
+    m_ranking = new QLabel(rankingBox);
+    m_ranking->setObjectName(QStringLiteral("ranking"));
+    m_ranking->setTextFormat(Qt::PlainText);
+    m_ranking->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto *rankingLayout = new QVBoxLayout(rankingBox);
+    rankingLayout->addWidget(m_ranking);
+    rankingLayout->addStretch();
+
+    auto *thresholdBox = new QGroupBox(tr("При каком весе лучшая альтернатива меняется"), this);
+    m_thresholds = new QTableWidget(int(m_data.criteria.size()), ThresholdColumns, thresholdBox);
+    m_thresholds->setObjectName(QStringLiteral("thresholds"));
+    m_thresholds->setHorizontalHeaderLabels(thresholdHeaders());
+    m_thresholds->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_thresholds->setSelectionMode(QAbstractItemView::NoSelection);
+    m_thresholds->verticalHeader()->setVisible(false);
+    m_thresholds->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    m_thresholds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_thresholds->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    for (int r = 0; r < m_thresholds->rowCount(); ++r)
+        for (int c = 0; c < ThresholdColumns; ++c) {
+            auto *item = new QTableWidgetItem;
+            item->setTextAlignment(c == 0 || c == 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            m_thresholds->setItem(r, c, item);
+        }
+    m_critical = new QLabel(thresholdBox);
+    m_critical->setObjectName(QStringLiteral("mostCritical"));
+    m_critical->setWordWrap(true);
+    m_critical->setTextFormat(Qt::PlainText);
+    auto *thresholdLayout = new QVBoxLayout(thresholdBox);
+    thresholdLayout->addWidget(m_thresholds);
+    thresholdLayout->addWidget(m_critical);
+
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(rankingBox, 1);
+    bottom->addWidget(thresholdBox, 3);
+
+    m_printBtn = new QPushButton(tr("&Печать…"), this);
+    m_printBtn->setObjectName(QStringLiteral("printSheet"));
+    m_printBtn->setAutoDefault(false);
+    auto *closeBtn = new QPushButton(tr("&Закрыть"), this);
+    closeBtn->setObjectName(QStringLiteral("closeSensitivity"));
+    closeBtn->setAutoDefault(false);
+    auto *buttons = new QHBoxLayout;
+    buttons->addWidget(m_printBtn);
+    buttons->addStretch();
+    buttons->addWidget(closeBtn);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(top, 3);
+    layout->addLayout(bottom, 2);
+    layout->addLayout(buttons);
+
+    connect(m_printBtn, &QPushButton::clicked, this, [this] { ErrorDisplay::guarded([this] { printSheet(); }); });
+    connect(closeBtn, &QPushButton::clicked, this, &QDialog::close);
+
+    resize(1100, 760);
+    resetWeights();
+}
+
+QStringList SensitivityWindow::thresholdHeaders()
+{
+    return {tr("Критерий"), tr("Вес"), tr("Вес, при котором лучшая меняется"), tr("Догоняет"), tr("Изменение, %")};
+}
+
+void SensitivityWindow::buildChart()
+{
+    m_chart = new QChart;
+    m_chart->setTitle(tr("Глобальные приоритеты и вклад критериев"));
+    m_chart->setAnimationOptions(QChart::NoAnimation);
+    m_chart->legend()->setAlignment(Qt::AlignRight);
+    m_chart->setMargins(QMargins(4, 4, 4, 4));
+    m_series = new QStackedBarSeries;
+    const int m = int(m_data.alternatives.size());
+    for (int i = 0; i < m_data.criteria.size(); ++i) {
+        auto *set = new QBarSet(m_data.criteria.at(i));
+        set->setColor(criterionColour(i));
+        set->setBorderColor(set->color().darker(130));
+        for (int j = 0; j < m; ++j)
+            set->append(0.0);
+        m_sets.push_back(set);
+        m_series->append(set);
+    }
+    m_chart->addSeries(m_series);
+    auto *categories = new QBarCategoryAxis;
+    QStringList labels;
+    // The letters of the wizard's result grids: ten full names do not fit under the bars.
+    for (int j = 0; j < m; ++j)
+        labels << alternativeLetter(j);
+    categories->append(labels);
+    m_chart->addAxis(categories, Qt::AlignBottom);
+    m_series->attachAxis(categories);
+    m_valueAxis = new QValueAxis;
+    m_valueAxis->setLabelFormat(QStringLiteral("%.2f"));
+    m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
+    m_series->attachAxis(m_valueAxis);
+    m_chartView = new QChartView(m_chart, this);
+    m_chartView->setObjectName(QStringLiteral("contributionChart"));
+    m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setMinimumSize(480, 320);
+}
+
+QWidget *SensitivityWindow::buildSliders()
+{
+    auto *box = new QGroupBox(tr("Веса критериев"), this);
+    auto *grid = new QGridLayout;
+    grid->setVerticalSpacing(2);
+    for (int i = 0; i < m_data.criteria.size(); ++i) {
+        auto *name = new QLabel(m_data.criteria.at(i), box);
+        name->setMaximumWidth(160);
+        name->setToolTip(m_data.criteria.at(i));
+        auto *slider = new QSlider(Qt::Horizontal, box);
+        slider->setObjectName(QStringLiteral("weightSlider%1").arg(i + 1));
+        slider->setRange(0, SliderSteps);
+        slider->setPageStep(SliderSteps / 20);
+        auto *value = new QLabel(box);
+        value->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0,0000")) + 4);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        grid->addWidget(name, i, 0);
+        grid->addWidget(slider, i, 1);
+        grid->addWidget(value, i, 2);
+        m_sliders.push_back(slider);
+        m_sliderValues.push_back(value);
+        connect(slider, &QSlider::valueChanged, this, [this, i](int position) {
+            setWeight(i, double(position) / SliderSteps);
+        });
+    }
+    grid->setColumnStretch(1, 1);
+    m_resetBtn = new QPushButton(tr("&Вернуть расчётные веса"), box);
+    m_resetBtn->setObjectName(QStringLiteral("resetWeights"));
+    m_resetBtn->setAutoDefault(false);
+    connect(m_resetBtn, &QPushButton::clicked, this, &SensitivityWindow::resetWeights);
+    auto *layout = new QVBoxLayout(box);
+    layout->addLayout(grid);
+    layout->addStretch();
+    layout->addWidget(m_resetBtn, 0, Qt::AlignRight);
+    return box;
+}
+
+void SensitivityWindow::setWeight(int criterion, double weight)
+{
+    if (criterion < 0 || size_t(criterion) >= m_state.weights.size())
+        return;
+    m_state = computeSensitivity(rescaledWeights(m_state.weights, criterion, weight), m_data.localPriorities);
+    showState();
+}
+
+void SensitivityWindow::resetWeights()
+{
+    m_state = computeSensitivity(m_data.weights, m_data.localPriorities);
+    // Bad input gives an empty state; the sliders still need weights to move.
+    if (m_state.weights.size() != size_t(m_data.criteria.size()))
+        m_state.weights = m_data.weights;
+    showState();
+}
+
+void SensitivityWindow::showState()
+{
+    showSliders();
+    showChart();
+    showRanking();
+    showThresholds();
+}
+
+QString SensitivityWindow::weightText(double w) const
+{
+    return formatMeasure(rounded(w, 1e4), locale());
+}
+
+void SensitivityWindow::showSliders()
+{
+    for (size_t i = 0; i < m_sliders.size(); ++i) {
+        const double w = i < m_state.weights.size() ? m_state.weights[i] : 0.0;
+        const QSignalBlocker blocker(m_sliders[i]);
+        m_sliders[i]->setValue(int(std::lround(w * SliderSteps)));
+        m_sliderValues[i]->setText(weightText(w));
+    }
+}
+
+void SensitivityWindow::showChart()
+{
+    double highest = 0.0;
+    for (size_t i = 0; i < m_sets.size(); ++i) {
+        QBarSet *set = m_sets[i];
+        for (int j = 0; j < set->count(); ++j) {
+            const double v = i < m_state.contributions.size() && size_t(j) < m_state.contributions[i].size()
+                                 ? m_state.contributions[i][size_t(j)] : 0.0;
+            if (set->at(j) != v)
+                set->replace(j, v);
+        }
+    }
+    for (double g : m_state.globals)
+        highest = std::max(highest, g);
+    // The axis moves in tenths, so small slider steps leave it still.
+    const double top = std::max(0.1, std::ceil(highest * 10.0 - 1e-9) / 10.0);
+    if (m_valueAxis->max() != top) {
+        // Ticks on round numbers: hundredths in fives up to 0.3, tenths above.
+        const double step = top <= 0.3 + 1e-9 ? 0.05 : 0.1;
+        m_valueAxis->setRange(0.0, top);
+        m_valueAxis->setTickCount(int(std::lround(top / step)) + 1);
+    }
+}
+
+void SensitivityWindow::showRanking()
+{
+    m_ranking->setText(rankingText());
+}
+
+QString SensitivityWindow::rankingText() const
+{
+    QStringList lines;
+    for (size_t k = 0; k < m_state.ranking.size(); ++k) {
+        const int j = m_state.ranking[k];
+        const double g = size_t(j) < m_state.globals.size() ? m_state.globals[size_t(j)] : 0.0;
+        lines << tr("%1. %2 — %3 — %4").arg(k + 1).arg(alternativeLetter(j), at(m_data.alternatives, j).simplified(),
+                                                    formatMeasure(rounded(g, 1e4), locale()));
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
+QList<QStringList> SensitivityWindow::thresholdRows() const
+{
+    QList<QStringList> rows;
+    for (int r = 0; r < m_thresholds->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < ThresholdColumns; ++c)
+            row << m_thresholds->item(r, c)->text();
+        rows << row;
+    }
+    return rows;
+}
+
+QString SensitivityWindow::criticalText() const
+{
+    return m_critical->text();
+}
+
+void SensitivityWindow::showThresholds()
+{
+    const QLocale locale = this->locale();
+    for (int r = 0; r < m_thresholds->rowCount(); ++r) {
+        const double w = size_t(r) < m_state.weights.size() ? m_state.weights[size_t(r)] : 0.0;
+        QStringList texts{at(m_data.criteria, r), weightText(w), tr("не меняется"), QString(), QString()};
+        if (size_t(r) < m_state.thresholds.size() && m_state.thresholds[size_t(r)].exists) {
+            const WeightThreshold &t = m_state.thresholds[size_t(r)];
+            texts[2] = weightText(t.weight);
+            texts[3] = at(m_data.alternatives, t.newBest).simplified();
+            const double change = relativeWeightChange(w, t.weight) * 100.0;
+            if (std::isfinite(change)) {
+                const double shown = rounded(change, 10.0);
+                texts[4] = (shown > 0 ? QStringLiteral("+") : QString()) + formatMeasure(shown, locale);
+            } else {
+                texts[4] = QStringLiteral("—");
+            }
+        }
+        const bool critical = r == m_state.mostCritical;
+        for (int c = 0; c < ThresholdColumns; ++c) {
+            QTableWidgetItem *item = m_thresholds->item(r, c);
+            if (item->text() != texts[c])
+                item->setText(texts[c]);
+            QFont font = item->font();
+            if (font.bold() != critical) {
+                font.setBold(critical);
+                item->setFont(font);
+            }
+        }
+    }
+    if (m_state.mostCritical >= 0 && size_t(m_state.mostCritical) < m_state.thresholds.size()) {
+        const WeightThreshold &t = m_state.thresholds[size_t(m_state.mostCritical)];
+        m_critical->setText(tr("Самый чувствительный критерий — %1: при весе %2 вместо %3 %4 догоняет лучшую альтернативу.")
+                                .arg(quoted(at(m_data.criteria, t.criterion)), weightText(t.weight),
+                                     weightText(m_state.weights[size_t(t.criterion)]),
+                                     quoted(at(m_data.alternatives, t.newBest).simplified())));
+    } else {
+        m_critical->setText(tr("Ни один вес не меняет лучшую альтернативу: выбор устойчив."));
+    }
+}
+
+void SensitivityWindow::printSheet()
+{
+    if (!QuestionBox::ask(PrintConfirmationText, PrintConfirmationCaption))
+        return;
+    AnalysisSheet sheet;
+    sheet.title = tr("Чувствительность решения");
+    sheet.header = m_data.userName + QStringLiteral(", ") + m_data.dateText;
+    sheet.chart = m_chartView;
+    sheet.tableHeaders = thresholdHeaders();
+    sheet.tableRows = thresholdRows();
+    sheet.boldRow = m_state.mostCritical;
+    sheet.critical = criticalText();
+    sheet.ranking = rankingText();
+    sheet.matrices = m_data.matrices;
+    printAnalysisSheet(sheet);
+}

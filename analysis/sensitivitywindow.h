@@ -1,0 +1,74 @@
+#pragma once
+
+#include "analysis/sensitivitydata.h"
+#include "model/sensitivity.h"
+
+#include <QDialog>
+
+#include <vector>
+
+class QBarSet;
+class QChart;
+class QChartView;
+class QLabel;
+class QPushButton;
+class QSlider;
+class QStackedBarSeries;
+class QTableWidget;
+class QValueAxis;
+
+// How robust the choice is: the global priorities as bars split into what each criterion
+// brings, a slider per criterion weight (the others follow in proportion), the ranking at those
+// weights, and per criterion the weight at which another alternative draws level with the best.
+class SensitivityWindow : public QDialog
+{
+    Q_OBJECT
+public:
+    // Slider positions per unit of weight.
+    static constexpr int SliderSteps = 1000;
+
+    explicit SensitivityWindow(SensitivityData data, QWidget *parent = nullptr);
+
+    const SensitivityData &data() const { return m_data; }
+    const SensitivityState &state() const { return m_state; }
+    QChartView *chartView() const { return m_chartView; }
+
+    // Sets one criterion's weight as its slider does, the others rescaled in proportion.
+    void setWeight(int criterion, double weight);
+    // Back to the weights the wizard computed.
+    void resetWeights();
+    // Prints the analysis sheet (asks first, like the wizard's own print).
+    void printSheet();
+
+    // Texts as shown, for the sheet and for checking.
+    QString rankingText() const;
+    QString criticalText() const;
+    QList<QStringList> thresholdRows() const;
+    static QStringList thresholdHeaders();
+
+private:
+    void buildChart();
+    QWidget *buildSliders();
+    void showState();
+    void showSliders();
+    void showChart();
+    void showRanking();
+    void showThresholds();
+    QString weightText(double w) const;
+
+    SensitivityData m_data;
+    SensitivityState m_state;
+
+    QChart *m_chart = nullptr;
+    QChartView *m_chartView = nullptr;
+    QStackedBarSeries *m_series = nullptr;
+    QValueAxis *m_valueAxis = nullptr;
+    std::vector<QBarSet *> m_sets;
+    std::vector<QSlider *> m_sliders;
+    std::vector<QLabel *> m_sliderValues;
+    QLabel *m_ranking = nullptr;
+    QTableWidget *m_thresholds = nullptr;
+    QLabel *m_critical = nullptr;
+    QPushButton *m_resetBtn = nullptr;
+    QPushButton *m_printBtn = nullptr;
+};

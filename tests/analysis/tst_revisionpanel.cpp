@@ -1,0 +1,126 @@
+// The revision panel over a comparison grid: what it says for a matrix that cannot be read,
+// a consistent one and a contradictory one, and a suggestion typed in with its mirror.
+
+#include "analysis/revisionpanel.h"
+#include "model/judgement.h"
+#include "model/numberformat.h"
+#include "platform/stringgrid.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+namespace {
+const QStringList Items{"А", "Б", "В", "Г"};
+
+// The upper triangle row by row; the lower one gets the reciprocals typed as a person would.
+std::unique_ptr<StringGrid> gridWith(const QList<QStringList> &upper)
+{
+    auto grid = std::make_unique<StringGrid>();
+    grid->setFixed(1, 1);
+    grid->setColCount(Items.size() + 2);
+    grid->setRowCount(Items.size() + 1);
+    for (int i = 1; i <= Items.size(); ++i)
+        grid->setCell(i, i, QStringLiteral("1"));
+    for (int i = 0; i < upper.size(); ++i)
+        for (int k = 0; k < upper.at(i).size(); ++k) {
+            const int j = i + 1 + k;
+            const QString text = upper.at(i).at(k);
+            grid->setCell(j + 1, i + 1, text);
+            const QString mirror = text.startsWith(QLatin1String("1/")) ? text.mid(2)
+                                   : text == QLatin1String("1")        ? text
+                                                                       : QStringLiteral("1/") + text;
+            grid->setCell(i + 1, j + 1, text.isEmpty() || text == QLatin1String("abc") ? QStringLiteral("1") : mirror);
+        }
+    return grid;
+}
+
+int visibleButtons(const RevisionPanel &panel)
+{
+    int count = 0;
+    for (const QPushButton *button : panel.findChildren<QPushButton *>())
+        count += button->isVisibleTo(&panel) ? 1 : 0;
+    return count;
+}
+}
+
+class TstRevisionPanel : public QObject
+{
+    Q_OBJECT
+private slots:
+    void whatThePanelSays_data();
+    void whatThePanelSays();
+    void suggestionTypedInWithItsMirror();
+};
+
+void TstRevisionPanel::whatThePanelSays_data()
+{
+    QTest::addColumn<QList<QStringList>>("upper");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<int>("buttons");
+    QTest::addColumn<QString>("triples");
+
+    const QList<QStringList> ones{{"1", "1", "1"}, {"1", "1"}, {"1"}};
+    QTest::newRow("empty cell") << QList<QStringList>{{"1", "", "1"}, {"1", "1"}, {"1"}}
+                                << "Пока не заполнено: «А» над «В»"
+                                << 0 << "";
+    QTest::newRow("rejected cell") << QList<QStringList>{{"1", "1", "1"}, {"1", "1"}, {"abc"}}
+                                   << "Не читается: «В» над «Г» — " + JudgementInvalidMessage
+                                   << 0 << "";
+    QTest::newRow("off the scale") << QList<QStringList>{{"12", "1", "1"}, {"1", "1"}, {"1"}}
+                                   << "Не читается: «А» над «Б» — " + JudgementTooLargeMessage << 0 << "";
+    QTest::newRow("consistent: nothing to change")
+        << ones << "Отношение согласованности 0: суждения согласованы, пересматривать нечего." << 0
+        << "Противоречивых троек нет.";
+    QTest::newRow("a cycle of three")
+        << QList<QStringList>{{"3", "1/3", "1"}, {"3", "1"}, {"1"}}
+        << "Отношение согласованности 0.37037037 больше допустимого. Пересмотрите в первую очередь:" << 3
+        << "Противоречивые тройки (1): «А» важнее «Б», «Б» важнее «В», но «В» важнее «А».";
+    QTest::newRow("two cycles, consistent enough to keep")
+        << QList<QStringList>{{"2", "1/2", "1"}, {"2", "1"}, {"2"}}
+        << "Отношение согласованности 0.16918014: суждения согласованы. Точнее всего подошли бы:" << 3
+        << "Противоречивые тройки (1): «А» важнее «Б», «Б» важнее «В», но «В» важнее «А».";
+}
+
+void TstRevisionPanel::whatThePanelSays()
+{
+    QFETCH(QList<QStringList>, upper);
+    QFETCH(QString, summary);
+    QFETCH(int, buttons);
+    QFETCH(QString, triples);
+
+    auto grid = gridWith(upper);
+    RevisionPanel panel(grid.get(), [] { return ComparisonNames{Items, QString(), true}; });
+    panel.refresh();
+    QCOMPARE(panel.summaryText(), summary);
+    QCOMPARE(visibleButtons(panel), buttons);
+    QCOMPARE(int(panel.revisions().size()), buttons);
+    QCOMPARE(panel.triplesText(), triples);
+}
+
+void TstRevisionPanel::suggestionTypedInWithItsMirror()
+{
+    auto grid = gridWith({{"9", "1/9", "1"}, {"9", "1"}, {"1"}});
+    RevisionPanel panel(grid.get(), [] { return ComparisonNames{Items, QString(), true}; });
+    QSignalSpy applied(&panel, &RevisionPanel::judgementApplied);
+    panel.refresh();
+    QVERIFY(!panel.revisions().empty());
+    const JudgementRevision first = panel.revisions().front();
+    QCOMPARE(panel.findChild<QPushButton *>("applyRevision1")->text(), "Поставить " + first.suggestedText);
+
+    panel.findChild<QPushButton *>("applyRevision1")->click();
+    QCOMPARE(grid->cell(first.col + 1, first.row + 1), first.suggestedText);
+    const double value = validateJudgement(first.suggestedText).value;
+    QCOMPARE(validateJudgement(grid->cell(first.row + 1, first.col + 1)).value, 1.0 / value);
+    QCOMPARE(applied.count(), 1);
+    QCOMPARE(applied.at(0).at(0).toInt(), first.col + 1);
+    QCOMPARE(applied.at(0).at(1).toInt(), first.row + 1);
+
+    // The changed matrix is explained again at the next turn of the event loop, with the ratio
+    // the row foretold.
+    QTRY_VERIFY(panel.summaryText().startsWith("Отношение согласованности " + formatMeasure(first.crAfter) + " "));
+}
+
+QTEST_MAIN(TstRevisionPanel)
+#include "tst_revisionpanel.moc"

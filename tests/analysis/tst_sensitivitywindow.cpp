@@ -1,0 +1,185 @@
+// The sensitivity window on a decision worked out by hand: a slider step rescales the other
+// weights and re-ranks, the reset brings the computed weights back, the threshold table, and
+// the printed analysis sheet read back with pdftotext.
+
+#include "analysis/sensitivitywindow.h"
+#include "platform/errordisplay.h"
+#include "platform/printtarget.h"
+#include "platform/questionbox.h"
+
+#include <QBarSet>
+#include <QChartView>
+#include <QLabel>
+#include <QProcess>
+#include <QPushButton>
+#include <QSlider>
+#include <QStackedBarSeries>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+// Alpha leads by a little (0.38 against 0.36 and 0.26); each criterion favours another alternative.
+SensitivityData closeRace()
+{
+    SensitivityData data;
+    data.criteria = {"Цена", "Качество", "Сервис"};
+    data.alternatives = {"Alpha", "Beta", "Gamma"};
+    data.weights = {0.5, 0.3, 0.2};
+    data.localPriorities = {{0.6, 0.3, 0.1}, {0.2, 0.5, 0.3}, {0.1, 0.3, 0.6}};
+    data.userName = "Иванов";
+    data.dateText = "07.12.2026";
+    return data;
+}
+
+// Alpha is best under every criterion: no weight changes the choice.
+SensitivityData clearWinner()
+{
+    SensitivityData data = closeRace();
+    data.localPriorities = {{0.5, 0.3, 0.2}, {0.6, 0.3, 0.1}, {0.4, 0.35, 0.25}};
+    return data;
+}
+
+ReviewedMatrix matrix(const QString &title, const QList<QStringList> &texts)
+{
+    ReviewedMatrix m;
+    m.title = title;
+    m.names = {"Цена", "Качество", "Сервис"};
+    m.texts = texts;
+    for (const QStringList &line : texts) {
+        std::vector<double> row;
+        for (const QString &text : line)
+            row.push_back(text.startsWith("1/") ? 1.0 / text.mid(2).toDouble() : text.toDouble());
+        m.a.push_back(row);
+    }
+    return m;
+}
+
+QString pdfText(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput()).simplified();
+}
+
+}
+
+Q_DECLARE_METATYPE(SensitivityData)
+
+class TstSensitivityWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void sliderStepRescalesAndReranks();
+    void thresholdTable_data();
+    void thresholdTable();
+    void analysisSheet();
+    void printFailureReported();
+};
+
+void TstSensitivityWindow::initTestCase()
+{
+    QuestionBox::setResponder([](const QString &, const QString &) { return true; });
+}
+
+void TstSensitivityWindow::sliderStepRescalesAndReranks()
+{
+    SensitivityWindow window(closeRace());
+    QCOMPARE(window.rankingText(), "1. A — Alpha — 0.38\n2. B — Beta — 0.36\n3. C — Gamma — 0.26");
+    auto *price = window.findChild<QSlider *>("weightSlider1");
+    auto *quality = window.findChild<QSlider *>("weightSlider2");
+    auto *service = window.findChild<QSlider *>("weightSlider3");
+    QCOMPARE(price->value(), 500);
+
+    // Price down to 0.3: quality and service share the other 0.7 as 3 : 2.
+    price->setValue(300);
+    QCOMPARE(quality->value(), 420);
+    QCOMPARE(service->value(), 280);
+    QCOMPARE(window.rankingText(), "1. B — Beta — 0.384\n2. C — Gamma — 0.324\n3. A — Alpha — 0.292");
+    // The chart's bars follow: Alpha's price part is 0.3 * 0.6, Gamma's service part 0.28 * 0.6.
+    const auto *series = qobject_cast<QStackedBarSeries *>(window.chartView()->chart()->series().value(0));
+    QVERIFY(series);
+    QCOMPARE(series->barSets().at(0)->at(0), 0.3 * 0.6);
+    QCOMPARE(series->barSets().at(2)->at(2), 0.28 * 0.6);
+
+    window.findChild<QPushButton *>("resetWeights")->click();
+    QCOMPARE(price->value(), 500);
+    QCOMPARE(quality->value(), 300);
+    QCOMPARE(window.rankingText(), "1. A — Alpha — 0.38\n2. B — Beta — 0.36\n3. C — Gamma — 0.26");
+}
+
+void TstSensitivityWindow::thresholdTable_data()
+{
+    QTest::addColumn<SensitivityData>("data");
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QString>("critical");
+
+    // Worked out by hand: with the others in proportion, Alpha and Beta meet at price 13/28,
+    // quality 11/32 and service 3/11.
+    QTest::newRow("close race") << closeRace()
+        << QList<QStringList>{{"Цена", "0.5", "0.4643", "Beta", "-7.1"},
+                              {"Качество", "0.3", "0.3438", "Beta", "+14.6"},
+                              {"Сервис", "0.2", "0.2727", "Beta", "+36.4"}}
+        << "Самый чувствительный критерий — «Цена»: при весе 0.4643 вместо 0.5 «Beta» догоняет лучшую альтернативу.";
+    QTest::newRow("clear winner") << clearWinner()
+        << QList<QStringList>{{"Цена", "0.5", "не меняется", "", ""},
+                              {"Качество", "0.3", "не меняется", "", ""},
+                              {"Сервис", "0.2", "не меняется", "", ""}}
+        << "Ни один вес не меняет лучшую альтернативу: выбор устойчив.";
+}
+
+void TstSensitivityWindow::thresholdTable()
+{
+    QFETCH(SensitivityData, data);
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QString, critical);
+    SensitivityWindow window(data);
+    QCOMPARE(window.thresholdRows(), rows);
+    QCOMPARE(window.criticalText(), critical);
+}
+
+void TstSensitivityWindow::analysisSheet()
+{
+    SensitivityData data = closeRace();
+    data.matrices.push_back(matrix("Матрица относительной важности критериев", {{"1", "3", "5"}, {"1/3", "1", "3"}, {"1/5", "1/3", "1"}}));
+    data.matrices.push_back(matrix("Матрица сравнения для критерия «Цена»", {{"1", "9", "1/9"}, {"1/9", "1", "9"}, {"9", "1/9", "1"}}));
+    SensitivityWindow window(data);
+    window.resize(1100, 760);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath("analysis.pdf");
+    PrintTarget::setPdfOutput(path);
+    window.findChild<QPushButton *>("printSheet")->click();
+    PrintTarget::setPdfOutput(QString());
+    const QString text = pdfText(path);
+    // A copy to look at, when pictures are asked for.
+    if (const QString folder = qEnvironmentVariable("ANALYZE_SCREENSHOTS"); !folder.isEmpty())
+        QFile::copy(path, QDir(folder).filePath("analysis-sheet.pdf"));
+
+    for (const char *expected : {"Чувствительность решения", "Иванов, 07.12.2026", "Изменение, %", "0.4643", "+36.4",
+                                    "Самый чувствительный критерий — «Цена»", "1. A — Alpha — 0.38; 2. B — Beta — 0.36", "Матрица сравнения для критерия «Цена»: отношение согласованности 6.1302682",
+                                    "«Цена» : «Качество» — сейчас 9"})
+        QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(QString::fromUtf8(expected) + " not in: " + text));
+    // A matrix within bounds has nothing to revise on paper.
+    QVERIFY(!text.contains("Матрица относительной важности критериев"));
+}
+
+void TstSensitivityWindow::printFailureReported()
+{
+    QStringList errors;
+    ErrorDisplay::setSink([&errors](const QString &message) { errors << message; });
+    SensitivityWindow window(closeRace());
+    PrintTarget::setPdfOutput(QStringLiteral("/nonexistent-folder/analysis.pdf"));
+    window.findChild<QPushButton *>("printSheet")->click();
+    PrintTarget::setPdfOutput(QString());
+    ErrorDisplay::setSink({});
+    QCOMPARE(errors.size(), 1);
+    QVERIFY(errors.first().startsWith("Не удалось"));
+}
+
+QTEST_MAIN(TstSensitivityWindow)
+#include "tst_sensitivitywindow.moc"
