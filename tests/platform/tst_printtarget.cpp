@@ -50,8 +50,6 @@ private slots:
         PrintSystem::replace(nullptr);
     }
     void pdfOutputGivesAnA4PdfPrinter();
-    void queueThatCannotPrintIsNamed_data();
-    void queueThatCannotPrintIsNamed();
     void sheetIsHandedToTheQueue_data();
     void sheetIsHandedToTheQueue();
 
@@ -81,32 +79,6 @@ void TstPrintTarget::pdfOutputGivesAnA4PdfPrinter()
     QVERIFY(!QFile::exists(path));
     // A PDF file is the whole job: nothing goes to a queue.
     job->send();
-    QVERIFY(m_system.jobs.isEmpty());
-}
-
-void TstPrintTarget::queueThatCannotPrintIsNamed_data()
-{
-    QTest::addColumn<int>("state");
-    QTest::addColumn<QString>("message");
-    QTest::newRow("no default printer") << int(PrintSystem::Queue::NotFound)
-                                        << QStringLiteral("Не удалось начать печать: принтер не найден");
-    QTest::newRow("print service not running") << int(PrintSystem::Queue::ServiceDown)
-                                               << QStringLiteral("Не удалось начать печать: служба печати не запущена");
-    QTest::newRow("queue not accepting jobs") << int(PrintSystem::Queue::NotAccepting)
-                                              << QStringLiteral("Не удалось начать печать: принтер «PDF» не принимает задания");
-}
-
-void TstPrintTarget::queueThatCannotPrintIsNamed()
-{
-    QFETCH(int, state);
-    QFETCH(QString, message);
-    m_system.queue.state = PrintSystem::Queue::State(state);
-    try {
-        PrintTarget::open();
-        QFAIL("a printer that cannot print passed unnoticed");
-    } catch (const PlatformError &error) {
-        QCOMPARE(error.message(), message);
-    }
     QVERIFY(m_system.jobs.isEmpty());
 }
 
