@@ -6,6 +6,7 @@
 #include "app_helpers.h"
 
 #include "app/commandline.h"
+#include "app/sessiondocument.h"
 #include "app/resultreport.h"
 #include "document/decisionfile.h"
 #include "document/decisionresults.h"
@@ -188,8 +189,9 @@ void TstCommandLine::agreesWithWindow()
     click(find<QPushButton>(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 4);
 
-    DecisionDocument shown = merged;
-    shown.user = find<QLineEdit>(form.get(), "StudentName")->text();
+    // The judgements as the window holds them: leaving a grid runs the mirroring pass, which
+    // keeps at most ten characters of a divisor, so a mirrored 15-digit mean can come back cut.
+    const DecisionDocument shown = SessionDocument::capture(*form);
     const DecisionComputation computation = computeDecision(shown);
     QVERIFY(computation.results);
     const DecisionResults &results = *computation.results;
