@@ -1,29 +1,27 @@
 #include "app/application.h"
 
 #include "app/mainform.h"
+#include "app/translations.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
+#include "platform/settingsstore.h"
 #include "report/repform.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <memory>
 
 namespace {
-const QString ApplicationTitle = QStringLiteral("Анализ иерархий");
 const QString HelpFile = QStringLiteral(":/help/Analyze.hlp");
 }
 
-void prepareApplication(QApplication &app)
+void prepareApplication(QApplication &)
 {
     QApplication::setOrganizationName(QStringLiteral("Orvasta"));
     QApplication::setApplicationName(QStringLiteral("Analyse"));
-    QApplication::setApplicationDisplayName(ApplicationTitle);
     HelpViewer::setHelpFile(HelpFile);
 
     // The forms name the faces of their design; these are the installed faces with the same
@@ -32,12 +30,8 @@ void prepareApplication(QApplication &app)
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sansSerif);
     QFont::insertSubstitutions(QStringLiteral("Arial"), sansSerif);
 
-    // Qt's own dialogs (the Yes and No of a question) speak Russian like the rest of the program.
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    else
-        delete translator;
+    // The title and Qt's own dialogs (the Yes and No of a question) speak the chosen language too.
+    Translations::apply(chooseLanguage(SettingsStore::readLanguage(), LanguageEnvironment::current()));
 }
 
 int runApplication(int argc, char *argv[])

@@ -90,6 +90,7 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void setUpControls();
@@ -103,6 +104,7 @@ private:
     void centreOnScreen();
     void keepPanel4Centred();
     bool previewKey(QObject *watched, QEvent *event);
+    void showTranslatedTexts();
 
     Ui::TMainForm *ui;
     QTimer *Timer;

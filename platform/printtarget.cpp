@@ -2,6 +2,7 @@
 
 #include "platform/platformerror.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -11,8 +12,8 @@ namespace PrintTarget {
 
 namespace {
 
-const QString NoPrinterMessage = QStringLiteral("Не удалось начать печать: принтер не найден");
-const QString InvalidPrinterMessage = QStringLiteral("Не удалось начать печать: принтер «%1» недоступен");
+const char NoPrinterMessage[] = QT_TRANSLATE_NOOP("PrintTarget", "Не удалось начать печать: принтер не найден");
+const char InvalidPrinterMessage[] = QT_TRANSLATE_NOOP("PrintTarget", "Не удалось начать печать: принтер «%1» недоступен");
 
 QString &pdfPath()
 {
@@ -40,11 +41,11 @@ std::unique_ptr<QPrinter> open()
 
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull())
-        throw PlatformError(NoPrinterMessage);
+        throw PlatformError(QCoreApplication::translate("PrintTarget", NoPrinterMessage));
     auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
     // A printer name without a usable device would otherwise quietly turn into a PDF file.
     if (!printer->isValid() || printer->outputFormat() != QPrinter::NativeFormat)
-        throw PlatformError(InvalidPrinterMessage.arg(info.printerName()));
+        throw PlatformError(QCoreApplication::translate("PrintTarget", InvalidPrinterMessage).arg(info.printerName()));
     return printer;
 }
 

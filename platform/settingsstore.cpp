@@ -2,6 +2,7 @@
 
 #include "platformerror.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QSettings>
@@ -11,11 +12,16 @@ namespace {
 const QString OrganizationName = QStringLiteral("Orvasta");
 const QString ApplicationName = QStringLiteral("Analyse");
 const QString SignatureValue = QStringLiteral("Signature");
+const QString LanguageValue = QStringLiteral("Language");
 
-const QString NoAccessMessage =
-    QStringLiteral("Не удалось сохранить имя пользователя: файл настроек «%1» недоступен для записи.");
-const QString DamagedFileMessage =
-    QStringLiteral("Не удалось сохранить имя пользователя: файл настроек «%1» повреждён.");
+const char NoAccessMessage[] =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить имя пользователя: файл настроек «%1» недоступен для записи.");
+const char DamagedFileMessage[] =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить имя пользователя: файл настроек «%1» повреждён.");
+const char LanguageNoAccessMessage[] =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить выбранный язык: файл настроек «%1» недоступен для записи.");
+const char LanguageDamagedFileMessage[] =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить выбранный язык: файл настроек «%1» повреждён.");
 
 void openKeyPath(QSettings &settings)
 {
@@ -27,6 +33,37 @@ QByteArray fileContents(const QString &fileName)
 {
     QFile file(fileName);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeValue(const QString &valueName, const QVariant &value, const char *noAccessMessage,
+                const char *damagedFileMessage)
+{
+    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
+                       ApplicationName);
+    const QString fileName = settings.fileName();
+    const QByteArray before = fileContents(fileName);
+    openKeyPath(settings);
+    const QVariant previous = settings.value(valueName);
+    settings.setValue(valueName, value);
+    settings.sync();
+
+    const QSettings::Status status = settings.status();
+    // The status keeps the first error, so a damaged file that was read in hides whether its
+    // replacement was written; only a changed file tells.
+    if (status == QSettings::NoError
+        || (status == QSettings::FormatError && fileContents(fileName) != before))
+        return;
+
+    // QSettings keeps an unwritten change in its process-wide cache, hands it to the next handle
+    // as if stored, and writes it whenever it next can: take it back.
+    if (previous.isValid())
+        settings.setValue(valueName, previous);
+    else
+        settings.remove(valueName);
+
+    const QString shownName = QDir::toNativeSeparators(fileName);
+    throw PlatformError(QCoreApplication::translate("SettingsStore", status == QSettings::FormatError ? damagedFileMessage : noAccessMessage)
+                            .arg(shownName));
 }
 
 }
@@ -42,30 +79,19 @@ QString SettingsStore::readSignature()
 
 void SettingsStore::writeSignature(const QString &name)
 {
+    writeValue(SignatureValue, name, NoAccessMessage, DamagedFileMessage);
+}
+
+std::optional<Language> SettingsStore::readLanguage()
+{
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
                        ApplicationName);
-    const QString fileName = settings.fileName();
-    const QByteArray before = fileContents(fileName);
     openKeyPath(settings);
-    const QVariant previous = settings.value(SignatureValue);
-    settings.setValue(SignatureValue, name);
-    settings.sync();
+    const QVariant value = settings.value(LanguageValue);
+    return value.typeId() == QMetaType::QString ? languageFromCode(value.toString()) : std::nullopt;
+}
 
-    const QSettings::Status status = settings.status();
-    // The status keeps the first error, so a damaged file that was read in hides whether its
-    // replacement was written; only a changed file tells.
-    if (status == QSettings::NoError
-        || (status == QSettings::FormatError && fileContents(fileName) != before))
-        return;
-
-    // QSettings keeps an unwritten change in its process-wide cache, hands it to the next handle
-    // as if stored, and writes it whenever it next can: take it back.
-    if (previous.isValid())
-        settings.setValue(SignatureValue, previous);
-    else
-        settings.remove(SignatureValue);
-
-    const QString shownName = QDir::toNativeSeparators(fileName);
-    throw PlatformError((status == QSettings::FormatError ? DamagedFileMessage : NoAccessMessage)
-                            .arg(shownName));
+void SettingsStore::writeLanguage(Language language)
+{
+    writeValue(LanguageValue, languageCode(language), LanguageNoAccessMessage, LanguageDamagedFileMessage);
 }
