@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
@@ -64,12 +64,12 @@
 <context>
     <name>KeyFilter</name>
     <message>
-        <source>Допускается ввод только цифр и знака дроби '/'</source>
-        <translation>Only digits and the fraction bar '/' may be typed</translation>
+        <source>Допускается ввод только цифр и знака дроби &apos;/&apos;</source>
+        <translation>Only digits and the fraction bar &apos;/&apos; may be typed</translation>
     </message>
     <message>
-        <source>Допускается ввод только цифр и занака дроби '/'</source>
-        <translation>Only digits and the fraction bar '/' may be typed</translation>
+        <source>Допускается ввод только цифр и занака дроби &apos;/&apos;</source>
+        <translation>Only digits and the fraction bar &apos;/&apos; may be typed</translation>
     </message>
 </context>
 <context>
@@ -117,8 +117,8 @@
         <translation>Relative importance of the criteria</translation>
     </message>
     <message>
-        <source>Матрица сравнения для критерия '</source>
-        <translation>Comparison matrix for the criterion '</translation>
+        <source>Матрица сравнения для критерия &apos;</source>
+        <translation>Comparison matrix for the criterion &apos;</translation>
     </message>
     <message>
         <source>Таблица глобальных приоритетов и результат</source>
@@ -171,12 +171,12 @@
         <translation>alternative </translation>
     </message>
     <message>
-        <source> -'</source>
-        <translation> -'</translation>
+        <source> -&apos;</source>
+        <translation> -&apos;</translation>
     </message>
     <message>
-        <source>' или </source>
-        <translation>' or </translation>
+        <source>&apos; или </source>
+        <translation>&apos; or </translation>
     </message>
 </context>
 <context>
@@ -319,15 +319,15 @@
     </message>
     <message>
         <source>Лок.приоритет</source>
-        <translation>Loc. priority</translation>
+        <translation>Loc.priority</translation>
     </message>
     <message>
         <source>Лок.приор.</source>
-        <translation>Loc. prior.</translation>
+        <translation>Loc.prior.</translation>
     </message>
     <message>
         <source>Глоб.приор.</source>
-        <translation>Glob. prior.</translation>
+        <translation>Glob.prior.</translation>
     </message>
     <message>
         <source>Значение</source>
@@ -353,8 +353,8 @@
         <translation>Decision support system</translation>
     </message>
     <message>
-        <source>"Принятие решений при помощи метода анализа иерархий"</source>
-        <translation>"Decision making by the Analytic Hierarchy Process"</translation>
+        <source>&quot;Принятие решений при помощи метода анализа иерархий&quot;</source>
+        <translation>&quot;Decision making by the Analytic Hierarchy Process&quot;</translation>
     </message>
     <message>
         <source>Глобальные приоритеты</source>
