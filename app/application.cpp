@@ -1,8 +1,11 @@
 #include "app/application.h"
 
+#include "app/documentcontroller.h"
 #include "app/mainform.h"
+#include "app/commandline.h"
 #include "app/translations.h"
 #include "platform/errordisplay.h"
+#include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
 #include "platform/settingsstore.h"
@@ -20,6 +23,7 @@ const QString HelpFile = QStringLiteral(":/help/Analyze.hlp");
 
 void prepareApplication(QApplication &)
 {
+    HeapPolicy::returnLargeBlocks();
     QApplication::setOrganizationName(QStringLiteral("Orvasta"));
     QApplication::setApplicationName(QStringLiteral("Analyse"));
     HelpViewer::setHelpFile(HelpFile);
@@ -36,11 +40,22 @@ void prepareApplication(QApplication &)
 
 int runApplication(int argc, char *argv[])
 {
+    // --results, --report and --merge run here, before (and without) any window or display.
+    if (const std::optional<int> status = runCommandLine(argc, argv))
+        return *status;
+
     QApplication app(argc, argv);
     try {
         prepareApplication(app);
         TMainForm mainForm;
         mainForm.show();
+        // A file named on the command line opens as "Открыть…" would; otherwise the session
+        // of a window that never closed normally is offered back.
+        const QStringList arguments = QApplication::arguments();
+        if (arguments.size() > 1)
+            mainForm.openDecisionFile(arguments.at(1));
+        else
+            mainForm.documents()->offerRecovery();
         // The report page's template, made once the window has been drawn so that it does not
         // hold back the first picture; every print makes its own fresh copy.
         std::unique_ptr<TRepForm> repForm;

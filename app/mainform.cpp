@@ -2,6 +2,7 @@
 #include "ui_mainform.h"
 
 #include "app/buttonicons.h"
+#include "app/documentcontroller.h"
 #include "app/gridfit.h"
 #include "app/languagemenu.h"
 #include "app/pagetexts.h"
@@ -30,6 +31,8 @@
 #include <QMenuBar>
 #include <QScreen>
 #include <QTimer>
+
+#include <limits>
 
 namespace {
 const QString TitleHelpKeyword = QStringLiteral("IDH_Main");
@@ -61,19 +64,23 @@ TMainForm::TMainForm(QWidget *parent)
     , Timer(new QTimer(this))
 {
     ui->setupUi(this);
-    new LanguageMenu(this);
-    // The menu bar goes above the pages, which keep the height of their design.
-    resize(width(), height() + menuBar()->sizeHint().height());
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(StatusClearInterval);
     setUpControls();
     connectHandlers();
     FormCreate();
+    m_documents = new DocumentController(this);
+    new LanguageMenu(this);
+    // The menu bar goes above the pages, which keep the height of their design.
+    resize(width(), height() + menuBar()->sizeHint().height());
     Timer->start();
 }
 
 TMainForm::~TMainForm()
 {
+    // Before the controls it watches go.
+    delete m_documents;
+    m_documents = nullptr;
     qApp->removeEventFilter(this);
     // The controls outlive this part of the window: a grid that loses the focus while the window
     // goes away must not reach a handler that reads the controls.
@@ -81,6 +88,11 @@ TMainForm::~TMainForm()
     for (const QObject *child : children)
         disconnect(child, nullptr, this, nullptr);
     delete ui;
+}
+
+bool TMainForm::openDecisionFile(const QString &path)
+{
+    return m_documents->openFile(path);
 }
 
 int TMainForm::criteriaCount() const
@@ -114,6 +126,9 @@ void TMainForm::setUpControls()
     ui->PriorMatrixBtn->setEnabled(false);
     ui->WarnMess->setVisible(false);
     ui->StatusLine->setSizeGripEnabled(false);
+    // A name is kept whole however long: the editors' default limit would cut it unseen.
+    for (QLineEdit *name : {ui->StudentName, ui->ChoiceName, ui->ChoiceAlt})
+        name->setMaxLength(std::numeric_limits<int>::max());
 
     struct GridDesign
     {
@@ -188,8 +203,9 @@ void TMainForm::FormCreate()
     ui->Notebook->setCurrentIndex(TitlePage);
     ui->DataStamp->setText(QDate::currentDate().toString(DateFormat));
     m_model.SessionPrepared = false;
-    // An unreadable store simply leaves the name empty.
-    ui->StudentName->setText(SettingsStore::readSignature());
+    // An unreadable store simply leaves the name empty; one that cannot be read safely is
+    // reported, and the window opens all the same.
+    ErrorDisplay::guarded([this] { ui->StudentName->setText(SettingsStore::readSignature()); });
     centreOnScreen();
 }
 
@@ -337,6 +353,12 @@ void TMainForm::NextBtnClick()
     const int page = ui->Notebook->currentIndex();
     const int n = criteriaCount();
     bool warnInconsistent = false;
+    // A keyboard accelerator moves on without taking the focus from a name editor: what it holds
+    // is committed before the names are read.
+    if (page == NamesPage) {
+        ChoiceNameExit();
+        ChoiceAltExit();
+    }
 
     switch (page) {
     case TitlePage:
@@ -917,6 +939,8 @@ void followLanguage(QListWidget *list, QLineEdit *editor, const TranslatableText
 void TMainForm::showTranslatedTexts()
 {
     ui->retranslateUi(this);
+    if (m_documents)
+        m_documents->showTranslatedTexts();
     ShowHint(QString());
     if (!m_model.SessionPrepared)
         return;

@@ -18,6 +18,7 @@
 namespace Ui {
 class TMainForm;
 }
+class DocumentController;
 class QLineEdit;
 class QTimer;
 class StringGrid;
@@ -33,6 +34,10 @@ public:
 
     DecisionModel &model() { return m_model; }
     const DecisionModel &model() const { return m_model; }
+    // Opening, saving and recovering the session, and the menus that do it.
+    DocumentController *documents() const { return m_documents; }
+    // As "Открыть…" with the file already chosen (the command line, a dropped file).
+    bool openDecisionFile(const QString &path);
     int criteriaCount() const;
     int alternativesCount() const;
 
@@ -110,4 +115,5 @@ private:
     QTimer *Timer;
     DecisionModel m_model;
     const QEvent *m_previewedKey = nullptr;
+    DocumentController *m_documents = nullptr;
 };

@@ -10,6 +10,8 @@
 #include "model/decisionmodel.h"
 #include "model/numberformat.h"
 #include "model/priorities.h"
+#include "model/revision.h"
+#include "model/sensitivity.h"
 #include "model/synthesis.h"
 #include "platform/updown.h"
 
@@ -141,6 +143,39 @@ void Synthesis15x10FromTexts(benchmark::State &state)
     }
 }
 BENCHMARK(Synthesis15x10FromTexts)->Unit(benchmark::kMicrosecond);
+
+// One slider step of the sensitivity window on the largest decision: the weights rescaled, the
+// global priorities, contributions and ranking, and every criterion's threshold again.
+void SensitivityStep15x10(benchmark::State &state)
+{
+    const std::vector<double> weights = computeLocalPriorities(Criteria, judgementMatrix(Criteria, 0)).weights;
+    Matrix local;
+    for (int c = 0; c < Criteria; ++c)
+        local.push_back(computeLocalPriorities(Alternatives, judgementMatrix(Alternatives, c)).weights);
+    int step = 0;
+    for (auto _ : state) {
+        const int criterion = step % Criteria;
+        const double weight = double(step % 100) / 100.0;
+        SensitivityState result = computeSensitivity(rescaledWeights(weights, criterion, weight), local);
+        benchmark::DoNotOptimize(result);
+        ++step;
+    }
+}
+BENCHMARK(SensitivityStep15x10)->Unit(benchmark::kMicrosecond);
+
+// The revision panel of the largest matrix: every pair ranked, three ratios recomputed, the
+// intransitive triples listed.
+void Revisions15(benchmark::State &state)
+{
+    const Matrix a = judgementMatrix(Criteria, 0);
+    for (auto _ : state) {
+        std::vector<JudgementRevision> revisions = judgementRevisions(Criteria, a, 3);
+        std::vector<IntransitiveTriple> triples = intransitiveTriples(Criteria, a);
+        benchmark::DoNotOptimize(revisions);
+        benchmark::DoNotOptimize(triples);
+    }
+}
+BENCHMARK(Revisions15)->Unit(benchmark::kMicrosecond);
 
 // One pass over a filled 15-item grid, as every click into the criteria grid runs it.
 void MirrorAll15(benchmark::State &state)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -27,5 +28,21 @@ struct DecisionDocument
 };
 
 // A cell text as the grid shows it (with the locale's decimal separator) to the file's form, and back.
+// The locale's separator and "." trade places, so that a text the locale rejects ("1.5" typed
+// under a "," locale) stays rejected in the file and after reopening under any locale, and the
+// pair is exact: fromFileText(toFileText(t, p), p) == t for every text.
 QString toFileText(const QString &cellText, QChar decimalPoint);
 QString fromFileText(const QString &fileText, QChar decimalPoint);
+// The same with the separator of a locale (its first character).
+QChar decimalPointOf(const QLocale &locale);
+
+// Which matrix a cell belongs to: the criteria matrix, or the alternatives matrix of criterion c.
+constexpr int CriteriaMatrix = -1;
+
+// Where a cell is, for messages: the matrix (criteria, or alternatives of the named criterion),
+// then the 1-based row and column with the names of their items. row and col are 0-based.
+QString describeCell(const DecisionDocument &document, int matrix, int row, int col);
+
+// The judgement texts of one matrix: the criteria matrix for CriteriaMatrix, else the
+// alternatives matrix of that criterion; an empty list for a matrix the document lacks.
+QList<QStringList> matrixOf(const DecisionDocument &document, int matrix);

@@ -10,6 +10,11 @@
 // "analyze-decision", version 1). See docs/decision-file.md.
 
 constexpr int DecisionFileVersion = 1;
+inline const QString DecisionFileFormat = QStringLiteral("analyze-decision");
+inline const QString DecisionFileSuffix = QStringLiteral("ahp");
+// A full 15 x 10 decision takes a few kilobytes; anything this large is not a decision file, and
+// is refused before it is read (and never written, so that every saved file opens again).
+constexpr qint64 MaxDecisionFileSize = 16 * 1024 * 1024;
 
 struct DecisionReadResult
 {
@@ -17,12 +22,20 @@ struct DecisionReadResult
     QString error;                            // what is wrong (and where, for a cell) otherwise
 };
 
+// The rules a document must keep to be written or accepted: counts 3..15 and 3..10, every matrix
+// n x n (criteria) or m x m (alternatives, one per criterion), "1" on every diagonal. Empty
+// when the document keeps them, else what is wrong (and where, for a cell).
+QString checkDecision(const DecisionDocument &document);
+
 // Checks everything: JSON, format, version, counts, matrix sizes, every cell and name a string.
 DecisionReadResult readDecision(const QByteArray &bytes);
 // The same from a file; a file that cannot be opened, is not a regular file or is implausibly
 // large is refused with a message too.
 DecisionReadResult readDecisionFile(const QString &path);
 
+// The file's bytes (UTF-8 JSON, members in the documented order). Writes whatever it is given;
+// saveDecisionFile checks first.
 QByteArray writeDecision(const DecisionDocument &document);
 // Atomic (QSaveFile): on failure the old file is left whole, false is returned and *error says why.
+// A document that checkDecision refuses, or one too large to be read again, is not written.
 bool saveDecisionFile(const QString &path, const DecisionDocument &document, QString *error);

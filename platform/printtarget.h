@@ -5,6 +5,7 @@
 #include <memory>
 
 class QPrinter;
+class QTemporaryDir;
 
 // The one place that opens a printer: the platform's default printer, or a PDF file instead.
 namespace PrintTarget {
@@ -12,9 +13,29 @@ namespace PrintTarget {
 // Resolution of the PDF printer: fine enough for a sharp sheet, small enough to stay quick.
 constexpr int PdfResolution = 300;
 
-// The application's current printer, ready for one document. Throws PlatformError when the
-// platform has no printer to print on.
-std::unique_ptr<QPrinter> open();
+// One document on its way to the printer. The sheet is painted into a PDF file, which send()
+// then hands to the default queue of the print system, so that a queue that turns it away is
+// known; printing to a PDF file instead, the painted file is the whole job.
+class Job
+{
+public:
+    Job(std::unique_ptr<QPrinter> printer, const QString &queue, std::unique_ptr<QTemporaryDir> spool);
+    ~Job();
+
+    QPrinter &printer() const { return *m_printer; }
+    // Hands the finished document to the queue; throws PlatformError with the reason when the
+    // print system does not take it.
+    void send();
+
+private:
+    std::unique_ptr<QPrinter> m_printer;
+    QString m_queue;
+    std::unique_ptr<QTemporaryDir> m_spool;
+};
+
+// A job on the application's current printer. Throws PlatformError when the print system has
+// no printer to print on, is not running, or its default queue does not take jobs now.
+std::unique_ptr<Job> open();
 
 // From now on open() returns an A4 PDF printer writing to path; an empty path means the real
 // printer again.

@@ -5,23 +5,62 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 namespace {
 
 const QString OrganizationName = QStringLiteral("Orvasta");
 const QString ApplicationName = QStringLiteral("Analyse");
 const QString SignatureValue = QStringLiteral("Signature");
+const QString RecentFilesValue = QStringLiteral("RecentFiles");
 const QString LanguageValue = QStringLiteral("Language");
 
-const char NoAccessMessage[] =
+const char *const NoAccessMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить имя пользователя: файл настроек «%1» недоступен для записи.");
-const char DamagedFileMessage[] =
+const char *const DamagedFileMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить имя пользователя: файл настроек «%1» повреждён.");
-const char LanguageNoAccessMessage[] =
+const char *const LanguageNoAccessMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить выбранный язык: файл настроек «%1» недоступен для записи.");
-const char LanguageDamagedFileMessage[] =
+const char *const LanguageDamagedFileMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить выбранный язык: файл настроек «%1» повреждён.");
+const char *const RecentNoAccessMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» недоступен для записи.");
+const char *const RecentDamagedFileMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» повреждён.");
+
+// Larger than any file this program writes by far; more is not a settings file of ours.
+constexpr qint64 MaxFileSize = 1024 * 1024;
+
+const char *const UnusableFileMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Файл настроек «%1» не прочитан: это не обычный файл или он больше 1 МБ. "
+                                       "Имя пользователя не будет запомнено.");
+
+// The file QSettings would use for the user's own settings of this program. It is named here
+// rather than asked of QSettings, which reads the file as soon as it is opened.
+QString storeFileName()
+{
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + QLatin1Char('/')
+           + OrganizationName + QLatin1Char('/') + ApplicationName + QStringLiteral(".conf");
+}
+
+// A device, a FIFO or a huge file would block the program or fill its memory when read. Such a
+// file is reported the first time it is met and left alone from then on.
+bool usableStoreFile(const QString &fileName)
+{
+    const QFileInfo info(fileName);
+    // A folder in the file's place blocks nothing: the write reports it as any failed write.
+    if (!info.exists() || info.isDir() || (info.isFile() && info.size() <= MaxFileSize))
+        return true;
+    static QString reported;
+    const QString what = info.canonicalFilePath() + QLatin1Char(' ') + QString::number(info.size());
+    if (reported == what)
+        return false;
+    reported = what;
+    throw PlatformError(QCoreApplication::translate("SettingsStore", UnusableFileMessage)
+                            .arg(QDir::toNativeSeparators(fileName)));
+}
 
 void openKeyPath(QSettings &settings)
 {
@@ -35,16 +74,33 @@ QByteArray fileContents(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-void writeValue(const QString &valueName, const QVariant &value, const char *noAccessMessage,
-                const char *damagedFileMessage)
+}
+
+QString SettingsStore::readSignature()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
-                       ApplicationName);
-    const QString fileName = settings.fileName();
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return QString();
+    QSettings settings(fileName, QSettings::IniFormat);
+    openKeyPath(settings);
+    const QVariant value = settings.value(SignatureValue);
+    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+}
+
+namespace {
+
+// Writes one value and throws the matching message when the store did not take it.
+void writeValue(const QString &key, const QVariant &value, const QString &noAccessMessage,
+                const QString &damagedFileMessage)
+{
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return;
+    QSettings settings(fileName, QSettings::IniFormat);
     const QByteArray before = fileContents(fileName);
     openKeyPath(settings);
-    const QVariant previous = settings.value(valueName);
-    settings.setValue(valueName, value);
+    const QVariant previous = settings.value(key);
+    settings.setValue(key, value);
     settings.sync();
 
     const QSettings::Status status = settings.status();
@@ -57,35 +113,52 @@ void writeValue(const QString &valueName, const QVariant &value, const char *noA
     // QSettings keeps an unwritten change in its process-wide cache, hands it to the next handle
     // as if stored, and writes it whenever it next can: take it back.
     if (previous.isValid())
-        settings.setValue(valueName, previous);
+        settings.setValue(key, previous);
     else
-        settings.remove(valueName);
+        settings.remove(key);
 
     const QString shownName = QDir::toNativeSeparators(fileName);
-    throw PlatformError(QCoreApplication::translate("SettingsStore", status == QSettings::FormatError ? damagedFileMessage : noAccessMessage)
+    throw PlatformError((status == QSettings::FormatError ? damagedFileMessage : noAccessMessage)
                             .arg(shownName));
 }
 
 }
 
-QString SettingsStore::readSignature()
+void SettingsStore::writeSignature(const QString &name)
+{
+    writeValue(SignatureValue, name, QCoreApplication::translate("SettingsStore", NoAccessMessage),
+               QCoreApplication::translate("SettingsStore", DamagedFileMessage));
+}
+
+QStringList SettingsStore::readRecentFiles()
 {
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
                        ApplicationName);
     openKeyPath(settings);
-    const QVariant value = settings.value(SignatureValue);
-    return value.typeId() == QMetaType::QString ? value.toString() : QString();
+    const QVariant value = settings.value(RecentFilesValue);
+    // The store writes a list of one as a plain text; a hand-edited store may hold anything.
+    const QVariantList entries = value.typeId() == QMetaType::QString ? QVariantList{value} : value.toList();
+    QStringList files;
+    for (const QVariant &entry : entries) {
+        if (entry.typeId() == QMetaType::QString && !entry.toString().isEmpty() && files.size() < RecentFilesLimit)
+            files << entry.toString();
+    }
+    return files;
 }
 
-void SettingsStore::writeSignature(const QString &name)
+void SettingsStore::writeRecentFiles(const QStringList &files)
 {
-    writeValue(SignatureValue, name, NoAccessMessage, DamagedFileMessage);
+    writeValue(RecentFilesValue, QVariant(files.mid(0, RecentFilesLimit)),
+               QCoreApplication::translate("SettingsStore", RecentNoAccessMessage),
+               QCoreApplication::translate("SettingsStore", RecentDamagedFileMessage));
 }
 
 std::optional<Language> SettingsStore::readLanguage()
 {
-    QSettings settings(QSettings::NativeFormat, QSettings::UserScope, OrganizationName,
-                       ApplicationName);
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return std::nullopt;
+    QSettings settings(fileName, QSettings::IniFormat);
     openKeyPath(settings);
     const QVariant value = settings.value(LanguageValue);
     return value.typeId() == QMetaType::QString ? languageFromCode(value.toString()) : std::nullopt;
@@ -93,5 +166,7 @@ std::optional<Language> SettingsStore::readLanguage()
 
 void SettingsStore::writeLanguage(Language language)
 {
-    writeValue(LanguageValue, languageCode(language), LanguageNoAccessMessage, LanguageDamagedFileMessage);
+    writeValue(LanguageValue, languageCode(language),
+               QCoreApplication::translate("SettingsStore", LanguageNoAccessMessage),
+               QCoreApplication::translate("SettingsStore", LanguageDamagedFileMessage));
 }

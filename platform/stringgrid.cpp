@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QHeaderView>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +77,14 @@ protected:
                 emit closeEditor(editor, QAbstractItemDelegate::NoHint);
                 return true;
             }
+            return false;
+        }
+        if (editor && event->type() == QEvent::InputMethod) {
+            // A composed or dictated text is typed too: each of its characters meets the filter.
+            auto *input = static_cast<QInputMethodEvent *>(event);
+            const QString kept = m_grid->filterCommitText(input->commitString());
+            if (kept != input->commitString())
+                input->setCommitString(kept, input->replacementStart(), input->replacementLength());
             return false;
         }
         return QStyledItemDelegate::eventFilter(object, event);
@@ -340,15 +349,25 @@ bool StringGrid::filterKey(QKeyEvent *event)
     emit keyDown(key, event->modifiers());
     if (key == 0)
         return true;
-    // Alt combinations are the window's accelerators, not characters typed into a cell.
-    if (event->modifiers() & Qt::AltModifier)
-        return false;
+    // Whatever modifier is held, a character that would reach the cell passes the filter: the
+    // window's accelerators were taken as shortcuts before a key press ever gets here.
     const QString text = event->text();
     if (text.isEmpty())
         return false;
     QChar typed = text.at(0);
     emit keyPress(typed);
     return typed.isNull();
+}
+
+QString StringGrid::filterCommitText(const QString &text)
+{
+    QString kept;
+    for (QChar typed : text) {
+        emit keyPress(typed);
+        if (!typed.isNull())
+            kept.append(typed);
+    }
+    return kept;
 }
 
 void StringGrid::keyPressEvent(QKeyEvent *event)

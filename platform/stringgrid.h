@@ -83,6 +83,8 @@ private:
     // The grid's key handling shared by the grid and its open editor; returns true when the
     // event was consumed or discarded and must go no further.
     bool filterKey(QKeyEvent *event);
+    // The characters of a text committed by an input method that the key filter lets through.
+    QString filterCommitText(const QString &text);
     void onFocusChanged(QWidget *old, QWidget *now);
     // Row 0 and column 0 stay in view while the cells scroll: they are drawn by the header
     // bars, and the corner shows cell (0, 0).

@@ -1,10 +1,14 @@
 #include "report/repform.h"
 
 #include "platform/stringgrid.h"
+#include "report/wrappedcell.h"
 #include "ui_repform.h"
 
+#include <QApplication>
 #include <QFont>
+#include <QPainter>
 #include <QPalette>
+#include <QStyle>
 #include <QStyledItemDelegate>
 
 #include <cmath>
@@ -47,7 +51,7 @@ QPalette paperPalette()
 }
 
 // Draws a cell's text clear of the grid lines by a blank that grows with the font, so that a
-// scaled page keeps its proportions.
+// scaled page keeps its proportions, and whole: wrapped over as many lines as it takes.
 class PaddedCellDelegate : public QStyledItemDelegate
 {
 public:
@@ -55,10 +59,17 @@ public:
 
     void paint(QPainter *painter, const QStyleOptionViewItem &option, const QModelIndex &index) const override
     {
-        QStyleOptionViewItem padded(option);
-        const int padding = TRepForm::cellPadding(option.font);
-        padded.rect.adjust(padding, 0, -padding, 0);
-        QStyledItemDelegate::paint(painter, padded, index);
+        QStyleOptionViewItem cell(option);
+        initStyleOption(&cell, index);
+        const QString text = cell.text;
+        cell.text.clear();
+        const QWidget *widget = option.widget;
+        QStyle *style = widget ? widget->style() : QApplication::style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, widget);
+        painter->save();
+        painter->setPen(cell.palette.color(QPalette::Text));
+        WrappedCell::draw(*painter, option.rect, cell.font, text);
+        painter->restore();
     }
 };
 
@@ -78,6 +89,9 @@ TRepForm::TRepForm(QWidget *parent)
     ui->Panel6->setAutoFillBackground(true);
     for (QLabel *label : {ui->Label17, ui->Label19, ui->StudLabel})
         label->setAutoFillBackground(true);
+    // Texts of the person's own break into lines rather than run off the sheet.
+    for (QLabel *label : {ui->StudLabel, ui->RepName, ui->Decision})
+        label->setWordWrap(true);
 
     applyDesignFonts();
     applyDesignGrids();
@@ -103,7 +117,7 @@ int TRepForm::createdCount()
 
 int TRepForm::cellPadding(const QFont &font)
 {
-    return qMax(1, font.pixelSize() / 4);
+    return WrappedCell::horizontalPadding(font);
 }
 
 const QStringList &TRepForm::componentNames()
@@ -270,6 +284,34 @@ void TRepForm::fitTableBand()
     const int missing = needed - ui->Panel4->height();
     if (missing > 0)
         resize(width(), height() + missing);
+    arrangeBands();
+}
+
+void TRepForm::fitBandsToContents()
+{
+    auto grow = [](QWidget *w, int needed) {
+        if (needed > w->height())
+            w->resize(w->width(), needed);
+    };
+    const int before = height();
+    int added = 0;
+    auto growBand = [&added](QFrame *band, int needed) {
+        if (!band->isHidden() && needed > band->height()) {
+            added += needed - band->height();
+            band->resize(band->width(), needed);
+        }
+    };
+    const int w = width();
+    grow(ui->StudLabel, ui->StudLabel->heightForWidth(w));
+    grow(ui->RepName, ui->RepName->heightForWidth(w));
+    growBand(ui->Panel1, ui->Label17->height() + ui->Label19->height() + ui->StudLabel->height());
+    growBand(ui->Panel5, ui->AltRep->gridHeight());
+    growBand(ui->Panel6, ui->Label11->height() + ui->GlobalesRep->gridHeight());
+    growBand(ui->Panel3, ui->Decision->heightForWidth(w));
+    // The table band takes what the others leave: it grows by what its table lacks.
+    const int tableNeeded = ui->RepName->height() + ui->RepGrid->gridHeight();
+    const int tableBand = ui->Panel4->isHidden() ? tableNeeded : ui->Panel4->height();
+    resize(width(), before + added + qMax(0, tableNeeded - tableBand));
     arrangeBands();
 }
 

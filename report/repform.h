@@ -77,6 +77,12 @@ public:
     // leaves the band as it is.
     void fitTableBand();
 
+    // Gives every shown band room for all it holds: the header for a long user name, the legend
+    // and the global priorities for rows grown by wrapped names, the table for its rows under
+    // a heading of any length, the decision band for every line of the sentence. The page grows
+    // by what the bands lack; none shrinks.
+    void fitBandsToContents();
+
 protected:
     void resizeEvent(QResizeEvent *event) override;
 

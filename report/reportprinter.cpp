@@ -5,6 +5,7 @@
 #include "platform/printtarget.h"
 #include "platform/stringgrid.h"
 #include "report/repform.h"
+#include "report/wrappedcell.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -13,14 +14,13 @@
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
-#include <QStyle>
 
 #include <memory>
 
 namespace {
 
-// A cell's font never shrinks below this share of its design size to fit its column.
-constexpr double SmallestFontShare = 0.6;
+// A cell's font shrinks to fit its column no further than this size on the paper.
+constexpr double SmallestTextPoints = 6.0;
 
 QString alternativeLabel(int index)
 {
@@ -111,16 +111,16 @@ void settle(TRepForm &page)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// Narrow columns of a wide table would cut their texts. Cells break their lines at blanks; the
-// grid's font shrinks until its widest word fits its column.
-void fitFontToColumns(StringGrid &grid)
+// Narrow columns of a wide table would break their words. The grid's font shrinks until its
+// widest word fits its column, but never below the smallest readable size; a word that still
+// does not fit breaks inside itself.
+void fitFontToColumns(StringGrid &grid, int smallestPixelSize)
 {
-    const int textMargin = grid.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &grid) + 1
-                           + TRepForm::cellPadding(grid.font());
+    const int textMargin = 2 * WrappedCell::horizontalPadding(grid.font()) + 1;
     const QFontMetrics metrics(grid.font());
     double share = 1.0;
     for (int c = 0; c < grid.colCount(); ++c) {
-        const int room = grid.colWidth(c) - 2 * textMargin - 1;
+        const int room = grid.colWidth(c) - textMargin;
         if (room <= 0)
             continue;
         for (int r = 0; r < grid.rowCount(); ++r) {
@@ -132,12 +132,23 @@ void fitFontToColumns(StringGrid &grid)
             }
         }
     }
-    if (share >= 1.0)
-        return;
     QFont font = grid.font();
-    const int smallest = qMax(1, int(font.pixelSize() * SmallestFontShare));
-    font.setPixelSize(qMax(smallest, int(font.pixelSize() * share)));
+    const int size = qMax(qMin(font.pixelSize(), smallestPixelSize), int(font.pixelSize() * share));
+    if (size == font.pixelSize())
+        return;
+    font.setPixelSize(size);
     grid.setFont(font);
+}
+
+// Every row tall enough for the wrapped texts of its cells, and never lower than it was.
+void fitRowsToTexts(StringGrid &grid)
+{
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        int needed = grid.rowHeight(r);
+        for (int c = 0; c < grid.colCount(); ++c)
+            needed = qMax(needed, WrappedCell::heightFor(grid.font(), grid.cell(c, r), grid.colWidth(c)));
+        grid.setRowHeight(r, needed);
+    }
 }
 
 }
@@ -224,7 +235,8 @@ void printReport(const ReportData &data)
 {
     // Disposed of on every way out, a failed print included.
     auto page = std::make_unique<TRepForm>();
-    const std::unique_ptr<QPrinter> printer = PrintTarget::open();
+    const std::unique_ptr<PrintTarget::Job> job = PrintTarget::open();
+    QPrinter *const printer = &job->printer();
 
     composeReport(*page, data);
     settle(*page);
@@ -239,14 +251,16 @@ void printReport(const ReportData &data)
             grid->setRowHeight(r, scaledRowHeight(grid->rowHeight(r), printWidth, pageWidth));
 
     page->scaleBy(printWidth, pageWidth);
-    page->fitTableBand();
 
+    const int smallestText = qRound(SmallestTextPoints * printer->resolution() / 72.0);
     for (StringGrid *grid : pageGrids(*page)) {
         const int width = grid->width() / grid->colCount();
         for (int c = 0; c < grid->colCount(); ++c)
             grid->setColWidth(c, width);
-        fitFontToColumns(*grid);
+        fitFontToColumns(*grid, smallestText);
+        fitRowsToTexts(*grid);
     }
+    page->fitBandsToContents();
     for (StringGrid *grid : {page->altRep(), page->repGrid(), page->globalesRep()}) {
         grid->clearCurrentCell();
         grid->clearSelection();
@@ -256,7 +270,7 @@ void printReport(const ReportData &data)
     settle(*page);
 
     QPainter painter;
-    if (!painter.begin(printer.get()))
+    if (!painter.begin(printer))
         throw PlatformError(PrintCannotStartMessage.text());
     // A page grown taller than the paper by a long table shrinks, centred, onto the one sheet.
     const int printHeight = PrintTarget::printableHeight(*printer);
@@ -276,4 +290,5 @@ void printReport(const ReportData &data)
     painter.drawPicture(0, 0, picture);
     if (!painter.end() || printer->printerState() == QPrinter::Error)
         throw PlatformError(PrintCannotFinishMessage.text());
+    job->send();
 }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in build-bench/ and runs them: the computations and the session reset
-# (Google Benchmark), then the start-up of the program side by side with a bare Qt window
+# Builds the benchmarks in build-bench/ and runs them: the computations, the session reset and
+# reading and writing the largest decision file (Google Benchmark), then the start-up of the program side by side with a bare Qt window
 # holding one table: milliseconds from launch to the first painted window and peak resident
 # memory, each the median of BENCH_RUNS runs (10 by default), taken in turns. Under Xvfb when
 # it is installed, else on the offscreen platform.

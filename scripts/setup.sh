@@ -10,7 +10,7 @@ shift || true
 
 packages=(
     cmake g++ make
-    qt6-base-dev qt6-translations-l10n libgl-dev
+    qt6-base-dev qt6-translations-l10n libgl-dev libcups2-dev
     qt6-l10n-tools qt6-tools-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils

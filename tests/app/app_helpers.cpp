@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "platform/errordisplay.h"
+#include "platform/filechooser.h"
 #include "platform/helpviewer.h"
 #include "platform/questionbox.h"
 #include "platform/stringgrid.h"
@@ -32,6 +33,30 @@ int &questionsAsked()
     return count;
 }
 
+SaveQuestion::Answer &saveAnswer()
+{
+    static SaveQuestion::Answer answer = SaveQuestion::Answer::Discard;
+    return answer;
+}
+
+int &saveQuestionsAsked()
+{
+    static int count = 0;
+    return count;
+}
+
+QStringList &chosenFiles()
+{
+    static QStringList files;
+    return files;
+}
+
+int &fileDialogsShown()
+{
+    static int count = 0;
+    return count;
+}
+
 QString configHome()
 {
     return QString::fromLocal8Bit(qgetenv("XDG_CONFIG_HOME"));
@@ -44,6 +69,14 @@ void prepare(QApplication &app)
     QuestionBox::setResponder([](const QString &, const QString &) {
         ++questionsAsked();
         return printAnswer();
+    });
+    SaveQuestion::setResponder([](const QString &) {
+        ++saveQuestionsAsked();
+        return saveAnswer();
+    });
+    FileChooser::setResponder([](const QString &, bool) {
+        ++fileDialogsShown();
+        return chosenFiles();
     });
 }
 

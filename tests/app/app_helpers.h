@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainform.h"
+#include "platform/savequestion.h"
 #include "platform/updown.h"
 
 #include <QApplication>
@@ -24,6 +25,12 @@ QStringList &errors();
 // The answer the print question gets, and how often it was asked.
 bool &printAnswer();
 int &questionsAsked();
+// The answer the question about unsaved changes gets, and how often it was asked.
+SaveQuestion::Answer &saveAnswer();
+int &saveQuestionsAsked();
+// What the file dialogs choose (nothing: cancelled), and how often one was shown.
+QStringList &chosenFiles();
+int &fileDialogsShown();
 // The temporary folder that stands in for the user's configuration folder.
 QString configHome();
 
@@ -67,6 +74,7 @@ void screenshot(QWidget *window, const QString &name);
     {                                                                                              \
         QTemporaryDir home;                                                                        \
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));                                \
+        qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + QStringLiteral("/data")));        \
         QApplication app(argc, argv);                                                              \
         WindowTest::prepare(app);                                                                  \
         TestClass tc;                                                                              \

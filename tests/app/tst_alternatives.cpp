@@ -58,6 +58,8 @@ private slots:
     void arrowButtons();
     void halfFilledMatrix();
     void inconsistentMatrixMovesOn();
+    void correctedMatrixHidesWarning_data();
+    void correctedMatrixHidesWarning();
     void decisionSentence_data();
     void decisionSentence();
 };
@@ -166,6 +168,33 @@ void TstAlternatives::inconsistentMatrixMovesOn()
     QCOMPARE(p.ratio->text(), localised("6.13026819923372"));
     QVERIFY(drawnRed(p.ratio));
     QCOMPARE(p.grid->cell(4, 1), localised("0.33333333"));
+}
+
+void TstAlternatives::correctedMatrixHidesWarning_data()
+{
+    QTest::addColumn<bool>("byCalcButton");
+    QTest::newRow("recomputed with CalcBtn2") << true;
+    QTest::newRow("recomputed by the forward arrow") << false;
+}
+
+// The warning stands for matrices that are inconsistent now: once the person corrects the only
+// red one, it goes.
+void TstAlternatives::correctedMatrixHidesWarning()
+{
+    QFETCH(bool, byCalcButton);
+    auto form = openWindow();
+    goToAlternativesPage(form.get(), 3, 3);
+    const AlternativesPage p = alternativesPage(form.get());
+    auto *warnMess = find<QLabel>(form.get(), "WarnMess");
+    enterMatrix(p.grid, CyclicMatrix);
+    click(p.next);
+    QVERIFY(warnMess->isVisible());
+
+    click(p.prior);
+    enterMatrix(p.grid, uniformUpper(3, QStringLiteral("1")));
+    click(byCalcButton ? find<QPushButton>(form.get(), "CalcBtn2") : p.next);
+    QVERIFY(!form->model().AltMatrixInconsistent.value(0));
+    QVERIFY(!warnMess->isVisible());
 }
 
 void TstAlternatives::decisionSentence_data()

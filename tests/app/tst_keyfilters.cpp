@@ -86,6 +86,7 @@ private slots:
     void passingKey();
     void pasteMarksMatrixStale_data();
     void pasteMarksMatrixStale();
+    void composedTextFiltered();
 };
 
 void TstKeyFilters::refusedCharacter_data()
@@ -93,6 +94,7 @@ void TstKeyFilters::refusedCharacter_data()
     addGridColumns();
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("modifiers");
 
     struct Refused
     {
@@ -114,7 +116,14 @@ void TstKeyFilters::refusedCharacter_data()
         for (bool editorOpen : {false, true}) {
             for (const Refused &r : refused)
                 QTest::newRow(qPrintable(rowName(criteria, editorOpen, r.name)))
-                    << criteria << editorOpen << int(r.key) << r.text;
+                    << criteria << editorOpen << int(r.key) << r.text << int(Qt::NoModifier);
+            // Holding a modifier does not make a character an accelerator that skips the filter.
+            QTest::newRow(qPrintable(rowName(criteria, editorOpen, "Alt+X")))
+                << criteria << editorOpen << int(Qt::Key_X) << QStringLiteral("x") << int(Qt::AltModifier);
+            QTest::newRow(qPrintable(rowName(criteria, editorOpen, "Alt+full stop")))
+                << criteria << editorOpen << int(Qt::Key_Period) << QStringLiteral(".") << int(Qt::AltModifier);
+            QTest::newRow(qPrintable(rowName(criteria, editorOpen, "Meta+minus")))
+                << criteria << editorOpen << int(Qt::Key_Minus) << QStringLiteral("-") << int(Qt::MetaModifier);
         }
     }
 }
@@ -125,6 +134,7 @@ void TstKeyFilters::refusedCharacter()
     QFETCH(bool, editorOpen);
     QFETCH(int, key);
     QFETCH(QString, text);
+    QFETCH(int, modifiers);
 
     auto form = openWindow();
     StringGrid *grid = prepare(form.get(), criteria, editorOpen);
@@ -133,7 +143,8 @@ void TstKeyFilters::refusedCharacter()
     const bool otherAltComputed = form->model().AltMatrixComputed.value(0);
     SystemSound::resetCount();
 
-    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(key), text, Qt::NoModifier);
+    QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(key), text,
+                        Qt::KeyboardModifiers(modifiers));
 
     QCOMPARE(grid->cell(2, 1), QStringLiteral("3"));
     QCOMPARE(grid->cell(1, 2), QStringLiteral("1/3"));
@@ -230,6 +241,24 @@ void TstKeyFilters::pasteMarksMatrixStale()
     click(find<QPushButton>(form.get(), "PriorMatrixBtn"));
     click(find<QPushButton>(form.get(), "NextMatrixBtn"));
     QCOMPARE(grid->cell(2, 1), QStringLiteral("7"));
+}
+
+// A text an input method commits (a compose key, dictation) reaches the cell only in the
+// characters the filter lets through.
+void TstKeyFilters::composedTextFiltered()
+{
+    auto form = openWindow();
+    StringGrid *grid = prepare(form.get(), false, true);
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(qobject_cast<QLineEdit *>(editor));
+    pressKey(Qt::Key_End);
+    SystemSound::resetCount();
+    QInputMethodEvent composed;
+    composed.setCommitString(QStringLiteral("ж/e7"));
+    QApplication::sendEvent(editor, &composed);
+    QCOMPARE(grid->cell(2, 1), QStringLiteral("3/7"));
+    QCOMPARE(status(form.get()), CompTabMessage);
+    QCOMPARE(SystemSound::asteriskCount(), 2);
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstKeyFilters)

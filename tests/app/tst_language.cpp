@@ -87,7 +87,8 @@ QStringList russianTexts(const QWidget *root)
     return found;
 }
 
-// The letter after "&" of every label and button of the window, on every page.
+// The letter after "&" of every label and button of the window, on every page, and of the
+// other menus' titles.
 QString mnemonics(const QWidget *root)
 {
     QString letters;
@@ -100,6 +101,13 @@ QString mnemonics(const QWidget *root)
         const qsizetype at = text.indexOf(QLatin1Char('&'));
         if (at >= 0 && at + 1 < text.size())
             letters += text.at(at + 1).toLower();
+    }
+    // And the other menus of the bar.
+    for (const QMenu *menu : root->findChildren<QMenu *>()) {
+        const QString title = menu->title();
+        const qsizetype at = title.indexOf(QLatin1Char('&'));
+        if (menu->objectName() != QLatin1String("LanguageMenu") && at >= 0 && at + 1 < title.size())
+            letters += title.at(at + 1).toLower();
     }
     return letters;
 }
@@ -229,7 +237,7 @@ void TstLanguage::menuSwitchesAtOnceAndRemembers()
     languageAction(form.get(), "RussianAction")->trigger();
     QCoreApplication::sendPostedEvents();
     QCOMPARE(SettingsStore::readLanguage(), std::optional<Language>(Language::Russian));
-    QCOMPARE(form->windowTitle(), QStringLiteral("Анализ иерархий"));
+    QVERIFY2(form->windowTitle().endsWith(QStringLiteral("Анализ иерархий")), qPrintable(form->windowTitle()));
     QCOMPARE(find<QLabel>(form.get(), "Decision")->text(),
              QStringLiteral("Для Вашей задачи наиболее оптимальна альтернатива A -'Альтернатива   A' или "
                             "альтернатива B -'Альтернатива   B' или альтернатива C -'Альтернатива   C'"));

@@ -76,6 +76,7 @@ private slots:
     void clickAnotherEntryAfterTyping();
     void keyboardSelectionShowsTheEntry_data();
     void keyboardSelectionShowsTheEntry();
+    void typedNameKeptWhenMovingForward_data();
     void typedNameKeptWhenMovingForward();
     void renamedAlternativeKeepsItsLetter();
 };
@@ -292,13 +293,28 @@ void TstNameLists::keyboardSelectionShowsTheEntry()
     QVERIFY(!names.editor->isModified());
 }
 
+void TstNameLists::typedNameKeptWhenMovingForward_data()
+{
+    QTest::addColumn<bool>("byAccelerator");
+    QTest::newRow("click on NextBtn") << false;
+    QTest::newRow("Alt+В from the criterion's editor") << true;
+}
+
+// The name still in its editor, never confirmed with Enter, is the one the next page shows,
+// whether the mouse (which takes the focus) or the accelerator (which does not) moves on.
 void TstNameLists::typedNameKeptWhenMovingForward()
 {
+    QFETCH(bool, byAccelerator);
     auto form = openNamesPage(3, 3);
     replaceText(find<QLineEdit>(form.get(), "ChoiceAlt"), QStringLiteral("Альфа"));
     replaceText(find<QLineEdit>(form.get(), "ChoiceName"), QStringLiteral("Цена"));
-    click(find<QPushButton>(form.get(), "NextBtn"));
-    QCOMPARE(page(form.get()), 2);
+    if (byAccelerator)
+        QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key(QChar(u'В').unicode()),
+                            QStringLiteral("в"), Qt::AltModifier);
+    else
+        click(find<QPushButton>(form.get(), "NextBtn"));
+    // The accelerator presses the button and lets it go a moment later.
+    QTRY_COMPARE(page(form.get()), 2);
     QCOMPARE(find<QListWidget>(form.get(), "Choices")->item(0)->text(), QStringLiteral("Цена"));
     QCOMPARE(find<QListWidget>(form.get(), "AltList")->item(0)->text(), QStringLiteral("Альфа"));
     auto *choiceTab = find<StringGrid>(form.get(), "ChoiceTab");

@@ -5,6 +5,7 @@
 
 #include "app/pagetexts.h"
 #include "model/synthesis.h"
+#include "platform/printsystem.h"
 #include "platform/printtarget.h"
 #include "platform/stringgrid.h"
 #include "report/repform.h"
@@ -17,6 +18,23 @@
 using namespace WindowTest;
 
 namespace {
+// The print system as the test sets it up: a default queue in a given state that takes or
+// turns away what it is handed.
+class StandInPrintSystem : public PrintSystem
+{
+public:
+    Queue queue{Queue::Accepting, QStringLiteral("PDF")};
+    QString refusal;
+    int jobs = 0;
+
+    Queue defaultQueue() override { return queue; }
+    QString submit(const QString &, const QString &, const QString &) override
+    {
+        ++jobs;
+        return refusal;
+    }
+};
+
 QString pdfText(const QString &path)
 {
     QProcess process;
@@ -63,6 +81,8 @@ private slots:
     void eachPagePrintsItsSheet_data();
     void eachPagePrintsItsSheet();
     void printerThatCannotStartIsReported();
+    void printSystemRefusalIsReported_data();
+    void printSystemRefusalIsReported();
 
 private:
     QTemporaryDir m_dir;
@@ -145,6 +165,46 @@ void TstPrinting::printerThatCannotStartIsReported()
     // The window goes on as before.
     QCOMPARE(WindowTest::page(form.get()), 1);
     QVERIFY(find<QPushButton>(form.get(), "NextBtn")->isEnabled());
+}
+
+void TstPrinting::printSystemRefusalIsReported_data()
+{
+    QTest::addColumn<int>("state");
+    QTest::addColumn<QString>("refusal");
+    QTest::addColumn<int>("jobs");
+    QTest::addColumn<QString>("message");
+    QTest::newRow("taken") << int(PrintSystem::Queue::Accepting) << QString() << 1 << QString();
+    QTest::newRow("queue not accepting jobs")
+        << int(PrintSystem::Queue::NotAccepting) << QString() << 0
+        << QStringLiteral("Не удалось начать печать: принтер «PDF» не принимает задания");
+    QTest::newRow("print service not running")
+        << int(PrintSystem::Queue::ServiceDown) << QString() << 0
+        << QStringLiteral("Не удалось начать печать: служба печати не запущена");
+    QTest::newRow("turned away when handed over")
+        << int(PrintSystem::Queue::Accepting) << QStringLiteral("Forbidden") << 1
+        << QStringLiteral("Страница не напечатана: принтер «PDF» не принял задание (Forbidden)");
+}
+
+// Yes to the question on the real printer: whatever the print system does not take reaches the
+// person, and the window goes on.
+void TstPrinting::printSystemRefusalIsReported()
+{
+    QFETCH(int, state);
+    QFETCH(QString, refusal);
+    QFETCH(int, jobs);
+    QFETCH(QString, message);
+    StandInPrintSystem system;
+    system.queue.state = PrintSystem::Queue::State(state);
+    system.refusal = refusal;
+    PrintSystem::replace(&system);
+    auto form = openWindow();
+    walkToPage(form.get(), 2);
+    printAnswer() = true;
+    click(find<QPushButton>(form.get(), "PrintBtn"));
+    PrintSystem::replace(nullptr);
+    QCOMPARE(system.jobs, jobs);
+    QCOMPARE(errors(), message.isEmpty() ? QStringList() : QStringList{message});
+    QCOMPARE(WindowTest::page(form.get()), 2);
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstPrinting)

@@ -1,6 +1,6 @@
 // The window as it comes up: the title page with today's date, the counts and the remembered
 // name, the button bar, every control of every page under its own name, closing without a
-// question, and Qt's own dialogs speaking Russian.
+// question while nothing was typed, and Qt's own dialogs speaking Russian.
 
 #include "app_helpers.h"
 
@@ -14,6 +14,7 @@
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStackedWidget>
 #include <QTimer>
 
@@ -29,6 +30,7 @@ private slots:
     void statusTimer();
     void rememberedName_data();
     void rememberedName();
+    void unreadableStoreReportedOnce();
     void controlsByName_data();
     void controlsByName();
     void closeAsksNothing_data();
@@ -104,6 +106,7 @@ void TstStartup::rememberedName_data()
     QTest::newRow("blanks at both ends kept") << true << QStringLiteral("  Петров  ");
     QTest::newRow("characters the settings file escapes") << true << QStringLiteral("O'Brien; a=b, \"c\" \\ d #1");
     QTest::newRow("leading at sign") << true << QStringLiteral("@Variant(x)");
+    QTest::newRow("longer than an editor's default limit") << true << QString(40000, QChar(u'я')) + QStringLiteral("конец");
 }
 
 void TstStartup::rememberedName()
@@ -120,6 +123,27 @@ void TstStartup::rememberedName()
     auto form = openWindow();
     QCOMPARE(find<QLineEdit>(form.get(), "StudentName")->text(), name);
     QVERIFY(errors().isEmpty());
+}
+
+// A FIFO in place of the settings file would block the start for ever: the window comes up with
+// an empty name, says so once, and says nothing more when the name is later left.
+void TstStartup::unreadableStoreReportedOnce()
+{
+    QDir(configHome()).removeRecursively();
+    QVERIFY(QDir(configHome()).mkpath(QStringLiteral("Orvasta")));
+    QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {QDir(configHome()).filePath(QStringLiteral("Orvasta/Analyse.conf"))}), 0);
+    errors().clear();
+
+    auto form = openWindow();
+    QCOMPARE(errors().size(), 1);
+    auto *name = find<QLineEdit>(form.get(), "StudentName");
+    QCOMPARE(name->text(), QString());
+    replaceText(name, QStringLiteral("Иванов"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 1);
+    QCOMPARE(errors().size(), 1);
+    QDir(configHome()).removeRecursively();
+    errors().clear();
 }
 
 void TstStartup::controlsByName_data()
@@ -207,9 +231,13 @@ void TstStartup::closeAsksNothing()
     watchdog.start(50);
 
     const int asked = questionsAsked();
+    saveQuestionsAsked() = 0;
+    saveAnswer() = SaveQuestion::Answer::Discard;
     click(find<QPushButton>(form.get(), "BitBtn4"));
     QVERIFY(!form->isVisible());
     QCOMPARE(questionsAsked(), asked);
+    // Only typed work is worth the question about saving it.
+    QCOMPARE(saveQuestionsAsked(), pageShown > 1 ? 1 : 0);
     QVERIFY2(modalSeen.isEmpty(), qPrintable(modalSeen));
     QVERIFY(errors().isEmpty());
 }

@@ -3,7 +3,10 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -62,6 +65,9 @@ private slots:
 
     void damagedFileIsReplacedByWrite();
 
+    void unusableFileReportedOnce_data();
+    void unusableFileReportedOnce();
+
     void failingWriteThrowsAndKeepsOldValue_data();
     void failingWriteThrowsAndKeepsOldValue();
 };
@@ -69,9 +75,9 @@ private slots:
 void TstSettingsStore::init()
 {
     QVERIFY(configHome->isValid());
-    QVERIFY(storeFile().startsWith(configHome->path()));
     QFile::remove(storeFolder());
     QVERIFY(QDir(storeFolder()).removeRecursively());
+    QVERIFY(storeFile().startsWith(configHome->path()));
 }
 
 void TstSettingsStore::storesNameExactly_data()
@@ -124,6 +130,9 @@ void TstSettingsStore::readsWhatIsThere_data()
     QTest::newRow("readable line in a damaged file")
         << true << QByteArray("[Software\n\x01garbage\n[Software]\nOrvasta\\Analyse\\Signature=Пётр\n")
         << QStringLiteral("Пётр");
+    QByteArray full("[Software]\nOrvasta\\Analyse\\Signature=Пётр\n");
+    full.append(1024 * 1024 - full.size() - 1, ';').append('\n');
+    QTest::newRow("file of exactly 1 MB") << true << full << QStringLiteral("Пётр");
 }
 
 void TstSettingsStore::readsWhatIsThere()
@@ -142,6 +151,50 @@ void TstSettingsStore::damagedFileIsReplacedByWrite()
     SettingsStore::writeSignature(QStringLiteral("Иванов"));
     QCOMPARE(SettingsStore::readSignature(), QStringLiteral("Иванов"));
     QCOMPARE(signatureOnDisk(), QVariant(QStringLiteral("Иванов")));
+}
+
+void TstSettingsStore::unusableFileReportedOnce_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("link to /dev/zero") << QStringLiteral("zero");
+    QTest::newRow("FIFO") << QStringLiteral("fifo");
+    QTest::newRow("file of 1 MB and a byte") << QStringLiteral("huge");
+}
+
+// A file that would block the program or fill its memory is never opened: the first read says
+// so, later reads and writes pass it over, and the file stays as it was.
+void TstSettingsStore::unusableFileReportedOnce()
+{
+    QFETCH(QString, kind);
+    QVERIFY(QDir().mkpath(storeFolder()));
+    const QString file = storeFile();
+    if (kind == QLatin1String("zero"))
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), file));
+    else if (kind == QLatin1String("fifo"))
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {file}), 0);
+    else
+        writeStoreFile(QByteArray(1024 * 1024 + 1, '\n'));
+    const qint64 size = QFileInfo(file).size();
+
+    QElapsedTimer clock;
+    clock.start();
+    QString message;
+    try {
+        SettingsStore::readSignature();
+    } catch (const PlatformError &error) {
+        message = error.message();
+    }
+    QVERIFY2(message.contains(QDir::toNativeSeparators(file)), qPrintable(message));
+    QCOMPARE(SettingsStore::readSignature(), QString());
+    SettingsStore::writeSignature(QStringLiteral("Иванов"));
+    QCOMPARE(SettingsStore::readSignature(), QString());
+    QVERIFY(clock.elapsed() < 5000);
+
+    const QFileInfo after(file);
+    QCOMPARE(after.isSymLink(), kind == QLatin1String("zero"));
+    QCOMPARE(after.isFile(), kind == QLatin1String("huge"));
+    QCOMPARE(after.size(), size);
+    QVERIFY(QDir(storeFolder()).removeRecursively());
 }
 
 void TstSettingsStore::failingWriteThrowsAndKeepsOldValue_data()

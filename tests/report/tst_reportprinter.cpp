@@ -4,6 +4,7 @@
 #include "platform/printtarget.h"
 #include "report/repform.h"
 #include "report/reportprinter.h"
+#include "model/synthesis.h"
 
 #include <QLabel>
 #include <QPrinter>
@@ -46,6 +47,32 @@ static QRectF lastWord(const QList<SheetWord> &words, const QString &text, qreal
     return box;
 }
 
+// Whether text stands whole on the sheet, on one line or broken over lines of one cell: pieces
+// one under the other at the same left edge. Each piece must be at least minHeight points high.
+static bool wholeInOneCell(const QList<SheetWord> &words, const QString &text, qreal minHeight)
+{
+    for (const SheetWord &first : words) {
+        if (first.text.isEmpty() || !text.startsWith(first.text))
+            continue;
+        QString joined = first.text;
+        QRectF last = first.box;
+        bool small = last.height() < minHeight;
+        for (const SheetWord &next : words) {
+            if (joined == text)
+                break;
+            if (qAbs(next.box.left() - first.box.left()) < 1.5 && next.box.top() > last.top()
+                && next.box.top() < last.bottom() + last.height() && text.startsWith(joined + next.text)) {
+                joined += next.text;
+                last = next.box;
+                small = small || last.height() < minHeight;
+            }
+        }
+        if (joined == text && !small)
+            return true;
+    }
+    return false;
+}
+
 class TestReportPrinter : public QObject
 {
     Q_OBJECT
@@ -61,6 +88,8 @@ private slots:
     void resultTableEndsAboveTheSummary_data();
     void resultTableEndsAboveTheSummary();
     void tableTallerThanThePaperStaysOnOneSheet();
+    void longTextsPrintWhole_data();
+    void longTextsPrintWhole();
     void twoPrintsGiveTheSameSheet();
     void unwritableOutputThrowsAndDisposesOfThePage();
     void noPrinterThrowsAndDisposesOfThePage();
@@ -160,7 +189,8 @@ void TestReportPrinter::rowsAndColumnsAreScaledToThePaper()
     const PrintedSheet printed = printSheet(resultPage(3, 10), QStringLiteral("scaled"));
     const QList<SheetWord> words = sheetWords(printed.pdfPath);
     PrintTarget::setPdfOutput(printed.pdfPath);
-    const std::unique_ptr<QPrinter> printer = PrintTarget::open();
+    const std::unique_ptr<PrintTarget::Job> job = PrintTarget::open();
+    const QPrinter *printer = &job->printer();
     const int printWidth = PrintTarget::printableWidth(*printer);
     const qreal pointsPerPixel = 72.0 / printer->resolution();
     const qreal left = printer->pageLayout().paintRectPoints().left();
@@ -211,8 +241,56 @@ void TestReportPrinter::tableTallerThanThePaperStaysOnOneSheet()
                                                   "=1 строка 1", "=59 строка 59", "=60 строка 60"});
 
     PrintTarget::setPdfOutput(printed.pdfPath);
-    const qreal paperBottom = PrintTarget::open()->pageLayout().paintRectPoints().bottom();
+    const qreal paperBottom = PrintTarget::open()->printer().pageLayout().paintRectPoints().bottom();
     QVERIFY(lastWord(sheetWords(printed.pdfPath), "60").bottom() <= paperBottom);
+}
+
+void TestReportPrinter::longTextsPrintWhole_data()
+{
+    QTest::addColumn<ReportData>("data");
+    QTest::addColumn<QString>("cellText");
+    QTest::addColumn<QString>("decision");
+
+    const QString longName = QStringLiteral("Энергоэффективность");
+    ReportData names = namesPage(15, 10);
+    names.criteriaNames[4] = longName;
+    QTest::newRow("names page, 15 and 10") << names << longName << QString();
+
+    ReportData result = resultPage(15, 10);
+    result.criteriaNames[4] = longName;
+    result.table[0][5] = longName;
+    QTest::newRow("result page, 15 and 10") << result << longName << QString();
+
+    ReportData alternatives = alternativesPage(10, longName);
+    alternatives.table[0][1] = QStringLiteral("Водонепроницаемость");
+    QTest::newRow("alternatives page, a long name in the header row")
+        << alternatives << QStringLiteral("Водонепроницаемость") << QString();
+
+    ReportData tie = resultPage(15, 10);
+    QStringList tied;
+    for (int k = 0; k < 10; ++k)
+        tied << QStringLiteral("Вариант %1, проверенный временем").arg(QChar(u'A' + k));
+    tie.alternativeNames = tied;
+    tie.decision = decisionSentence(std::vector<double>(10, 0.1), tied);
+    QTest::newRow("ten-way tie") << tie << QString() << tie.decision;
+}
+
+// Nothing printed is cut or elided: a name wider than its column breaks inside its cell, in
+// type no smaller than 6 pt, and a decision of many lines gets all of them, on one sheet.
+void TestReportPrinter::longTextsPrintWhole()
+{
+    QFETCH(ReportData, data);
+    QFETCH(QString, cellText);
+    QFETCH(QString, decision);
+
+    const PrintedSheet printed = printSheet(data, QTest::currentDataTag());
+    QCOMPARE(printed.pages, 1);
+    QVERIFY2(!printed.text.contains(QChar(0x2026)), qPrintable(printed.text));
+    if (!cellText.isEmpty())
+        QVERIFY2(wholeInOneCell(sheetWords(printed.pdfPath), cellText, 6.0), qPrintable(printed.text));
+    if (!decision.isEmpty())
+        QVERIFY2(sheetLines(printed.text).join(QChar(u' ')).contains(QStringLiteral("Резюме - ") + decision),
+                 qPrintable(printed.text));
 }
 
 void TestReportPrinter::twoPrintsGiveTheSameSheet()

@@ -1,0 +1,287 @@
+#include "app/commandline.h"
+
+#include "app/application.h"
+#include "app/resultreport.h"
+#include "document/decisionfile.h"
+#include "document/decisionresults.h"
+#include "document/groupmerge.h"
+#include "platform/platformerror.h"
+#include "platform/printtarget.h"
+#include "report/reportprinter.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+
+#include <sys/stat.h>
+
+#ifndef ANALYZE_VERSION
+#define ANALYZE_VERSION "1.0"
+#endif
+
+namespace {
+
+class CommandLine
+{
+    Q_DECLARE_TR_FUNCTIONS(CommandLine)
+};
+
+const QString ResultsOption = QStringLiteral("results");
+const QString ReportOption = QStringLiteral("report");
+const QString MergeOption = QStringLiteral("merge");
+const QString ProgramName = QStringLiteral("analyze");
+
+// Only these make the program a command; anything else (Qt's own -platform, -style, ...) is
+// left to the window.
+const QStringList CommandArguments = {
+    QStringLiteral("--results"), QStringLiteral("--report"), QStringLiteral("--merge"),
+    QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-?"), QStringLiteral("--help-all"),
+    QStringLiteral("-v"), QStringLiteral("--version"),
+};
+
+bool isReportRequest(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        if (argument == QLatin1String("--report") || argument.startsWith(QLatin1String("--report=")))
+            return true;
+    }
+    return false;
+}
+
+void say(QIODevice &device, const QString &text)
+{
+    device.write(text.toUtf8());
+    if (!text.endsWith(QLatin1Char('\n')))
+        device.write("\n");
+}
+
+int refuse(QIODevice &err, const QString &message)
+{
+    say(err, message);
+    return CommandRefused;
+}
+
+// Reads and computes one file; *status is set when it cannot be done.
+std::optional<std::pair<DecisionDocument, DecisionResults>> computeFile(const QString &path, QIODevice &err, int *status)
+{
+    const DecisionReadResult read = readDecisionFile(path);
+    if (!read.document) {
+        *status = refuse(err, read.error);
+        return std::nullopt;
+    }
+    const DecisionComputation computation = computeDecision(*read.document);
+    if (!computation.results) {
+        say(err, CommandLine::tr("Решение из «%1» не вычислено. %2")
+                         .arg(path, failureText(*computation.failure)));
+        *status = CommandNotComputable;
+        return std::nullopt;
+    }
+    return std::make_pair(*read.document, *computation.results);
+}
+
+int results(const CommandRequest &request, QIODevice &out, QIODevice &err)
+{
+    int status = CommandDone;
+    const auto computed = computeFile(request.inputs.value(0), err, &status);
+    if (!computed)
+        return status;
+    out.write(resultsJson(computed->second));
+    return CommandDone;
+}
+
+int report(const CommandRequest &request, QIODevice &err)
+{
+    int status = CommandDone;
+    const auto computed = computeFile(request.inputs.value(0), err, &status);
+    if (!computed)
+        return status;
+    const ReportData data = resultReportData(computed->first, computed->second, reportDateText());
+
+    // Printed beside the target first, so that a failed print leaves no file, nor half of one,
+    // and an older report stays whole.
+    const QFileInfo target(request.output);
+    QTemporaryFile sheet(target.absoluteDir().filePath(QStringLiteral(".analyze-report-XXXXXX.pdf")));
+    if (!sheet.open())
+        return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2").arg(request.output, sheet.errorString()));
+    sheet.close();
+    const QString previousOutput = PrintTarget::pdfOutput();
+    PrintTarget::setPdfOutput(sheet.fileName());
+    QString failure;
+    try {
+        printReport(data);
+    } catch (const PlatformError &error) {
+        failure = error.message();
+    } catch (const std::exception &error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    PrintTarget::setPdfOutput(previousOutput);
+    if (!failure.isEmpty())
+        return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2").arg(request.output, failure));
+    if (std::rename(QFile::encodeName(sheet.fileName()).constData(), QFile::encodeName(request.output).constData()) != 0)
+        return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2")
+                                   .arg(request.output, QString::fromLocal8Bit(std::strerror(errno))));
+    sheet.setAutoRemove(false);
+    // A temporary file is private to its owner; the report gets a new file's usual permissions.
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::chmod(QFile::encodeName(request.output).constData(), 0666 & ~mask);
+    return CommandDone;
+}
+
+int merge(const CommandRequest &request, QIODevice &err)
+{
+    QList<MergeInput> inputs;
+    for (const QString &path : request.inputs) {
+        const DecisionReadResult read = readDecisionFile(path);
+        if (!read.document)
+            return refuse(err, read.error);
+        inputs.append(MergeInput{path, *read.document});
+    }
+    const MergeResult merged = mergeDecisions(inputs);
+    if (!merged.document)
+        return refuse(err, CommandLine::tr("Решения не объединены. %1").arg(merged.error));
+    QString error;
+    if (!saveDecisionFile(request.output, *merged.document, &error))
+        return refuse(err, error);
+    return CommandDone;
+}
+
+int runParsed(const QStringList &arguments)
+{
+    QFile out;
+    QFile err;
+    out.open(stdout, QIODevice::WriteOnly);
+    err.open(stderr, QIODevice::WriteOnly);
+    return executeCommand(parseCommandLine(arguments), out, err);
+}
+
+} // namespace
+
+bool isCommand(const QStringList &arguments)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (argument == QLatin1String("--"))
+            return false;
+        const QString name = argument.section(QLatin1Char('='), 0, 0);
+        if (CommandArguments.contains(name))
+            return true;
+    }
+    return false;
+}
+
+CommandRequest parseCommandLine(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(CommandLine::tr(
+            "Анализ иерархий: выбор одной из альтернатив по нескольким критериям.\n"
+            "Без команд открывает окно (с файлом решения, если он назван)."));
+    const QCommandLineOption helpOption = parser.addHelpOption();
+    const QCommandLineOption versionOption = parser.addVersionOption();
+    const QCommandLineOption resultsOption(ResultsOption,
+            CommandLine::tr("Вывести вычисленное решение из ФАЙЛА в JSON на стандартный вывод."));
+    const QCommandLineOption reportOption(ReportOption,
+            CommandLine::tr("Записать отчёт страницы результата для ФАЙЛА в PDF."), CommandLine::tr("OUT.pdf"));
+    const QCommandLineOption mergeOption(MergeOption,
+            CommandLine::tr("Объединить решения группы из ФАЙЛОВ (геометрическое среднее суждений) в OUT.ahp."),
+            CommandLine::tr("OUT.ahp"));
+    parser.addOptions({resultsOption, reportOption, mergeOption});
+    parser.addPositionalArgument(CommandLine::tr("ФАЙЛ"), CommandLine::tr("Файл решения (.ahp); для --merge два и больше."),
+                                 CommandLine::tr("[ФАЙЛ…]"));
+
+    CommandRequest request;
+    auto wrong = [&request](const QString &text) {
+        request.mode = CommandRequest::Mode::Error;
+        request.text = text + QLatin1Char('\n') + CommandLine::tr("Справка: analyze --help");
+        return request;
+    };
+    if (!parser.parse(arguments))
+        return wrong(parser.errorText());
+    if (parser.isSet(helpOption)) {
+        request.mode = CommandRequest::Mode::Help;
+        request.text = parser.helpText();
+        return request;
+    }
+    if (parser.isSet(versionOption)) {
+        request.mode = CommandRequest::Mode::Version;
+        request.text = ProgramName + QLatin1Char(' ') + QStringLiteral(ANALYZE_VERSION) + QLatin1Char('\n');
+        return request;
+    }
+    const int commands = int(parser.isSet(resultsOption)) + int(parser.isSet(reportOption)) + int(parser.isSet(mergeOption));
+    if (commands > 1)
+        return wrong(CommandLine::tr("Можно указать только одну из команд --results, --report и --merge"));
+    if (parser.values(reportOption).size() > 1 || parser.values(mergeOption).size() > 1)
+        return wrong(CommandLine::tr("Выходной файл можно указать только один раз"));
+    request.inputs = parser.positionalArguments();
+    const qsizetype files = request.inputs.size();
+    if (parser.isSet(mergeOption)) {
+        request.mode = CommandRequest::Mode::Merge;
+        request.output = parser.value(mergeOption);
+        if (files < 2)
+            return wrong(CommandLine::tr("Для --merge нужны два или больше файла решений"));
+    } else if (parser.isSet(reportOption) || parser.isSet(resultsOption)) {
+        request.mode = parser.isSet(reportOption) ? CommandRequest::Mode::Report : CommandRequest::Mode::Results;
+        request.output = parser.value(reportOption);
+        if (files != 1)
+            return wrong(CommandLine::tr("Нужен ровно один файл решения, а указано %1").arg(files));
+    } else if (files > 1) {
+        return wrong(CommandLine::tr("Окно открывает один файл решения, а указано %1").arg(files));
+    }
+    if (request.output.isEmpty() && (request.mode == CommandRequest::Mode::Merge || request.mode == CommandRequest::Mode::Report))
+        return wrong(CommandLine::tr("Не указан выходной файл"));
+    return request;
+}
+
+int executeCommand(const CommandRequest &request, QIODevice &out, QIODevice &err)
+{
+    switch (request.mode) {
+    case CommandRequest::Mode::Help:
+    case CommandRequest::Mode::Version:
+        out.write(request.text.toUtf8());
+        return CommandDone;
+    case CommandRequest::Mode::Error:
+        return refuse(err, request.text);
+    case CommandRequest::Mode::Results:
+        return results(request, out, err);
+    case CommandRequest::Mode::Report:
+        return report(request, err);
+    case CommandRequest::Mode::Merge:
+        return merge(request, err);
+    case CommandRequest::Mode::Window:
+        break;
+    }
+    return refuse(err, CommandLine::tr("Окно не открывается из команды"));
+}
+
+QString windowFileArgument(const QStringList &arguments)
+{
+    const CommandRequest request = parseCommandLine(arguments);
+    return request.mode == CommandRequest::Mode::Window ? request.inputs.value(0) : QString();
+}
+
+std::optional<int> runCommandLine(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!isCommand(arguments))
+        return std::nullopt;
+    if (isReportRequest(arguments)) {
+        // The report is drawn by widgets, but never shown: no display is needed or used.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication app(argc, argv);
+        prepareApplication(app);
+        return runParsed(QCoreApplication::arguments());
+    }
+    QCoreApplication app(argc, argv);
+    return runParsed(QCoreApplication::arguments());
+}

@@ -1,0 +1,473 @@
+#include "app/documentcontroller.h"
+
+#include "app/mainform.h"
+#include "app/sessiondocument.h"
+#include "document/decisionfile.h"
+#include "document/groupmerge.h"
+#include "platform/errordisplay.h"
+#include "platform/filechooser.h"
+#include "platform/platformerror.h"
+#include "platform/questionbox.h"
+#include "platform/savequestion.h"
+#include "platform/settingsstore.h"
+#include "platform/stringgrid.h"
+#include "platform/updown.h"
+
+#include <QAbstractItemModel>
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
+#include <QStackedWidget>
+
+namespace {
+// A change reaches the recovery copy within this time (and so well within two seconds).
+constexpr int RecoveryDelay = 1000;
+
+template <typename T>
+T *control(const TMainForm *form, const char *name)
+{
+    return form->findChild<T *>(QLatin1String(name));
+}
+
+QString shownName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+// The decision file among what was dragged over the window, if any.
+QString droppedFile(const QMimeData *mime)
+{
+    if (!mime || !mime->hasUrls())
+        return QString();
+    for (const QUrl &url : mime->urls()) {
+        if (url.isLocalFile() && QFileInfo(url.toLocalFile()).suffix().compare(DecisionFileSuffix, Qt::CaseInsensitive) == 0)
+            return url.toLocalFile();
+    }
+    return QString();
+}
+}
+
+DocumentController::DocumentController(TMainForm *form)
+    : QObject(form)
+    , m_form(form)
+    , m_baseTitle(form->windowTitle())
+{
+    m_checkTimer.setSingleShot(true);
+    m_checkTimer.setInterval(0);
+    m_recoveryTimer.setSingleShot(true);
+    m_recoveryTimer.setInterval(RecoveryDelay);
+    connect(&m_checkTimer, &QTimer::timeout, this, &DocumentController::checkSession);
+    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { ErrorDisplay::guarded([this] { writeRecovery(); }); });
+
+    createMenus();
+    watchChanges();
+    m_form->setAcceptDrops(true);
+    m_form->installEventFilter(this);
+    m_clean = SessionDocument::capture(*m_form);
+    updateTitle(false);
+}
+
+DocumentController::~DocumentController() = default;
+
+// ---- menus ------------------------------------------------------------------------------
+
+void DocumentController::createMenus()
+{
+    QMenuBar *bar = m_form->menuBar();
+    // Menu titles take letters that no control of any page uses: Ф and Р.
+    m_fileMenu = bar->addMenu(tr("&Файл"));
+    m_fileMenu->setObjectName(QStringLiteral("FileMenu"));
+
+    auto addAction = [this](QMenu *menu, const QString &text, const QKeySequence &keys, const char *name, auto handler) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        if (!keys.isEmpty())
+            action->setShortcut(keys);
+        connect(action, &QAction::triggered, this, [this, handler] { ErrorDisplay::guarded([this, handler] { handler(this); }); });
+        return action;
+    };
+    addAction(m_fileMenu, tr("&Создать"), QKeySequence(Qt::CTRL | Qt::Key_N), "NewAction",
+              [](DocumentController *c) { c->newSession(); });
+    addAction(m_fileMenu, tr("&Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O), "OpenAction",
+              [](DocumentController *c) { c->open(); });
+    addAction(m_fileMenu, tr("&Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), "SaveAction",
+              [](DocumentController *c) { c->save(); });
+    addAction(m_fileMenu, tr("Сохранить &как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "SaveAsAction",
+              [](DocumentController *c) { c->saveAs(); });
+    m_fileMenu->addSeparator();
+    for (int i = 0; i < SettingsStore::RecentFilesLimit; ++i) {
+        QAction *action = m_fileMenu->addAction(QString());
+        action->setObjectName(QStringLiteral("RecentFileAction%1").arg(i + 1));
+        action->setVisible(false);
+        connect(action, &QAction::triggered, this, [this, action] {
+            const QString path = action->data().toString();
+            ErrorDisplay::guarded([this, path] { openFile(path); });
+        });
+        m_recentActions << action;
+    }
+    m_fileMenu->addSeparator();
+    addAction(m_fileMenu, tr("Объединить решения группы…"), QKeySequence(), "MergeAction",
+              [](DocumentController *c) { c->mergeGroup(); });
+    m_fileMenu->addSeparator();
+    m_printAction = addAction(m_fileMenu, tr("&Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P), "PrintAction",
+                              [](DocumentController *c) { control<QPushButton>(c->m_form, "PrintBtn")->click(); });
+    m_fileMenu->addSeparator();
+    addAction(m_fileMenu, tr("&Выход"), QKeySequence(Qt::CTRL | Qt::Key_Q), "QuitAction",
+              [](DocumentController *c) { c->m_form->close(); });
+    connect(m_fileMenu, &QMenu::aboutToShow, this, &DocumentController::refreshRecentMenu);
+
+    QMenu *help = bar->addMenu(tr("Сп&равка"));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    addAction(help, tr("&Содержание"), QKeySequence(Qt::Key_F1), "HelpAction",
+              [](DocumentController *c) { c->m_form->HelpBtnClick(); });
+    addAction(help, tr("&О программе"), QKeySequence(), "AboutAction", [](DocumentController *c) { c->showAbout(); });
+
+    // The menu prints exactly where the button does.
+    QPushButton *printBtn = control<QPushButton>(m_form, "PrintBtn");
+    m_printAction->setEnabled(printBtn->isEnabled());
+    printBtn->installEventFilter(this);
+    refreshRecentMenu();
+}
+
+void DocumentController::refreshRecentMenu()
+{
+    const QStringList files = SettingsStore::readRecentFiles();
+    for (int i = 0; i < m_recentActions.size(); ++i) {
+        QAction *action = m_recentActions.at(i);
+        const QString path = files.value(i);
+        action->setVisible(!path.isEmpty());
+        action->setData(path);
+        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shownName(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
+        action->setStatusTip(QDir::toNativeSeparators(path));
+    }
+}
+
+void DocumentController::rememberRecent(const QString &path)
+{
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    QStringList files = SettingsStore::readRecentFiles();
+    files.removeAll(absolute);
+    files.prepend(absolute);
+    // The file itself is safe; a settings store that cannot keep the list is still reported.
+    ErrorDisplay::guarded([&files] { SettingsStore::writeRecentFiles(files.mid(0, SettingsStore::RecentFilesLimit)); });
+    refreshRecentMenu();
+}
+
+void DocumentController::showAbout()
+{
+    QString version = QCoreApplication::applicationVersion();
+    if (version.isEmpty())
+        version = QStringLiteral("1.0");
+    QMessageBox::about(m_form, tr("О программе"),
+                       tr("<p><b>%1</b>, версия %2</p><p>Выбор лучшей из альтернатив по нескольким критериям "
+                          "методом анализа иерархий.</p>")
+                           .arg(m_baseTitle.toHtmlEscaped(), version.toHtmlEscaped()));
+}
+
+// ---- what changed -----------------------------------------------------------------------
+
+void DocumentController::watchChanges()
+{
+    // Every edit of a cell, a name, a count or the user name ends up in one of these; the
+    // comparison with the clean session decides whether it changed anything.
+    for (const char *name : {"ChoiceTab", "CompTab"}) {
+        QAbstractItemModel *model = control<StringGrid>(m_form, name)->model();
+        connect(model, &QAbstractItemModel::dataChanged, this, &DocumentController::scheduleCheck);
+        connect(model, &QAbstractItemModel::modelReset, this, &DocumentController::scheduleCheck);
+    }
+    for (const char *name : {"Choices", "AltList"}) {
+        QAbstractItemModel *model = control<QListWidget>(m_form, name)->model();
+        connect(model, &QAbstractItemModel::dataChanged, this, &DocumentController::scheduleCheck);
+        connect(model, &QAbstractItemModel::rowsInserted, this, &DocumentController::scheduleCheck);
+        connect(model, &QAbstractItemModel::rowsRemoved, this, &DocumentController::scheduleCheck);
+    }
+    for (const char *name : {"StudentName", "ChoiceName", "ChoiceAlt"})
+        connect(control<QLineEdit>(m_form, name), &QLineEdit::textChanged, this, &DocumentController::scheduleCheck);
+    for (const char *name : {"UpDownKrit", "UpDownAlt"})
+        connect(control<UpDown>(m_form, name), &UpDown::clicked, this, &DocumentController::scheduleCheck);
+    connect(control<QStackedWidget>(m_form, "Notebook"), &QStackedWidget::currentChanged, this,
+            &DocumentController::scheduleCheck);
+}
+
+void DocumentController::scheduleCheck()
+{
+    m_checkTimer.start();
+}
+
+bool DocumentController::isModified() const
+{
+    return !m_clean || SessionDocument::capture(*m_form) != *m_clean;
+}
+
+void DocumentController::checkSession()
+{
+    const DecisionDocument now = SessionDocument::capture(*m_form);
+    updateTitle(!m_clean || now != *m_clean);
+    if (m_written != now && !m_recoveryTimer.isActive())
+        m_recoveryTimer.start();
+}
+
+void DocumentController::writeRecovery()
+{
+    m_recoveryTimer.stop();
+    const DecisionDocument now = SessionDocument::capture(*m_form);
+    if (m_written == now)
+        return;
+    if (m_clean && now == *m_clean) {
+        // Nothing that the file (or a fresh start) does not hold already.
+        m_recovery.remove();
+        m_written = now;
+        return;
+    }
+    QString error;
+    if (m_recovery.write(now, &error)) {
+        m_written = now;
+        m_recoveryFailed = false;
+    } else if (!m_recoveryFailed) {
+        // Said once; the next change tries again without repeating the box every second.
+        m_recoveryFailed = true;
+        throw PlatformError(error);
+    }
+}
+
+void DocumentController::showTranslatedTexts()
+{
+    // The menus were made in the language of their time.
+    static const struct
+    {
+        const char *name;
+        const char *text;
+    } texts[] = {
+        {"FileMenu", QT_TR_NOOP("&Файл")},
+        {"NewAction", QT_TR_NOOP("&Создать")},
+        {"OpenAction", QT_TR_NOOP("&Открыть…")},
+        {"SaveAction", QT_TR_NOOP("&Сохранить")},
+        {"SaveAsAction", QT_TR_NOOP("Сохранить &как…")},
+        {"MergeAction", QT_TR_NOOP("Объединить решения группы…")},
+        {"PrintAction", QT_TR_NOOP("&Печать…")},
+        {"QuitAction", QT_TR_NOOP("&Выход")},
+        {"HelpMenu", QT_TR_NOOP("Сп&равка")},
+        {"HelpAction", QT_TR_NOOP("&Содержание")},
+        {"AboutAction", QT_TR_NOOP("&О программе")},
+    };
+    for (const auto &entry : texts) {
+        if (auto *menu = m_form->findChild<QMenu *>(QLatin1String(entry.name)))
+            menu->setTitle(tr(entry.text));
+        else if (auto *action = m_form->findChild<QAction *>(QLatin1String(entry.name)))
+            action->setText(tr(entry.text));
+    }
+    // The form has just written its own title, the program's name, in the new language.
+    m_baseTitle = m_form->windowTitle();
+    updateTitle(m_form->isWindowModified());
+}
+
+void DocumentController::updateTitle(bool modified)
+{
+    // The program's name closes the title, so that window managers do not add it again.
+    QString title = m_baseTitle;
+    if (!m_path.isEmpty())
+        title = shownName(m_path) + QStringLiteral("[*] — ") + m_baseTitle;
+    else if (modified)
+        title = tr("Без имени") + QStringLiteral("[*] — ") + m_baseTitle;
+    if (m_form->windowTitle() != title)
+        m_form->setWindowTitle(title);
+    m_form->setWindowModified(modified);
+}
+
+// ---- documents --------------------------------------------------------------------------
+
+bool DocumentController::maySwitchSession()
+{
+    if (!isModified())
+        return true;
+    switch (SaveQuestion::ask(tr("Сохранить изменения?"))) {
+    case SaveQuestion::Answer::Save:
+        return save();
+    case SaveQuestion::Answer::Discard:
+        return true;
+    case SaveQuestion::Answer::Cancel:
+        break;
+    }
+    return false;
+}
+
+void DocumentController::adopt(const QString &path, const DecisionDocument &clean)
+{
+    m_path = path;
+    m_clean = clean;
+    m_written = clean;
+    m_recovery.remove();
+    m_recoveryTimer.stop();
+    updateTitle(false);
+}
+
+bool DocumentController::openFile(const QString &path)
+{
+    return maySwitchSession() && load(path);
+}
+
+void DocumentController::open()
+{
+    if (!maySwitchSession())
+        return;
+    const QString path = FileChooser::openFile(m_form, tr("Открыть решение"));
+    if (!path.isEmpty())
+        load(path);
+}
+
+bool DocumentController::load(const QString &path)
+{
+    // The whole file is read and checked before anything on the screen changes.
+    const DecisionReadResult result = readDecisionFile(path);
+    if (!result.document) {
+        ErrorDisplay::show(tr("Файл «%1» не открыт: %2").arg(QDir::toNativeSeparators(path), result.error));
+        return false;
+    }
+    SessionDocument::restore(*m_form, *result.document);
+    adopt(QFileInfo(path).absoluteFilePath(), SessionDocument::capture(*m_form));
+    rememberRecent(path);
+    return true;
+}
+
+void DocumentController::newSession()
+{
+    if (!maySwitchSession())
+        return;
+    SessionDocument::startNew(*m_form);
+    adopt(QString(), SessionDocument::capture(*m_form));
+}
+
+bool DocumentController::save()
+{
+    return m_path.isEmpty() ? saveAs() : saveTo(m_path);
+}
+
+bool DocumentController::saveAs()
+{
+    const QString suggested = m_path.isEmpty() ? QDir::homePath() : m_path;
+    const QString path = FileChooser::saveFile(m_form, tr("Сохранить решение"), suggested);
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool DocumentController::saveTo(const QString &path)
+{
+    const DecisionDocument document = SessionDocument::capture(*m_form);
+    QString error;
+    if (!saveDecisionFile(path, document, &error)) {
+        ErrorDisplay::show(error);
+        return false;
+    }
+    adopt(QFileInfo(path).absoluteFilePath(), document);
+    rememberRecent(path);
+    m_form->ShowHint(tr("Решение сохранено в файл «%1»").arg(shownName(path)));
+    return true;
+}
+
+void DocumentController::mergeGroup()
+{
+    const QStringList files = FileChooser::openFiles(m_form, tr("Объединить решения группы"));
+    if (files.isEmpty())
+        return;
+    if (files.size() < 2) {
+        ErrorDisplay::show(tr("Для объединения выберите не меньше двух файлов решений."));
+        return;
+    }
+    QList<MergeInput> inputs;
+    for (const QString &path : files) {
+        const DecisionReadResult result = readDecisionFile(path);
+        if (!result.document) {
+            ErrorDisplay::show(tr("Файл «%1» не открыт: %2").arg(QDir::toNativeSeparators(path), result.error));
+            return;
+        }
+        inputs.append(MergeInput{shownName(path), *result.document});
+    }
+    const MergeResult merged = mergeDecisions(inputs);
+    if (!merged.document) {
+        ErrorDisplay::show(merged.error);
+        return;
+    }
+    const QString target = FileChooser::saveFile(m_form, tr("Сохранить решение группы"), QFileInfo(files.first()).absolutePath());
+    if (target.isEmpty())
+        return;
+    QString error;
+    if (!saveDecisionFile(target, *merged.document, &error)) {
+        ErrorDisplay::show(error);
+        return;
+    }
+    rememberRecent(target);
+    m_form->ShowHint(tr("Решение группы сохранено в файл «%1»").arg(shownName(target)));
+}
+
+void DocumentController::offerRecovery()
+{
+    for (const QString &path : RecoveryFile::orphans()) {
+        const DecisionReadResult result = readDecisionFile(path);
+        if (result.document
+            && QuestionBox::ask(tr("Прошлый сеанс работы закончился, не сохранив изменения. Восстановить его?"),
+                                tr("Восстановление"))) {
+            SessionDocument::restore(*m_form, *result.document);
+            m_path.clear();
+            m_clean.reset();
+            m_written.reset();
+            RecoveryFile::discard(path);
+            // The copy is gone: the window's own one takes its place at once.
+            ErrorDisplay::guarded([this] { writeRecovery(); });
+            updateTitle(true);
+            return;
+        }
+        RecoveryFile::discard(path);
+    }
+}
+
+// ---- window events ----------------------------------------------------------------------
+
+bool DocumentController::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_form) {
+        switch (event->type()) {
+        case QEvent::Close: {
+            bool mayClose = false;
+            ErrorDisplay::guarded([this, &mayClose] { mayClose = maySwitchSession(); });
+            if (!mayClose) {
+                event->ignore();
+                return true;
+            }
+            m_recoveryTimer.stop();
+            m_checkTimer.stop();
+            m_recovery.remove();
+            break;
+        }
+        case QEvent::DragEnter: {
+            auto *drag = static_cast<QDragEnterEvent *>(event);
+            if (!droppedFile(drag->mimeData()).isEmpty())
+                drag->acceptProposedAction();
+            return true;
+        }
+        case QEvent::Drop: {
+            auto *drop = static_cast<QDropEvent *>(event);
+            const QString path = droppedFile(drop->mimeData());
+            if (path.isEmpty())
+                return true;
+            drop->acceptProposedAction();
+            // Not inside the drag: the question and the restore need an event loop of their own.
+            QTimer::singleShot(0, this, [this, path] { ErrorDisplay::guarded([this, path] { openFile(path); }); });
+            return true;
+        }
+        default:
+            break;
+        }
+    } else if (event->type() == QEvent::EnabledChange) {
+        m_printAction->setEnabled(static_cast<QWidget *>(watched)->isEnabled());
+    }
+    return QObject::eventFilter(watched, event);
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "report/reportdata.h"
+
+#include <QString>
+
+struct DecisionDocument;
+struct DecisionResults;
+
+// What the print button on the result page hands to the report, made from a document and its
+// computed results instead of the window's controls: the local priorities table, the global
+// priorities and the decision sentence, in the window's number texts.
+ReportData resultReportData(const DecisionDocument &document, const DecisionResults &results,
+                            const QString &dateText);
+// Today in the form of the title page's date stamp.
+QString reportDateText();

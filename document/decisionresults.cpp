@@ -1,0 +1,142 @@
+#include "document/decisionresults.h"
+
+#include "document/jsontext.h"
+#include "entry/textgrid.h"
+#include "entry/validationpass.h"
+#include "model/synthesis.h"
+
+#include <QCoreApplication>
+#include <QLocale>
+
+namespace {
+
+// A matrix of the document as the window's comparison grid shows it: item i over item j in cell
+// (j + 1, i + 1), in the locale's form. Read-only: the pass never writes.
+class DocumentGrid : public TextGrid
+{
+public:
+    DocumentGrid(const QList<QStringList> &cells, QChar decimalPoint)
+        : m_cells(cells), m_decimalPoint(decimalPoint)
+    {
+    }
+    int colCount() const override { return int(m_cells.size()) + 1; }
+    int rowCount() const override { return int(m_cells.size()) + 1; }
+    QString cellText(int col, int row) const override
+    {
+        const QStringList rowCells = m_cells.value(row - 1);
+        return fromFileText(rowCells.value(col - 1), m_decimalPoint);
+    }
+    void setCellText(int, int, const QString &) override {}
+    int currentCol() const override { return 1; }
+    int currentRow() const override { return 1; }
+
+private:
+    const QList<QStringList> &m_cells;
+    QChar m_decimalPoint;
+};
+
+// Validates and computes one matrix as CalcBtnClick and CalcBtn2Click do.
+std::optional<JudgementFailure> computeMatrix(const DecisionDocument &document, int matrix,
+                                              QChar decimalPoint, PriorityResult *result)
+{
+    const QList<QStringList> cells = matrixOf(document, matrix);
+    const int order = matrix == CriteriaMatrix ? document.criteriaCount() : document.alternativesCount();
+    std::vector<std::vector<double>> a(size_t(order), std::vector<double>(size_t(order), 0.0));
+    const DocumentGrid grid(cells, decimalPoint);
+    const auto failure = runValidationPass(grid, order, [&a](int i, int j, double value) {
+        a[size_t(i)][size_t(j)] = value;
+    });
+    if (failure) {
+        JudgementFailure bad;
+        bad.matrix = matrix;
+        bad.row = failure->row - 1;
+        bad.col = failure->col - 1;
+        bad.text = cells.value(bad.row).value(bad.col);
+        bad.message = failure->message;
+        bad.place = describeCell(document, matrix, bad.row, bad.col);
+        return bad;
+    }
+    *result = computeLocalPriorities(order, a);
+    return std::nullopt;
+}
+
+QByteArray matrixJson(const PriorityResult &result)
+{
+    QByteArray out("{\"weights\": [");
+    for (size_t i = 0; i < result.weights.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        out += JsonText::number(result.weights[i]);
+    }
+    out += "], \"lambdaMax\": " + JsonText::number(result.lambdaMax);
+    out += ", \"ci\": " + JsonText::number(result.ci);
+    out += ", \"ri\": " + JsonText::number(result.ri);
+    out += ", \"cr\": " + JsonText::number(result.cr);
+    out += ", \"inconsistent\": ";
+    out += result.inconsistent ? "true" : "false";
+    out += '}';
+    return out;
+}
+
+} // namespace
+
+DecisionComputation computeDecision(const DecisionDocument &document)
+{
+    DecisionComputation computation;
+    const QChar point = decimalPointOf(QLocale());
+    DecisionResults results;
+    if (auto failure = computeMatrix(document, CriteriaMatrix, point, &results.criteria)) {
+        computation.failure = failure;
+        return computation;
+    }
+    const int n = document.criteriaCount();
+    const int m = document.alternativesCount();
+    results.alternatives.resize(size_t(n));
+    for (int c = 0; c < n; ++c) {
+        if (auto failure = computeMatrix(document, c, point, &results.alternatives[size_t(c)])) {
+            computation.failure = failure;
+            return computation;
+        }
+    }
+    std::vector<std::vector<double>> locals;
+    for (const PriorityResult &alt : results.alternatives)
+        locals.push_back(alt.weights);
+    for (int j = 0; j < m; ++j)
+        results.global.push_back(computeGlobalPriority(n, j, results.criteria.weights, locals));
+    results.best = bestAlternatives(results.global);
+    results.decision = decisionSentence(results.global, document.alternatives);
+    computation.results = results;
+    return computation;
+}
+
+QByteArray resultsJson(const DecisionResults &results)
+{
+    QByteArray out("{\"criteria\": ");
+    out += matrixJson(results.criteria);
+    out += ", \"alternatives\": [";
+    for (size_t c = 0; c < results.alternatives.size(); ++c) {
+        if (c > 0)
+            out += ", ";
+        out += matrixJson(results.alternatives[c]);
+    }
+    out += "], \"global\": [";
+    for (size_t j = 0; j < results.global.size(); ++j) {
+        if (j > 0)
+            out += ", ";
+        out += JsonText::number(results.global[j]);
+    }
+    out += "], \"best\": [";
+    for (size_t j = 0; j < results.best.size(); ++j) {
+        if (j > 0)
+            out += ", ";
+        out += QByteArray::number(results.best[j]);
+    }
+    out += "], \"decision\": " + JsonText::string(results.decision) + "}\n";
+    return out;
+}
+
+QString failureText(const JudgementFailure &failure)
+{
+    return QCoreApplication::translate("DecisionFile", "%1: %2 (в ячейке «%3»)")
+            .arg(failure.message, failure.place, failure.text);
+}

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "document/decisiondocument.h"
+#include "model/priorities.h"
+
+#include <QByteArray>
+#include <QString>
+#include <optional>
+#include <vector>
+
+// A decision computed from a document, without a window, by the same checks and the same
+// arithmetic in the same order as the wizard: the criteria matrix, then each criterion's
+// alternatives matrix, then the global priorities. The digits are the window's.
+struct DecisionResults
+{
+    PriorityResult criteria;
+    std::vector<PriorityResult> alternatives; // one per criterion
+    std::vector<double> global;               // one per alternative
+    std::vector<int> best;                    // 0-based, in order
+    QString decision;                         // the result page's sentence
+};
+
+// The first cell that keeps the decision from being computed, with the program's own message.
+struct JudgementFailure
+{
+    int matrix = CriteriaMatrix; // CriteriaMatrix or the criterion whose alternatives it is
+    int row = 0;                 // 0-based
+    int col = 0;
+    QString text;                // the cell as the file holds it
+    QString message;             // "Ячейка должна быть заполнена", ...
+    QString place;               // describeCell(): matrix, row and column with their names
+};
+
+struct DecisionComputation
+{
+    std::optional<DecisionResults> results;
+    std::optional<JudgementFailure> failure;
+};
+
+// Cells are read as the window reads them after opening the file: with the separator of the
+// default locale, checked by the same validation pass.
+DecisionComputation computeDecision(const DecisionDocument &document);
+
+// {"criteria": M, "alternatives": [M, ...], "global": [...], "best": [...], "decision": "..."},
+// M = {"weights": [...], "lambdaMax": x, "ci": x, "ri": x, "cr": x, "inconsistent": b}; numbers
+// in the shortest form that reads back as the same double. Ends with a newline.
+QByteArray resultsJson(const DecisionResults &results);
+
+// "Ячейка должна быть заполнена: матрица критериев, строка 1 («A»), столбец 2 («B»)".
+QString failureText(const JudgementFailure &failure);

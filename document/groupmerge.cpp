@@ -1,0 +1,117 @@
+#include "document/groupmerge.h"
+
+#include "document/decisionfile.h"
+#include "model/judgement.h"
+#include "model/numberformat.h"
+
+#include <QCoreApplication>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+class GroupMerge
+{
+    Q_DECLARE_TR_FUNCTIONS(GroupMerge)
+};
+
+MergeResult refused(const QString &error)
+{
+    return MergeResult{std::nullopt, error};
+}
+
+// The file's texts use "." whatever the locale.
+const QLocale &fileLocale()
+{
+    static const QLocale c = QLocale::c();
+    return c;
+}
+
+// The first name that differs between two lists of the same length, as "2 («A» и «B»)".
+QString firstDifference(const QStringList &mine, const QStringList &theirs)
+{
+    for (qsizetype i = 0; i < mine.size() && i < theirs.size(); ++i) {
+        if (mine.at(i) != theirs.at(i))
+            return GroupMerge::tr("%1-е: «%2» вместо «%3»")
+                    .arg(QString::number(i + 1), theirs.at(i), mine.at(i));
+    }
+    return QString();
+}
+
+} // namespace
+
+MergeResult mergeDecisions(const QList<MergeInput> &inputs)
+{
+    if (inputs.size() < 2)
+        return refused(GroupMerge::tr("Для объединения нужно не меньше двух файлов решений"));
+
+    const DecisionDocument &first = inputs.front().document;
+    for (const MergeInput &input : inputs) {
+        const DecisionDocument &doc = input.document;
+        const QString shape = checkDecision(doc);
+        if (!shape.isEmpty())
+            return refused(GroupMerge::tr("Файл «%1»: %2").arg(input.fileName, shape));
+        if (doc.criteriaCount() != first.criteriaCount())
+            return refused(GroupMerge::tr("Файл «%1»: критериев %2, а в «%3» их %4")
+                                   .arg(input.fileName, QString::number(doc.criteriaCount()),
+                                        inputs.front().fileName, QString::number(first.criteriaCount())));
+        if (doc.alternativesCount() != first.alternativesCount())
+            return refused(GroupMerge::tr("Файл «%1»: альтернатив %2, а в «%3» их %4")
+                                   .arg(input.fileName, QString::number(doc.alternativesCount()),
+                                        inputs.front().fileName, QString::number(first.alternativesCount())));
+        if (doc.criteria != first.criteria)
+            return refused(GroupMerge::tr("Файл «%1»: другие критерии, чем в «%2»: %3")
+                                   .arg(input.fileName, inputs.front().fileName,
+                                        firstDifference(first.criteria, doc.criteria)));
+        if (doc.alternatives != first.alternatives)
+            return refused(GroupMerge::tr("Файл «%1»: другие альтернативы, чем в «%2»: %3")
+                                   .arg(input.fileName, inputs.front().fileName,
+                                        firstDifference(first.alternatives, doc.alternatives)));
+    }
+
+    // Every off-diagonal cell of every file must hold a judgement, mirrors included: a group's
+    // mean over a half-finished matrix would not be anyone's judgement.
+    const int n = first.criteriaCount();
+    const int k = int(inputs.size());
+    DecisionDocument merged = first;
+    for (int matrix = CriteriaMatrix; matrix < n; ++matrix) {
+        const int order = matrix == CriteriaMatrix ? n : first.alternativesCount();
+        std::vector<double> logSums(size_t(order * order), 0.0);
+        for (const MergeInput &input : inputs) {
+            const QList<QStringList> cells = matrixOf(input.document, matrix);
+            for (int i = 0; i < order; ++i) {
+                for (int j = 0; j < order; ++j) {
+                    if (i == j)
+                        continue;
+                    const QString text = cells.at(i).at(j);
+                    const JudgementCheck check = validateJudgement(text, fileLocale());
+                    if (!check.valid)
+                        return refused(GroupMerge::tr("Файл «%1»: %2 («%3»): %4")
+                                               .arg(input.fileName, check.message, text,
+                                                    describeCell(input.document, matrix, i, j)));
+                    logSums[size_t(i * order + j)] += std::log(check.value);
+                }
+            }
+        }
+        QList<QStringList> result = matrixOf(first, matrix);
+        for (int i = 0; i < order; ++i) {
+            for (int j = i + 1; j < order; ++j) {
+                const double g = std::exp(logSums[size_t(i * order + j)] / k);
+                // The value at least 1 is written out, its mirror as "1/" of the same text, so
+                // the pair stays exactly reciprocal and on the scale.
+                const bool upperHolds = g >= 1.0;
+                const QString text = formatGeneral(upperHolds ? g : 1.0 / g, fileLocale());
+                const QString mirror = QStringLiteral("1/") + text;
+                result[i][j] = upperHolds ? text : mirror;
+                result[j][i] = upperHolds ? mirror : text;
+            }
+            result[i][i] = QStringLiteral("1");
+        }
+        if (matrix == CriteriaMatrix)
+            merged.criteriaJudgements = result;
+        else
+            merged.alternativesJudgements[matrix] = result;
+    }
+    return MergeResult{merged, QString()};
+}

@@ -1,0 +1,20 @@
+#include "platform/heappolicy.h"
+
+// Defines __GLIBC__ on the GNU C library.
+#include <cstdlib>
+
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
+namespace HeapPolicy {
+
+void returnLargeBlocks()
+{
+#ifdef __GLIBC__
+    // The C library's own starting value; fixing it stops it from rising.
+    mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+}
+
+}

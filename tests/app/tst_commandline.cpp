@@ -1,0 +1,371 @@
+// The command line against the window: a group's files merged, the merged decision typed into
+// the window, and --results, --report and the merge's own numbers compared with what the window
+// computes and prints, to the last bit. Then the real program run as a person runs it: exit
+// statuses, standard output and error, output files written or not.
+
+#include "app_helpers.h"
+
+#include "app/commandline.h"
+#include "app/resultreport.h"
+#include "document/decisionfile.h"
+#include "document/decisionresults.h"
+#include "document/groupmerge.h"
+#include "model/numberformat.h"
+#include "model/synthesis.h"
+#include "platform/printtarget.h"
+#include "platform/stringgrid.h"
+#include "report/reportdata.h"
+
+#include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+
+#include <cstring>
+
+using namespace WindowTest;
+
+namespace {
+
+constexpr int Criteria = 4;
+constexpr int Alternatives = 3;
+
+QList<QStringList> fromUpper(const QList<QStringList> &upper)
+{
+    const int n = int(upper.size()) + 1;
+    QList<QStringList> cells(n, QStringList(n));
+    for (int i = 0; i < n; ++i) {
+        cells[i][i] = QStringLiteral("1");
+        for (int j = i + 1; j < n; ++j) {
+            const QString text = upper.at(i).at(j - i - 1);
+            cells[i][j] = text;
+            cells[j][i] = text.startsWith(QLatin1String("1/")) ? text.mid(2) : QStringLiteral("1/") + text;
+        }
+    }
+    return cells;
+}
+
+// One expert's decision under the window's default names.
+DecisionDocument expert(const QList<QStringList> &criteria, const QList<QList<QStringList>> &alternatives)
+{
+    DecisionDocument document;
+    for (int i = 0; i < Criteria; ++i)
+        document.criteria << defaultCriterionName(i);
+    for (int k = 0; k < Alternatives; ++k)
+        document.alternatives << defaultAlternativeName(k);
+    document.criteriaJudgements = fromUpper(criteria);
+    for (const QList<QStringList> &upper : alternatives)
+        document.alternativesJudgements << fromUpper(upper);
+    return document;
+}
+
+DecisionDocument mergedGroup()
+{
+    const DecisionDocument first = expert({{"3", "1/5", "2"}, {"1/7", "1.5"}, {"4"}},
+            {{{"2", "4"}, {"2"}}, {{"1/3", "1.5"}, {"2"}}, {{"5", "9"}, {"3"}}, {{"1/2", "1/4"}, {"1/2"}}});
+    const DecisionDocument second = expert({{"5", "1/3", "1"}, {"1/5", "2"}, {"7"}},
+            {{{"3", "6"}, {"1/2"}}, {{"1/2", "2.5"}, {"3"}}, {{"7", "8"}, {"2"}}, {{"1/3", "1/7"}, {"1"}}});
+    const DecisionDocument third = expert({{"2", "1/9", "3"}, {"1/3", "1"}, {"9"}},
+            {{{"1", "3"}, {"4"}}, {{"1/4", "1"}, {"5"}}, {{"3", "7"}, {"1.25"}}, {{"1/5", "1/2"}, {"1/3"}}});
+    const MergeResult merged = mergeDecisions({{"a.ahp", first}, {"b.ahp", second}, {"c.ahp", third}});
+    if (!merged.document)
+        qFatal("%s", qPrintable(merged.error));
+    return *merged.document;
+}
+
+// The judgements put into a comparison grid as opening a file puts them: a merged mean has
+// decimals and fifteen digits, more than the keyboard lets a person type into a cell.
+void putMatrix(StringGrid *grid, const QList<QStringList> &cells)
+{
+    for (int i = 0; i < cells.size(); ++i)
+        for (int j = 0; j < cells.size(); ++j)
+            grid->setCell(j + 1, i + 1, cells[i][j]);
+}
+
+bool sameBits(double a, double b)
+{
+    return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
+#define COMPARE_EXACTLY(a, b) \
+    QVERIFY2(sameBits((a), (b)), qPrintable(QString::number((a), 'g', 17) + " != " + QString::number((b), 'g', 17)))
+
+QString pdfTool(const QString &tool, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(tool, arguments);
+    process.waitForFinished(20000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+struct Run
+{
+    int status = -1;
+    QByteArray out;
+    QByteArray err;
+};
+
+Run runCommand(const QStringList &arguments)
+{
+    QBuffer out;
+    QBuffer err;
+    out.open(QIODevice::WriteOnly);
+    err.open(QIODevice::WriteOnly);
+    QStringList all{QStringLiteral("analyze")};
+    all += arguments;
+    Run run;
+    run.status = executeCommand(parseCommandLine(all), out, err);
+    run.out = out.data();
+    run.err = err.data();
+    return run;
+}
+
+} // namespace
+
+class TstCommandLine : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void agreesWithWindow();
+    void program_data();
+    void program();
+    void parsing_data();
+    void parsing();
+
+private:
+    QTemporaryDir m_dir;
+    QString path(const QString &name) const { return m_dir.filePath(name); }
+};
+
+void TstCommandLine::initTestCase()
+{
+    QString error;
+    DecisionDocument unfinished = mergedGroup();
+    unfinished.alternativesJudgements[2][0][1] = QString();
+    unfinished.alternativesJudgements[2][1][0] = QString();
+    QVERIFY(saveDecisionFile(path("group.ahp"), mergedGroup(), &error));
+    QVERIFY(saveDecisionFile(path("unfinished.ahp"), unfinished, &error));
+    DecisionDocument renamed = mergedGroup();
+    renamed.alternatives[1] = QStringLiteral("Другая");
+    QVERIFY(saveDecisionFile(path("renamed.ahp"), renamed, &error));
+    QFile broken(path("broken.ahp"));
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("{\"format\": \"analyze-decision\", \"version\": 1,");
+}
+
+void TstCommandLine::agreesWithWindow()
+{
+    // The merge through the command line gives the merged judgements of mergeDecisions.
+    QString error;
+    const DecisionDocument merged = mergedGroup();
+    QList<MergeInput> members;
+    QStringList memberFiles;
+    for (int k = 0; k < 2; ++k) {
+        memberFiles << path(QStringLiteral("member%1.ahp").arg(k));
+        QVERIFY(saveDecisionFile(memberFiles.last(), merged, &error));
+    }
+    const Run mergeRun = runCommand(QStringList{"--merge", path("out.ahp")} + memberFiles);
+    QCOMPARE(mergeRun.status, 0);
+    QCOMPARE(*readDecisionFile(path("out.ahp")).document, merged);
+
+    // The merged judgements in the window, every page on to the result.
+    auto form = openWindow();
+    goToCriteriaPage(form.get(), Criteria, Alternatives);
+    putMatrix(find<StringGrid>(form.get(), "ChoiceTab"), merged.criteriaJudgements);
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 3);
+    auto *compTab = find<StringGrid>(form.get(), "CompTab");
+    for (int c = 0; c < Criteria; ++c) {
+        putMatrix(compTab, merged.alternativesJudgements[c]);
+        if (c + 1 < Criteria)
+            click(find<QPushButton>(form.get(), "NextMatrixBtn"));
+    }
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 4);
+
+    DecisionDocument shown = merged;
+    shown.user = find<QLineEdit>(form.get(), "StudentName")->text();
+    const DecisionComputation computation = computeDecision(shown);
+    QVERIFY(computation.results);
+    const DecisionResults &results = *computation.results;
+    const DecisionModel &model = form->model();
+    for (int i = 0; i < Criteria; ++i)
+        COMPARE_EXACTLY(results.criteria.weights[size_t(i)], model.CriterionWeight.value(i));
+    for (int c = 0; c < Criteria; ++c) {
+        const PriorityResult &alt = results.alternatives[size_t(c)];
+        for (int j = 0; j < Alternatives; ++j)
+            COMPARE_EXACTLY(alt.weights[size_t(j)], model.AltMatrixValue.value(c, Alternatives, j));
+        COMPARE_EXACTLY(alt.ri, model.AltMatrixValue.value(c, ResultColumn, 0));
+        COMPARE_EXACTLY(alt.ci, model.AltMatrixValue.value(c, ResultColumn, 1));
+        COMPARE_EXACTLY(alt.cr, model.AltMatrixValue.value(c, ResultColumn, 2));
+    }
+    QCOMPARE(results.decision, find<QLabel>(form.get(), "Decision")->text());
+
+    // --results: the window's doubles, read back from the JSON.
+    QVERIFY(saveDecisionFile(path("shown.ahp"), shown, &error));
+    const Run resultsRun = runCommand({"--results", path("shown.ahp")});
+    QCOMPARE(resultsRun.status, 0);
+    QVERIFY(resultsRun.err.isEmpty());
+    const QJsonObject json = QJsonDocument::fromJson(resultsRun.out).object();
+    const QJsonArray weights = json["criteria"].toObject()["weights"].toArray();
+    QCOMPARE(weights.size(), Criteria);
+    for (int i = 0; i < Criteria; ++i)
+        COMPARE_EXACTLY(weights[i].toDouble(), model.CriterionWeight.value(i));
+    const QJsonArray alternatives = json["alternatives"].toArray();
+    QCOMPARE(alternatives.size(), Criteria);
+    for (int c = 0; c < Criteria; ++c) {
+        const QJsonObject m = alternatives[c].toObject();
+        for (int j = 0; j < Alternatives; ++j)
+            COMPARE_EXACTLY(m["weights"].toArray()[j].toDouble(), model.AltMatrixValue.value(c, Alternatives, j));
+        COMPARE_EXACTLY(m["cr"].toDouble(), model.AltMatrixValue.value(c, ResultColumn, 2));
+        QCOMPARE(m["inconsistent"].toBool(), model.AltMatrixInconsistent.value(c));
+    }
+    auto *globales = find<StringGrid>(form.get(), "Globales");
+    const QJsonArray global = json["global"].toArray();
+    for (int j = 0; j < Alternatives; ++j) {
+        COMPARE_EXACTLY(global[j].toDouble(), computeGlobalPriority(model, Criteria, j, Alternatives));
+        QCOMPARE(formatMeasure(global[j].toDouble()), globales->cell(j + 1, 1));
+    }
+    QCOMPARE(json["decision"].toString(), find<QLabel>(form.get(), "Decision")->text());
+    QCOMPARE(json["best"].toArray(), QJsonArray{QJsonValue(int(results.best.front()))});
+
+    // --report: what the print button hands to the report, and the same printed sheet.
+    const ReportData window = form->collectReportData();
+    const ReportData command = resultReportData(shown, results, find<QLineEdit>(form.get(), "DataStamp")->text());
+    QCOMPARE(command.pageIndex, window.pageIndex);
+    QCOMPARE(command.table, window.table);
+    QCOMPARE(command.globalPriorities, window.globalPriorities);
+    QCOMPARE(command.decision, window.decision);
+    QCOMPARE(command.criteriaNames, window.criteriaNames);
+    QCOMPARE(command.alternativeNames, window.alternativeNames);
+    QCOMPARE(command.alternativesCount, window.alternativesCount);
+    QCOMPARE(command.userName, window.userName);
+    QCOMPARE(command.dateText, window.dateText);
+
+    PrintTarget::setPdfOutput(path("window.pdf"));
+    printAnswer() = true;
+    click(find<QPushButton>(form.get(), "PrintBtn"));
+    PrintTarget::setPdfOutput(QString());
+    const Run reportRun = runCommand({"--report", path("command.pdf"), path("shown.ahp")});
+    QCOMPARE(reportRun.status, 0);
+    QVERIFY(errors().isEmpty());
+    const QString windowText = pdfTool("pdftotext", {"-layout", path("window.pdf"), "-"});
+    QVERIFY(windowText.contains(find<QLabel>(form.get(), "Decision")->text().left(30)));
+    QCOMPARE(pdfTool("pdftotext", {"-layout", path("command.pdf"), "-"}), windowText);
+    QVERIFY(pdfTool("pdfinfo", {path("command.pdf")}).contains(QRegularExpression("Pages: +1\\n")));
+}
+
+void TstCommandLine::program_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");     // a fragment of standard output; empty: nothing at all
+    QTest::addColumn<QString>("err");     // a fragment of standard error; empty: nothing at all
+    QTest::addColumn<QString>("written"); // the output file, when one must exist afterwards
+
+    QTest::newRow("results") << QStringList{"--results", "group.ahp"} << 0 << "{\"criteria\": {\"weights\": [" << "" << "";
+    QTest::newRow("results, unreadable") << QStringList{"--results", "broken.ahp"} << 1 << ""
+                                         << "Файл «broken.ahp» не открыт. Файл повреждён" << "";
+    QTest::newRow("results, missing") << QStringList{"--results", "nothing.ahp"} << 1 << "" << "не найден" << "";
+    QTest::newRow("results, empty cell") << QStringList{"--results", "unfinished.ahp"} << 2 << ""
+            << "Ячейка должна быть заполнена: матрица альтернатив для критерия 3 («Критерий 3»), строка 1 («Альтернатива   A»), столбец 2 («Альтернатива   B»)"
+            << "";
+    QTest::newRow("report") << QStringList{"--report", "r.pdf", "group.ahp"} << 0 << "" << "" << "r.pdf";
+    QTest::newRow("report, empty cell") << QStringList{"--report", "r2.pdf", "unfinished.ahp"} << 2 << ""
+                                        << "Ячейка должна быть заполнена" << "";
+    QTest::newRow("report, unreadable") << QStringList{"--report", "r3.pdf", "broken.ahp"} << 1 << "" << "не открыт" << "";
+    QTest::newRow("report, no folder") << QStringList{"--report", "none/r.pdf", "group.ahp"} << 1 << ""
+                                       << "Не удалось записать отчёт «none/r.pdf»" << "";
+    QTest::newRow("merge") << QStringList{"--merge", "m.ahp", "group.ahp", "group.ahp"} << 0 << "" << "" << "m.ahp";
+    QTest::newRow("merge, names differ") << QStringList{"--merge", "m2.ahp", "group.ahp", "renamed.ahp"} << 1 << ""
+            << "Решения не объединены. Файл «renamed.ahp»: другие альтернативы, чем в «group.ahp»: 2-е: «Другая»" << "";
+    QTest::newRow("merge, empty cell") << QStringList{"--merge", "m3.ahp", "group.ahp", "unfinished.ahp"} << 1 << ""
+            << "Файл «unfinished.ahp»: Ячейка должна быть заполнена («»): матрица альтернатив для критерия 3" << "";
+    QTest::newRow("merge, unreadable") << QStringList{"--merge", "m4.ahp", "group.ahp", "broken.ahp"} << 1 << "" << "не открыт" << "";
+    QTest::newRow("help") << QStringList{"--help"} << 0 << "--merge <OUT.ahp>" << "" << "";
+    QTest::newRow("version") << QStringList{"--version"} << 0 << "analyze 1.0" << "" << "";
+    QTest::newRow("two commands") << QStringList{"--results", "--merge", "x.ahp", "group.ahp", "group.ahp"} << 1 << ""
+                                  << "только одну из команд" << "";
+    QTest::newRow("unknown option") << QStringList{"--results", "--fast", "group.ahp"} << 1 << "" << "fast" << "";
+}
+
+void TstCommandLine::program()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QFETCH(QString, written);
+
+    // The real program, with no display at all.
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_dir.path());
+    process.start(QStringLiteral(ANALYZE_EXECUTABLE), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    const QString stdOut = QString::fromUtf8(process.readAllStandardOutput());
+    // Qt's own notes (an unset runtime folder of the offscreen platform) are not the program's.
+    QStringList errLines = QString::fromUtf8(process.readAllStandardError()).split('\n', Qt::SkipEmptyParts);
+    errLines.removeIf([](const QString &line) { return line.startsWith("QStandardPaths:"); });
+    const QString stdErr = errLines.join('\n');
+
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    if (out.isEmpty())
+        QVERIFY2(stdOut.isEmpty(), qPrintable(stdOut));
+    else
+        QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
+    if (err.isEmpty())
+        QVERIFY2(stdErr.isEmpty(), qPrintable(stdErr));
+    else
+        QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
+
+    const QString output = arguments.size() > 1 && (arguments[0] == "--report" || arguments[0] == "--merge")
+            ? arguments[1] : QString();
+    if (!output.isEmpty())
+        QCOMPARE(QFileInfo::exists(path(output)), !written.isEmpty());
+    if (written.endsWith(".pdf")) {
+        QFile pdf(path(written));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+    } else if (!written.isEmpty()) {
+        QVERIFY(readDecisionFile(path(written)).document);
+    }
+    // Nothing half-written is left beside the output.
+    QCOMPARE(QDir(m_dir.path()).entryList({".analyze-report-*"}, QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TstCommandLine::parsing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<bool>("command");
+    QTest::addColumn<QString>("windowFile");
+    QTest::newRow("no arguments") << QStringList{"analyze"} << false << "";
+    QTest::newRow("a file") << QStringList{"analyze", "decision.ahp"} << false << "decision.ahp";
+    QTest::newRow("a file after --") << QStringList{"analyze", "--", "--results"} << false << "--results";
+    QTest::newRow("results") << QStringList{"analyze", "--results", "a.ahp"} << true << "";
+    QTest::newRow("report with =") << QStringList{"analyze", "--report=o.pdf", "a.ahp"} << true << "";
+    QTest::newRow("help") << QStringList{"analyze", "-h"} << true << "";
+    QTest::newRow("two files for the window") << QStringList{"analyze", "a.ahp", "b.ahp"} << false << "";
+}
+
+void TstCommandLine::parsing()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(bool, command);
+    QFETCH(QString, windowFile);
+    QCOMPARE(isCommand(arguments), command);
+    QCOMPARE(windowFileArgument(arguments), windowFile);
+}
+
+ANALYZE_WINDOW_TEST_MAIN(TstCommandLine)
+#include "tst_commandline.moc"

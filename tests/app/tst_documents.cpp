@@ -1,0 +1,411 @@
+// The session as a document: saving a whole decision and opening it in a new window, refused
+// files, the question before unsaved work goes away, the recovery copy, the recent files and
+// the menu bar beside the pages' own shortcuts.
+
+#include "app_helpers.h"
+
+#include "app/documentcontroller.h"
+#include "app/recoveryfile.h"
+#include "document/decisionfile.h"
+#include "platform/filechooser.h"
+#include "platform/stringgrid.h"
+
+#include <QAbstractButton>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QRegularExpression>
+
+using namespace WindowTest;
+
+namespace {
+const QStringList Values = {"2", "3", "1/3", "5", "1/2", "4", "1/7", "7", "9", "1/5", "8"};
+
+// An upper triangle whose texts differ from cell to cell and from matrix to matrix.
+QList<QStringList> variedUpper(int n, int seed)
+{
+    QList<QStringList> rows;
+    for (int i = 0; i < n - 1; ++i) {
+        QStringList row;
+        for (int j = i + 1; j < n; ++j)
+            row << localised(Values.at((seed * 5 + i * 7 + j * 3) % Values.size()));
+        rows << row;
+    }
+    return rows;
+}
+
+QStringList texts(const QListWidget *list)
+{
+    QStringList result;
+    for (int i = 0; i < list->count(); ++i)
+        result << list->item(i)->text();
+    return result;
+}
+
+QStringList gridTexts(const StringGrid *grid)
+{
+    QStringList result;
+    for (int row = 0; row < grid->rowCount(); ++row)
+        for (int col = 0; col < grid->colCount(); ++col)
+            result << grid->cell(col, row);
+    return result;
+}
+
+// Everything a person reads on the pages that a decision fills.
+QStringList screen(const TMainForm *form)
+{
+    QStringList all = texts(find<QListWidget>(form, "Choices")) + texts(find<QListWidget>(form, "AltList"))
+        + gridTexts(find<StringGrid>(form, "ChoiceTab")) + gridTexts(find<StringGrid>(form, "CompTab"))
+        + gridTexts(find<StringGrid>(form, "Globales"));
+    for (const char *name : {"StudentName", "Kriters", "Alters", "RatioCoordEdit", "RatioCoordEdit2"})
+        all << find<QLineEdit>(form, name)->text();
+    all << find<QLabel>(form, "Decision")->text() << QString::number(page(form)) << form->windowTitle();
+    return all;
+}
+
+QAction *action(const TMainForm *form, const char *name)
+{
+    return find<QAction>(form, name);
+}
+
+QString recoveryFolder()
+{
+    return RecoveryFile::folder();
+}
+
+void typeOneJudgement(TMainForm *form)
+{
+    goToCriteriaPage(form, 3, 3);
+    enterJudgement(find<StringGrid>(form, "ChoiceTab"), 2, 1, QStringLiteral("7"));
+}
+}
+
+class TstDocuments : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void saveAndReopenWholeDecision();
+    void refusedFileLeavesScreen_data();
+    void refusedFileLeavesScreen();
+    void unsavedQuestion_data();
+    void unsavedQuestion();
+    void recoveryCopy();
+    void recoveryDeclined();
+    void recentFiles();
+    void menuShortcutsFreeOfPageLetters();
+    void printFollowsButton();
+
+private:
+    QTemporaryDir m_dir;
+    QString file(const QString &name) const { return m_dir.filePath(name); }
+};
+
+void TstDocuments::initTestCase()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    QVERIFY(m_dir.isValid());
+}
+
+void TstDocuments::init()
+{
+    errors().clear();
+    saveAnswer() = SaveQuestion::Answer::Discard;
+    saveQuestionsAsked() = 0;
+    chosenFiles().clear();
+    fileDialogsShown() = 0;
+    QDir(recoveryFolder()).removeRecursively();
+}
+
+void TstDocuments::saveAndReopenWholeDecision()
+{
+    const QString path = file(QStringLiteral("whole.ahp"));
+    QStringList before;
+    {
+        auto form = openWindow();
+        replaceText(find<QLineEdit>(form.get(), "StudentName"), QStringLiteral("Иванов И.И."));
+        clickCountsTo(form.get(), 15, 10);
+        click(find<QPushButton>(form.get(), "NextBtn"));
+        replaceText(find<QLineEdit>(form.get(), "ChoiceName"), QStringLiteral("Цена"));
+        pressKey(Qt::Key_Return);
+        replaceText(find<QLineEdit>(form.get(), "ChoiceAlt"), QStringLiteral("Ноутбук & сумка"));
+        pressKey(Qt::Key_Return);
+        click(find<QPushButton>(form.get(), "NextBtn"));
+        enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), variedUpper(15, 0));
+        click(find<QPushButton>(form.get(), "NextBtn"));
+        QVERIFY2(page(form.get()) == 3, qPrintable(status(form.get())));
+        for (int c = 0; c < 15; ++c) {
+            enterMatrix(find<StringGrid>(form.get(), "CompTab"), variedUpper(10, c + 1));
+            click(find<QPushButton>(form.get(), c < 14 ? "NextMatrixBtn" : "NextBtn"));
+        }
+        QCOMPARE(page(form.get()), 4);
+        QVERIFY(form->documents()->isModified());
+        QTRY_VERIFY(form->isWindowModified());
+
+        chosenFiles() = {path};
+        action(form.get(), "SaveAction")->trigger();
+        QCOMPARE(fileDialogsShown(), 1);
+        QVERIFY(!form->isWindowModified());
+        QCOMPARE(form->windowTitle(), QStringLiteral("whole.ahp[*] — Анализ иерархий"));
+        before = screen(form.get());
+        QVERIFY(form->close());
+        QCOMPARE(saveQuestionsAsked(), 0);
+    }
+    const DecisionReadResult read = readDecisionFile(path);
+    QVERIFY2(read.document, qPrintable(read.error));
+    QCOMPARE(read.document->criteriaJudgements.at(0).at(1), variedUpper(15, 0).at(0).at(0));
+    QCOMPARE(read.document->user, QStringLiteral("Иванов И.И."));
+    QCOMPARE(read.document->alternatives.at(0), QStringLiteral("Ноутбук & сумка"));
+
+    auto form = openWindow();
+    QVERIFY(form->openDecisionFile(path));
+    QCOMPARE(screen(form.get()), before);
+    QVERIFY(!form->isWindowModified());
+    QVERIFY(errors().isEmpty());
+    // Every matrix is back in its store, not only the one the grid shows last.
+    click(find<QPushButton>(form.get(), "PriorBtn"));
+    for (int c = 13; c >= 0; --c)
+        click(find<QPushButton>(form.get(), "PriorMatrixBtn"));
+    const QList<QStringList> first = variedUpper(10, 1);
+    QCOMPARE(find<StringGrid>(form.get(), "CompTab")->cell(3, 1), first.at(0).at(1));
+}
+
+void TstDocuments::refusedFileLeavesScreen_data()
+{
+    QTest::addColumn<QByteArray>("contents");
+    QTest::newRow("malformed") << QByteArray("{\"format\": \"analyze-decision\", ");
+    QTest::newRow("other format") << QByteArray(R"({"format": "other", "version": 1})");
+    QTest::newRow("binary") << QByteArray("\x00\x01\x02\xff", 4);
+    QTest::newRow("two criteria") << QByteArray(
+        R"({"format": "analyze-decision", "version": 1, "user": "", "criteria": ["a", "b"],
+            "alternatives": ["x", "y", "z"], "criteriaJudgements": [["1", "2"], ["1/2", "1"]],
+            "alternativesJudgements": []})");
+}
+
+void TstDocuments::refusedFileLeavesScreen()
+{
+    QFETCH(QByteArray, contents);
+    const QString path = file(QStringLiteral("refused.ahp"));
+    QFile out(path);
+    QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    out.write(contents);
+    out.close();
+
+    auto form = openWindow();
+    typeOneJudgement(form.get());
+    const QStringList before = screen(form.get());
+    saveAnswer() = SaveQuestion::Answer::Discard;
+    QVERIFY(!form->openDecisionFile(path));
+    QCOMPARE(screen(form.get()), before);
+    QCOMPARE(errors().size(), 1);
+    QVERIFY2(errors().first().contains(QStringLiteral("refused.ahp")), qPrintable(errors().first()));
+    QVERIFY(form->documents()->isModified());
+}
+
+void TstDocuments::unsavedQuestion_data()
+{
+    QTest::addColumn<QString>("step");
+    QTest::addColumn<bool>("typed");
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("sessionGoes");
+    QTest::addColumn<bool>("saved");
+    using A = SaveQuestion::Answer;
+    for (const QString step : {"close", "new", "open"}) {
+        const QByteArray s = step.toUtf8();
+        QTest::newRow(s + " untouched") << step << false << int(A::Cancel) << true << false;
+        QTest::newRow(s + " save") << step << true << int(A::Save) << true << true;
+        QTest::newRow(s + " discard") << step << true << int(A::Discard) << true << false;
+        QTest::newRow(s + " cancel") << step << true << int(A::Cancel) << false << false;
+    }
+}
+
+void TstDocuments::unsavedQuestion()
+{
+    QFETCH(QString, step);
+    QFETCH(bool, typed);
+    QFETCH(int, answer);
+    QFETCH(bool, sessionGoes);
+    QFETCH(bool, saved);
+
+    const QString other = file(QStringLiteral("other.ahp"));
+    const QString target = file(QStringLiteral("asked.ahp"));
+    QFile::remove(target);
+    {
+        auto writer = openWindow();
+        chosenFiles() = {other};
+        action(writer.get(), "SaveAction")->trigger();
+        QVERIFY(QFile::exists(other));
+    }
+
+    auto form = openWindow();
+    if (typed)
+        typeOneJudgement(form.get());
+    else
+        clickCountsTo(form.get(), 10, 10);
+    saveAnswer() = SaveQuestion::Answer(answer);
+    // The save asks for a name first; the open then asks for the file to open.
+    chosenFiles() = {saved ? target : other};
+    saveQuestionsAsked() = 0;
+    fileDialogsShown() = 0;
+    const int pageBefore = page(form.get());
+
+    if (step == QLatin1String("close")) {
+        QCOMPARE(form->close(), sessionGoes);
+        QCOMPARE(form->isVisible(), !sessionGoes);
+    } else if (step == QLatin1String("new")) {
+        action(form.get(), "NewAction")->trigger();
+        QCOMPARE(page(form.get()), sessionGoes ? 0 : pageBefore);
+    } else {
+        if (saved)
+            FileChooser::setResponder([&](const QString &, bool forSaving) {
+                ++fileDialogsShown();
+                return QStringList{forSaving ? target : other};
+            });
+        action(form.get(), "OpenAction")->trigger();
+        QCOMPARE(form->documents()->filePath() == QFileInfo(other).absoluteFilePath(), sessionGoes);
+        if (saved)
+            FileChooser::setResponder([](const QString &, bool) {
+                ++fileDialogsShown();
+                return chosenFiles();
+            });
+    }
+    QCOMPARE(saveQuestionsAsked(), typed ? 1 : 0);
+    QCOMPARE(QFile::exists(target), saved);
+    // A closed window keeps what it had; a new or opened session starts clean.
+    QCOMPARE(form->documents()->isModified(), typed && !(step == QLatin1String("close") ? saved : sessionGoes));
+    QVERIFY(errors().isEmpty());
+}
+
+void TstDocuments::recoveryCopy()
+{
+    auto form = openWindow();
+    const QString copy = recoveryFolder() + QStringLiteral("/session-killed.ahp");
+    typeOneJudgement(form.get());
+    QElapsedTimer clock;
+    clock.start();
+    enterJudgement(find<StringGrid>(form.get(), "ChoiceTab"), 3, 1, QStringLiteral("1/4"));
+    const QString recovery = form->documents()->recoveryPath();
+    QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery) && readDecisionFile(recovery).document
+                                 && readDecisionFile(recovery).document->criteriaJudgements.at(0).at(2) == "1/4",
+                             2500);
+    QVERIFY2(clock.elapsed() <= 2000, qPrintable(QString::number(clock.elapsed())));
+    // The window dies without closing: its copy is what the next start finds.
+    QVERIFY(QFile::copy(recovery, copy));
+    QVERIFY(!RecoveryFile::orphans().contains(recovery));
+
+    auto next = openWindow();
+    printAnswer() = true;
+    const int asked = questionsAsked();
+    next->documents()->offerRecovery();
+    QCOMPARE(questionsAsked(), asked + 1);
+    // Forward as far as the judgements go: the empty cell keeps it on the criteria page.
+    QCOMPARE(page(next.get()), 2);
+    QCOMPARE(find<StringGrid>(next.get(), "ChoiceTab")->cell(3, 1), QStringLiteral("1/4"));
+    QVERIFY(next->documents()->filePath().isEmpty());
+    QVERIFY(next->isWindowModified());
+    QCOMPARE(next->windowTitle(), QStringLiteral("Без имени[*] — Анализ иерархий"));
+    QVERIFY(!QFile::exists(copy));
+    QVERIFY(QFile::exists(next->documents()->recoveryPath()));
+
+    // A normal close takes the copy away.
+    saveAnswer() = SaveQuestion::Answer::Discard;
+    QVERIFY(form->close());
+    QVERIFY(!QFile::exists(recovery));
+    QVERIFY(next->close());
+    QVERIFY(!QFile::exists(next->documents()->recoveryPath()));
+    QVERIFY(RecoveryFile::orphans().isEmpty());
+    printAnswer() = false;
+}
+
+void TstDocuments::recoveryDeclined()
+{
+    QString recovery;
+    {
+        auto form = openWindow();
+        typeOneJudgement(form.get());
+        recovery = form->documents()->recoveryPath();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(recovery), 2500);
+    }
+    QCOMPARE(RecoveryFile::orphans(), QStringList{recovery});
+    auto next = openWindow();
+    printAnswer() = false;
+    next->documents()->offerRecovery();
+    QCOMPARE(page(next.get()), 0);
+    QVERIFY(!next->isWindowModified());
+    QVERIFY(!QFile::exists(recovery));
+}
+
+void TstDocuments::recentFiles()
+{
+    auto form = openWindow();
+    for (int i = 1; i <= 6; ++i) {
+        chosenFiles() = {file(QStringLiteral("recent%1.ahp").arg(i))};
+        action(form.get(), "SaveAsAction")->trigger();
+    }
+    QVERIFY(form->openDecisionFile(file(QStringLiteral("recent3.ahp"))));
+    QVERIFY(form->close());
+
+    auto next = openWindow();
+    auto *menu = find<QMenu>(next.get(), "FileMenu");
+    emit menu->aboutToShow();
+    QStringList shown;
+    for (int i = 1; i <= 5; ++i) {
+        QAction *recent = find<QAction>(next.get(), qPrintable(QStringLiteral("RecentFileAction%1").arg(i)));
+        if (recent->isVisible())
+            shown << recent->text();
+    }
+    QCOMPARE(shown, QStringList({"&1 recent3.ahp", "&2 recent6.ahp", "&3 recent5.ahp", "&4 recent4.ahp", "&5 recent2.ahp"}));
+    find<QAction>(next.get(), "RecentFileAction2")->trigger();
+    QCOMPARE(next->documents()->filePath(), file(QStringLiteral("recent6.ahp")));
+    QVERIFY(next->windowTitle().startsWith(QStringLiteral("recent6.ahp[*]")));
+}
+
+void TstDocuments::menuShortcutsFreeOfPageLetters()
+{
+    auto form = openWindow();
+    const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+    QString pageLetters = QStringLiteral("ЯЧ"); // kept free for the menus and buttons to come
+    const QList<QWidget *> controls = form->findChildren<QWidget *>();
+    for (const QWidget *w : controls) {
+        QString text;
+        if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+            text = button->text();
+        else if (const auto *label = qobject_cast<const QLabel *>(w))
+            text = label->text();
+        const QRegularExpressionMatch m = mnemonic.match(text);
+        if (m.hasMatch())
+            pageLetters += m.captured(1).toUpper();
+    }
+    QVERIFY(pageLetters.contains(QStringLiteral("В")));
+    const QList<QAction *> menus = form->menuBar()->actions();
+    QCOMPARE(menus.size(), 2);
+    for (const QAction *menu : menus) {
+        const QRegularExpressionMatch m = mnemonic.match(menu->text());
+        QVERIFY2(m.hasMatch(), qPrintable(menu->text()));
+        QVERIFY2(!pageLetters.contains(m.captured(1).toUpper()), qPrintable(menu->text()));
+    }
+}
+
+void TstDocuments::printFollowsButton()
+{
+    auto form = openWindow();
+    auto *printBtn = find<QPushButton>(form.get(), "PrintBtn");
+    QAction *print = action(form.get(), "PrintAction");
+    QVERIFY(!print->isEnabled());
+    goToAlternativesPage(form.get(), 3, 3);
+    QVERIFY(print->isEnabled());
+    while (page(form.get()) > 0) {
+        QCOMPARE(print->isEnabled(), printBtn->isEnabled());
+        click(find<QPushButton>(form.get(), "PriorBtn"));
+    }
+    QVERIFY(!printBtn->isEnabled());
+    QVERIFY(!print->isEnabled());
+}
+
+ANALYZE_WINDOW_TEST_MAIN(TstDocuments)
+#include "tst_documents.moc"
