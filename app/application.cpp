@@ -4,37 +4,31 @@
 #include "app/documentcontroller.h"
 #include "app/buttonicons.h"
 #include "app/mainform.h"
+#include "app/translations.h"
 #include "platform/errordisplay.h"
 #include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
 #include "platform/programidentity.h"
+#include "platform/settingsstore.h"
 #include "report/repform.h"
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
 #include <QTimer>
-#include <QTranslator>
 
 #include <memory>
 
 namespace {
-const QString ApplicationTitle = QStringLiteral("Анализ иерархий");
 const QString HelpFileName = QStringLiteral("Analyze.hlp");
 const QString DesktopEntryId = QStringLiteral("ru.orvasta.Analyze");
 }
 
-void prepareApplication(QApplication &app)
+void prepareApplication(QApplication &)
 {
     HeapPolicy::returnLargeBlocks();
-    QApplication::setOrganizationName(ProgramIdentity::OrganizationName);
-    QApplication::setApplicationName(ProgramIdentity::ApplicationName);
-    ProgramIdentity::setTitle(ApplicationTitle);
-    HelpViewer::setHelpFile(HelpViewer::locateHelpFile(HelpFileName));
-    // Desktops find the entry, its icon and its name through this id.
-    QGuiApplication::setDesktopFileName(DesktopEntryId);
-    QApplication::setWindowIcon(ButtonIcons::program());
+const QString HelpFileName = QStringLiteral("Analyze.hlp");
+const QString DesktopEntryId = QStringLiteral("ru.orvasta.Analyze");
 
     // The forms name the faces of their design; these are the installed faces with the same
     // metrics.
@@ -42,12 +36,8 @@ void prepareApplication(QApplication &app)
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sansSerif);
     QFont::insertSubstitutions(QStringLiteral("Arial"), sansSerif);
 
-    // Qt's own dialogs (the Yes and No of a question) speak Russian like the rest of the program.
-    auto *translator = new QTranslator(&app);
-    if (translator->load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(translator);
-    else
-        delete translator;
+    // The title and Qt's own dialogs (the Yes and No of a question) speak the chosen language too.
+    Translations::apply(chooseLanguage(SettingsStore::readLanguage(), LanguageEnvironment::current()));
 }
 
 int runApplication(int argc, char *argv[])

@@ -240,6 +240,37 @@ void DocumentController::writeRecovery()
     }
 }
 
+void DocumentController::showTranslatedTexts()
+{
+    // The menus were made in the language of their time.
+    static const struct
+    {
+        const char *name;
+        const char *text;
+    } texts[] = {
+        {"FileMenu", QT_TR_NOOP("&Файл")},
+        {"NewAction", QT_TR_NOOP("&Создать")},
+        {"OpenAction", QT_TR_NOOP("&Открыть…")},
+        {"SaveAction", QT_TR_NOOP("&Сохранить")},
+        {"SaveAsAction", QT_TR_NOOP("Сохранить &как…")},
+        {"MergeAction", QT_TR_NOOP("Объединить решения группы…")},
+        {"PrintAction", QT_TR_NOOP("&Печать…")},
+        {"QuitAction", QT_TR_NOOP("&Выход")},
+        {"HelpMenu", QT_TR_NOOP("Сп&равка")},
+        {"HelpAction", QT_TR_NOOP("&Содержание")},
+        {"AboutAction", QT_TR_NOOP("&О программе")},
+    };
+    for (const auto &entry : texts) {
+        if (auto *menu = m_form->findChild<QMenu *>(QLatin1String(entry.name)))
+            menu->setTitle(tr(entry.text));
+        else if (auto *action = m_form->findChild<QAction *>(QLatin1String(entry.name)))
+            action->setText(tr(entry.text));
+    }
+    // The form has just written its own title, the program's name, in the new language.
+    m_baseTitle = m_form->windowTitle();
+    updateTitle(m_form->isWindowModified());
+}
+
 void DocumentController::updateTitle(bool modified)
 {
     // The program's name closes the title, so that window managers do not add it again.

@@ -43,6 +43,8 @@ public:
 
     // Writes the recovery copy now if the session changed since the last one.
     void writeRecovery();
+    // After the language changed: the menus and the window title in the new one.
+    void showTranslatedTexts();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

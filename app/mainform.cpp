@@ -9,6 +9,9 @@
 #include "app/documentcontroller.h"
 #include "app/gridfit.h"
 #include "app/wholecontrols.h"
+#include "app/languagemenu.h"
+#include "app/pagetexts.h"
+#include "app/translations.h"
 #include "app/widgetadapters.h"
 #include "entry/gridediting.h"
 #include "entry/keyfilter.h"
@@ -30,6 +33,7 @@
 #include <QDate>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenuBar>
 #include <QScreen>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -38,13 +42,6 @@
 #include <limits>
 
 namespace {
-const QString InconsistentRatioMessage = QStringLiteral("Отношение согласованности больше 0.27(9)");
-const QString CriteriaCornerHeader = QStringLiteral("Критерии");
-const QString CriteriaPriorityHeader = QStringLiteral("Приоритет");
-const QString AltPriorityHeader = QStringLiteral("Лок.приоритет");
-const QString LocalPrioritiesHeader = QStringLiteral("Лок.приор.");
-const QString GlobalPrioritiesHeader = QStringLiteral("Глоб.приор.");
-const QString GlobalValueHeader = QStringLiteral("Значение");
 const QString TitleHelpKeyword = QStringLiteral("IDH_Main");
 const QString DateFormat = QStringLiteral("dd.MM.yyyy");
 
@@ -81,6 +78,9 @@ TMainForm::TMainForm(QWidget *parent)
     connectHandlers();
     FormCreate();
     m_documents = new DocumentController(this);
+    new LanguageMenu(this);
+    // The menu bar goes above the pages, which keep the height of their design.
+    resize(width(), height() + menuBar()->sizeHint().height());
     Timer->start();
 }
 
@@ -466,7 +466,7 @@ void TMainForm::NextBtnClick()
             grid->setCell(0, i + 1, name);
             grid->setCell(i + 1, i + 1, QStringLiteral("1"));
         }
-        grid->setCell(n + 1, 0, CriteriaPriorityHeader);
+        grid->setCell(n + 1, 0, CriteriaPriorityHeader.text());
         selectStartCell(grid);
         break;
     }
@@ -507,7 +507,7 @@ void TMainForm::NextBtnClick()
         ui->NextBtn->setEnabled(false);
     ui->PriorBtn->setEnabled(true);
     ui->PrintBtn->setEnabled(true);
-    ShowHint(warnInconsistent ? InconsistentRatioMessage : QString());
+    ShowHint(warnInconsistent ? InconsistentRatioMessage.text() : QString());
     FormResize();
 }
 
@@ -568,12 +568,12 @@ void TMainForm::resetSession()
     ui->CompTab->setRowCount(m + 1);
     ui->CompTab->setColCount(m + 2);
     ui->GlobTab->setRowCount(m + 1);
-    ui->GlobTab->setCell(0, 0, LocalPrioritiesHeader);
+    ui->GlobTab->setCell(0, 0, LocalPrioritiesHeader.text());
     ui->Globales->setColCount(m + 1);
-    ui->Globales->setCell(0, 0, GlobalPrioritiesHeader);
-    ui->Globales->setCell(0, 1, GlobalValueHeader);
-    ui->ChoiceTab->setCell(0, 0, CriteriaCornerHeader);
-    ui->CompTab->setCell(m + 1, 0, AltPriorityHeader);
+    ui->Globales->setCell(0, 0, GlobalPrioritiesHeader.text());
+    ui->Globales->setCell(0, 1, GlobalValueHeader.text());
+    ui->ChoiceTab->setCell(0, 0, CriteriaCornerHeader.text());
+    ui->CompTab->setCell(m + 1, 0, AltPriorityHeader.text());
 
     ui->Choices->clear();
     ui->AltList->clear();
@@ -724,7 +724,7 @@ void TMainForm::ChoiceTabKeyPress(QChar &key)
         return;
     }
     key = QChar();
-    ShowHint(ChoiceTabKeyMessage);
+    ShowHint(ChoiceTabKeyMessage.text());
     SystemSound::playAsterisk();
 }
 
@@ -735,7 +735,7 @@ void TMainForm::CompTabKeyPress(QChar &key)
         return;
     }
     key = QChar();
-    ShowHint(CompTabKeyMessage);
+    ShowHint(CompTabKeyMessage.text());
     SystemSound::playAsterisk();
 }
 
@@ -825,7 +825,7 @@ void TMainForm::CalcBtn2Click()
 
     setRatioColour(ui->RatioCoordEdit2, result.inconsistent);
     if (result.inconsistent) {
-        ShowHint(InconsistentRatioMessage);
+        ShowHint(InconsistentRatioMessage.text());
         SystemSound::playAsterisk();
     }
     m_model.AltMatrixInconsistent.set(c, result.inconsistent);
@@ -1025,7 +1025,7 @@ void TMainForm::CompTabSelectCell(int col, int row, bool &canSelect)
 
 void TMainForm::PrintBtnClick()
 {
-    if (!QuestionBox::ask(PrintConfirmationText, PrintConfirmationCaption))
+    if (!QuestionBox::ask(PrintConfirmationText.text(), PrintConfirmationCaption.text()))
         return;
     printReport(collectReportData());
 }
@@ -1074,4 +1074,70 @@ ReportData TMainForm::collectReportData() const
         break;
     }
     return data;
+}
+
+// ---- language ----------------------------------------------------------------------------
+
+void TMainForm::changeEvent(QEvent *event)
+{
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::LanguageChange)
+        ErrorDisplay::guarded([this] { showTranslatedTexts(); });
+}
+
+namespace {
+// A name the program gave follows the language; a name the person typed stays as typed.
+QString followLanguage(const QString &shown, const TranslatableText &nameTemplate, const QString &argument)
+{
+    for (const QString &text : Translations::inEveryLanguage(nameTemplate)) {
+        if (shown == text.arg(argument))
+            return nameTemplate.text().arg(argument);
+    }
+    return shown;
+}
+
+void followLanguage(QListWidget *list, QLineEdit *editor, const TranslatableText &nameTemplate,
+                    const std::function<QString(int)> &argument)
+{
+    for (int i = 0; i < list->count(); ++i) {
+        QListWidgetItem *item = list->item(i);
+        item->setText(followLanguage(item->text(), nameTemplate, argument(i)));
+    }
+    if (list->currentRow() >= 0)
+        editor->setText(followLanguage(editor->text(), nameTemplate, argument(list->currentRow())));
+}
+}
+
+void TMainForm::showTranslatedTexts()
+{
+    ui->retranslateUi(this);
+    if (m_documents)
+        m_documents->showTranslatedTexts();
+    ShowHint(QString());
+    if (!m_model.SessionPrepared)
+        return;
+
+    const auto criterionNumber = [](int i) { return QString::number(i + 1); };
+    followLanguage(ui->Choices, ui->ChoiceName, CriterionNameTemplate, criterionNumber);
+    followLanguage(ui->AltList, ui->ChoiceAlt, AlternativeNameTemplate, alternativeLetter);
+    ui->ChoiceName2->setText(followLanguage(ui->ChoiceName2->text(), CriterionNameTemplate,
+                                            criterionNumber(m_model.CurrentCriterion)));
+    const int n = ui->Choices->count();
+    for (int i = 0; i < n; ++i) {
+        const QString number = criterionNumber(i);
+        ui->ChoiceTab->setCell(i + 1, 0, followLanguage(ui->ChoiceTab->cell(i + 1, 0), CriterionNameTemplate, number));
+        ui->ChoiceTab->setCell(0, i + 1, followLanguage(ui->ChoiceTab->cell(0, i + 1), CriterionNameTemplate, number));
+        ui->GlobTab->setCell(i + 1, 0, followLanguage(ui->GlobTab->cell(i + 1, 0), CriterionNameTemplate, number));
+    }
+
+    ui->ChoiceTab->setCell(0, 0, CriteriaCornerHeader.text());
+    if (ui->ChoiceTab->colCount() == n + 2)
+        ui->ChoiceTab->setCell(n + 1, 0, CriteriaPriorityHeader.text());
+    ui->CompTab->setCell(ui->CompTab->colCount() - 1, 0, AltPriorityHeader.text());
+    ui->GlobTab->setCell(0, 0, LocalPrioritiesHeader.text());
+    ui->Globales->setCell(0, 0, GlobalPrioritiesHeader.text());
+    ui->Globales->setCell(0, 1, GlobalValueHeader.text());
+    if (ui->Notebook->currentIndex() == ResultPage)
+        fillResultPage();
+    FormResize();
 }

@@ -105,6 +105,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void showEvent(QShowEvent *event) override;
+    void changeEvent(QEvent *event) override;
 
 private:
     void setUpControls();
@@ -129,6 +130,7 @@ private:
     bool makeRoomForDecision();
     void keepControlsWhole();
     bool previewKey(QObject *watched, QEvent *event);
+    void showTranslatedTexts();
 
     Ui::TMainForm *ui;
     QTimer *Timer;

@@ -1,5 +1,7 @@
 #include "app/resultreport.h"
 
+#include "app/pagetexts.h"
+
 #include "document/decisiondocument.h"
 #include "document/decisionresults.h"
 #include "model/decisionmodel.h"
@@ -8,8 +10,7 @@
 #include <QDate>
 
 namespace {
-// The result page's table as the window fills it: its corner, and the date stamp's form.
-const QString ResultTableCorner = QStringLiteral("Лок.приор.");
+// The date stamp's form, as the window writes it.
 const QString DateFormat = QStringLiteral("dd.MM.yyyy");
 constexpr int ResultPageIndex = 4;
 }
@@ -28,7 +29,7 @@ ReportData resultReportData(const DecisionDocument &document, const DecisionResu
     data.dateText = dateText;
 
     // Column 0 holds the letters, column i + 1 the local priorities under criterion i.
-    QStringList header{ResultTableCorner};
+    QStringList header{LocalPrioritiesHeader.text()};
     header += document.criteria;
     data.table.append(header);
     for (int j = 0; j < m; ++j) {

@@ -2,8 +2,6 @@
 
 namespace {
 const QString AlternativeLetters = QStringLiteral("ABCDEFGHIJ");
-const QString CriterionNamePrefix = QStringLiteral("Критерий ");
-const QString AlternativeNamePrefix = QStringLiteral("Альтернатива   ");
 }
 
 void DecisionModel::clearStores()
@@ -47,10 +45,10 @@ QString alternativeLetter(int k)
 
 QString defaultCriterionName(int i)
 {
-    return CriterionNamePrefix + QString::number(i + 1);
+    return CriterionNameTemplate.text().arg(i + 1);
 }
 
 QString defaultAlternativeName(int k)
 {
-    return AlternativeNamePrefix + alternativeLetter(k);
+    return AlternativeNameTemplate.text().arg(alternativeLetter(k));
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/boundedstore.h"
+#include "model/translatabletext.h"
 
 #include <QString>
 
@@ -49,6 +50,8 @@ struct DecisionModel
 // Label of alternative k (from 0): the k-th letter of "ABCDEFGHIJ"; empty outside 0..9.
 QString alternativeLetter(int k);
 // "Критерий 1", "Критерий 2", ...
+inline constexpr TranslatableText CriterionNameTemplate{"DecisionModel", QT_TRANSLATE_NOOP("DecisionModel", "Критерий %1")};
 QString defaultCriterionName(int i);
 // "Альтернатива   A", ...
+inline constexpr TranslatableText AlternativeNameTemplate{"DecisionModel", QT_TRANSLATE_NOOP("DecisionModel", "Альтернатива   %1")};
 QString defaultAlternativeName(int k);

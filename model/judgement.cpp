@@ -2,12 +2,6 @@
 
 #include <cmath>
 
-const QString JudgementEmptyMessage = QStringLiteral("Ячейка должна быть заполнена");
-const QString JudgementInvalidMessage = QStringLiteral("Ячейка содержит неверное значение");
-const QString JudgementZeroMessage = QStringLiteral("Значение ячейки должно быть больше 0.0");
-const QString JudgementTooSmallMessage = QStringLiteral("Значение ячейки не должно быть меньше 1/9");
-const QString JudgementTooLargeMessage = QStringLiteral("Значение ячейки не должно быть больше 9");
-
 namespace {
 
 // QLocale forgives blanks around a number and group separators inside it; a cell must not,
@@ -69,15 +63,15 @@ JudgementCheck validateJudgement(const QString &text)
 JudgementCheck validateJudgement(const QString &text, const QLocale &locale)
 {
     if (text.isEmpty())
-        return {false, 0.0, JudgementEmptyMessage};
+        return {false, 0.0, JudgementEmptyMessage.text()};
     const ParsedJudgement parsed = parseJudgement(text, locale);
     if (parsed.invalid)
-        return {false, 0.0, JudgementInvalidMessage};
+        return {false, 0.0, JudgementInvalidMessage.text()};
     if (parsed.value == 0.0)
-        return {false, parsed.value, JudgementZeroMessage};
+        return {false, parsed.value, JudgementZeroMessage.text()};
     if (parsed.value < MinJudgement)
-        return {false, parsed.value, JudgementTooSmallMessage};
+        return {false, parsed.value, JudgementTooSmallMessage.text()};
     if (parsed.value > MaxJudgement)
-        return {false, parsed.value, JudgementTooLargeMessage};
+        return {false, parsed.value, JudgementTooLargeMessage.text()};
     return {true, parsed.value, QString()};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/translatabletext.h"
+
 #include <QLocale>
 #include <QString>
 
@@ -13,11 +15,11 @@ constexpr double MaxJudgement = 9.0;
 // Only this much of the text after the bar is read as the divisor.
 constexpr int MaxDivisorLength = 100;
 
-extern const QString JudgementEmptyMessage;
-extern const QString JudgementInvalidMessage;
-extern const QString JudgementZeroMessage;
-extern const QString JudgementTooSmallMessage;
-extern const QString JudgementTooLargeMessage;
+inline constexpr TranslatableText JudgementEmptyMessage{"Judgement", QT_TRANSLATE_NOOP("Judgement", "Ячейка должна быть заполнена")};
+inline constexpr TranslatableText JudgementInvalidMessage{"Judgement", QT_TRANSLATE_NOOP("Judgement", "Ячейка содержит неверное значение")};
+inline constexpr TranslatableText JudgementZeroMessage{"Judgement", QT_TRANSLATE_NOOP("Judgement", "Значение ячейки должно быть больше 0.0")};
+inline constexpr TranslatableText JudgementTooSmallMessage{"Judgement", QT_TRANSLATE_NOOP("Judgement", "Значение ячейки не должно быть меньше 1/9")};
+inline constexpr TranslatableText JudgementTooLargeMessage{"Judgement", QT_TRANSLATE_NOOP("Judgement", "Значение ячейки не должно быть больше 9")};
 
 struct ParsedJudgement
 {

@@ -4,11 +4,6 @@
 
 #include <cstddef>
 
-const QString DecisionPrefix = QStringLiteral("Для Вашей задачи наиболее оптимальна ");
-const QString DecisionAlternativeWord = QStringLiteral("альтернатива ");
-const QString DecisionNameOpening = QStringLiteral(" -'");
-const QString DecisionJoint = QStringLiteral("' или ");
-
 namespace {
 
 double valueAt(const std::vector<double> &values, int i)
@@ -70,11 +65,13 @@ QString decisionSentence(const std::vector<double> &globalPriorities,
     const std::vector<int> best = bestAlternatives(globalPriorities);
     if (best.empty())
         return QString();
-    QString sentence = DecisionPrefix;
-    for (int j : best) {
-        sentence += DecisionAlternativeWord + alternativeLetter(j) + DecisionNameOpening
-                + alternativeNames.value(j) + DecisionJoint;
-    }
-    sentence.chop(DecisionTailLength);
+    const QString word = DecisionAlternativeWord.text();
+    const QString opening = DecisionNameOpening.text();
+    const QString joint = DecisionJoint.text();
+    QString sentence = DecisionPrefix.text();
+    for (int j : best)
+        sentence += word + alternativeLetter(j) + opening + alternativeNames.value(j) + joint;
+    // The last joint goes but its apostrophe, which closes the last name.
+    sentence.chop(joint.size() - 1);
     return sentence;
 }

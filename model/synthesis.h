@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/translatabletext.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -7,12 +9,12 @@
 
 struct DecisionModel;
 
-extern const QString DecisionPrefix;
-extern const QString DecisionAlternativeWord;
-extern const QString DecisionNameOpening;
-extern const QString DecisionJoint;
-// The tail cut off the finished sentence: the last joint but its apostrophe.
-constexpr int DecisionTailLength = 5;
+// The pieces of the decision sentence. A translation keeps the joint's leading apostrophe: the
+// finished sentence loses its last joint but that apostrophe.
+inline constexpr TranslatableText DecisionPrefix{"Synthesis", QT_TRANSLATE_NOOP("Synthesis", "Для Вашей задачи наиболее оптимальна ")};
+inline constexpr TranslatableText DecisionAlternativeWord{"Synthesis", QT_TRANSLATE_NOOP("Synthesis", "альтернатива ")};
+inline constexpr TranslatableText DecisionNameOpening{"Synthesis", QT_TRANSLATE_NOOP("Synthesis", " -'")};
+inline constexpr TranslatableText DecisionJoint{"Synthesis", QT_TRANSLATE_NOOP("Synthesis", "' или ")};
 
 // Global priority of alternative j: the sum over criteria i = 0..n-1, in that order and from
 // 0.0, of criterionWeights[i] * localPriorities[i][j]. A value missing from either list

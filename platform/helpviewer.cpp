@@ -16,8 +16,23 @@
 
 namespace {
 
-const QString HelpTitle = QStringLiteral("Справка");
-const QString MissingHelpFileMessage = QStringLiteral("Не удалось открыть файл справки «%1».");
+const char HelpTitle[] = QT_TRANSLATE_NOOP("HelpViewer", "Справка");
+const char MissingHelpFileMessage[] = QT_TRANSLATE_NOOP("HelpViewer", "Не удалось открыть файл справки «%1».");
+
+// The language of the help: its translation names the help file of the language shown,
+// "Analyze.en.hlp" beside "Analyze.hlp" for "en".
+const char HelpFileLanguage[] = QT_TRANSLATE_NOOP("HelpViewer", "ru");
+
+QString localizedHelpFile(const QString &path)
+{
+    const QString language = QCoreApplication::translate("HelpViewer", HelpFileLanguage);
+    if (language == QLatin1String(HelpFileLanguage))
+        return path;
+    const QFileInfo info(path);
+    const QString localized = info.path() + QLatin1Char('/') + info.completeBaseName() + QLatin1Char('.')
+            + language + QLatin1Char('.') + info.suffix();
+    return QFileInfo::exists(localized) ? localized : path;
+}
 
 QString &helpFilePath()
 {
@@ -109,7 +124,8 @@ void HelpViewer::openTopic(const QString &topic)
         return;
 
     const QString appName = ProgramIdentity::title();
-    setWindowTitle(appName.isEmpty() ? HelpTitle : HelpTitle + QStringLiteral(" — ") + appName);
+    const QString title = QCoreApplication::translate("HelpViewer", HelpTitle);
+    setWindowTitle(appName.isEmpty() ? title : title + QStringLiteral(" — ") + appName);
     show();
     raise();
     activateWindow();
@@ -123,15 +139,25 @@ void HelpViewer::openTopic(const QString &topic)
     }
 }
 
+void HelpViewer::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    // An open help window turns to the help of the new language, at the same topic.
+    if (event->type() == QEvent::LanguageChange && isVisible()) {
+        const QString topic = m_currentTopic; // loading the other help clears it
+        ErrorDisplay::guarded([this, topic] { openTopic(topic); });
+    }
+}
+
 bool HelpViewer::loadHelpFile()
 {
-    const QString path = helpFile();
+    const QString path = localizedHelpFile(helpFile());
     if (path == m_loadedFile)
         return true;
 
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        ErrorDisplay::show(MissingHelpFileMessage.arg(QDir::toNativeSeparators(path)));
+        ErrorDisplay::show(QCoreApplication::translate("HelpViewer", MissingHelpFileMessage).arg(QDir::toNativeSeparators(path)));
         return false;
     }
     m_browser->setHtml(QString::fromUtf8(file.readAll()));

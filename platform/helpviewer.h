@@ -27,6 +27,9 @@ public:
     // The topic last opened; empty when the start of the document was opened.
     QString currentTopic() const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     HelpViewer();
 

@@ -13,7 +13,7 @@
 
 namespace {
 
-const QString NoPrinterMessage = QStringLiteral("Не удалось начать печать: принтер не найден");
+const char *const NoPrinterMessage = QT_TRANSLATE_NOOP("PrintTarget", "Не удалось начать печать: принтер не найден");
 const char *const NoServiceMessage =
     QT_TRANSLATE_NOOP("PrintTarget", "Не удалось начать печать: служба печати не запущена");
 const char *const NotAcceptingMessage =
@@ -107,7 +107,7 @@ std::unique_ptr<Job> open()
     const PrintSystem::Queue queue = PrintSystem::current().defaultQueue();
     switch (queue.state) {
     case PrintSystem::Queue::NotFound:
-        throw PlatformError(NoPrinterMessage);
+        throw PlatformError(message(NoPrinterMessage));
     case PrintSystem::Queue::ServiceDown:
         throw PlatformError(message(NoServiceMessage));
     case PrintSystem::Queue::NotAccepting:

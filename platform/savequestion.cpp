@@ -1,4 +1,5 @@
 #include "platform/savequestion.h"
+#include "platform/programidentity.h"
 
 #include <QApplication>
 #include <QMessageBox>
@@ -21,7 +22,7 @@ Answer ask(const QString &text)
     if (const Responder &responder = currentResponder())
         return responder(text);
 
-    QMessageBox box(QMessageBox::Question, QGuiApplication::applicationDisplayName(), text,
+    QMessageBox box(QMessageBox::Question, ProgramIdentity::title(), text,
                     QMessageBox::NoButton, QApplication::activeWindow());
     QPushButton *save = box.addButton(QCoreApplication::translate("SaveQuestion", "Сохранить"), QMessageBox::AcceptRole);
     QPushButton *discard = box.addButton(QCoreApplication::translate("SaveQuestion", "Не сохранять"), QMessageBox::DestructiveRole);

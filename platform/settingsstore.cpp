@@ -14,11 +14,16 @@ namespace {
 
 const QString SignatureValue = QStringLiteral("Signature");
 const QString RecentFilesValue = QStringLiteral("RecentFiles");
+const QString LanguageValue = QStringLiteral("Language");
 
-const QString NoAccessMessage =
-    QStringLiteral("Не удалось сохранить имя пользователя: файл настроек «%1» недоступен для записи.");
-const QString DamagedFileMessage =
-    QStringLiteral("Не удалось сохранить имя пользователя: файл настроек «%1» повреждён.");
+const char *const NoAccessMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить имя пользователя: файл настроек «%1» недоступен для записи.");
+const char *const DamagedFileMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить имя пользователя: файл настроек «%1» повреждён.");
+const char *const LanguageNoAccessMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить выбранный язык: файл настроек «%1» недоступен для записи.");
+const char *const LanguageDamagedFileMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить выбранный язык: файл настроек «%1» повреждён.");
 const char *const RecentNoAccessMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» недоступен для записи.");
 const char *const RecentDamagedFileMessage =
@@ -121,7 +126,8 @@ void writeValue(const QString &key, const QVariant &value, const QString &noAcce
 
 void SettingsStore::writeSignature(const QString &name)
 {
-    writeValue(SignatureValue, name, NoAccessMessage, DamagedFileMessage);
+    writeValue(SignatureValue, name, QCoreApplication::translate("SettingsStore", NoAccessMessage),
+               QCoreApplication::translate("SettingsStore", DamagedFileMessage));
 }
 
 QStringList SettingsStore::readRecentFiles()
@@ -147,4 +153,22 @@ void SettingsStore::writeRecentFiles(const QStringList &files)
     writeValue(RecentFilesValue, QVariant(files.mid(0, RecentFilesLimit)),
                QCoreApplication::translate("SettingsStore", RecentNoAccessMessage),
                QCoreApplication::translate("SettingsStore", RecentDamagedFileMessage));
+}
+
+std::optional<Language> SettingsStore::readLanguage()
+{
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return std::nullopt;
+    QSettings settings(fileName, QSettings::IniFormat);
+    openKeyPath(settings);
+    const QVariant value = settings.value(LanguageValue);
+    return value.typeId() == QMetaType::QString ? languageFromCode(value.toString()) : std::nullopt;
+}
+
+void SettingsStore::writeLanguage(Language language)
+{
+    writeValue(LanguageValue, languageCode(language),
+               QCoreApplication::translate("SettingsStore", LanguageNoAccessMessage),
+               QCoreApplication::translate("SettingsStore", LanguageDamagedFileMessage));
 }

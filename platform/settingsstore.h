@@ -1,11 +1,16 @@
 #pragma once
 
+#include "platform/languagechoice.h"
+
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 // The program's persistent settings, kept in the user's own settings under the key path
 // Software / Orvasta / Analyse: the remembered user name (string value "Signature") and the
-// decision files last opened or saved (list value "RecentFiles", newest first).
+// decision files last opened or saved (list value "RecentFiles", newest first) and the chosen
+// language (string value "Language").
 // A settings handle exists only during one read or write. Only a regular file of up to 1 MB is
 // ever opened: anything else (a device, a FIFO, a huge file) throws PlatformError the first time
 // it is met, and is passed over quietly from then on.
@@ -23,4 +28,10 @@ public:
     static QStringList readRecentFiles();
     // Throws PlatformError when the list could not be written.
     static void writeRecentFiles(const QStringList &files);
+
+    // The language the person picked in the menu; nothing when none was picked or the value is
+    // not one the program knows.
+    static std::optional<Language> readLanguage();
+    // Throws PlatformError when the choice could not be written.
+    static void writeLanguage(Language language);
 };

@@ -82,8 +82,8 @@ void fillCriteriaTable(StringGrid &grid, const QStringList &criteria)
     const int count = int(criteria.size());
     grid.setColCount(count + 1);
     grid.setRowCount(2);
-    grid.setCell(0, 0, CriteriaNumberHeader);
-    grid.setCell(0, 1, CriteriaNameHeader);
+    grid.setCell(0, 0, CriteriaNumberHeader.text());
+    grid.setCell(0, 1, CriteriaNameHeader.text());
     for (int i = 0; i < grid.colCount() - 1; ++i) {
         grid.setCell(i + 1, 0, QString::number(i + 1));
         grid.setCell(i + 1, 1, criteria.at(i));
@@ -193,29 +193,29 @@ void composeReport(TRepForm &page, const ReportData &data)
 
     switch (data.pageIndex) {
     case 1:
-        page.repName()->setText(CriteriaNamesHeading);
+        page.repName()->setText(CriteriaNamesHeading.text());
         fillLegend(*page.altRep(), m, data.alternativeNames);
         fillCriteriaTable(*page.repGrid(), data.criteriaNames);
         showBands(page, {true, true, false, false, true, false});
         break;
     case 2:
-        page.repName()->setText(CriteriaMatrixHeading);
+        page.repName()->setText(CriteriaMatrixHeading.text());
         copyMeasures(page, data);
         CopyGridCells(data.table, *page.repGrid());
         showBands(page, {true, false, true, false, true, false});
         break;
     case 3:
-        page.repName()->setText(AlternativesMatrixHeading + data.criterionName + AlternativesMatrixHeadingEnd);
+        page.repName()->setText(AlternativesMatrixHeading.text() + data.criterionName + AlternativesMatrixHeadingEnd);
         copyMeasures(page, data);
         CopyGridCells(data.table, *page.repGrid());
         showBands(page, {true, false, true, false, true, false});
         break;
     case 4:
-        page.repName()->setText(ResultHeading);
+        page.repName()->setText(ResultHeading.text());
         fillLegend(*page.altRep(), m, data.alternativeNames);
         fillGlobalPriorities(*page.globalesRep(), m, data.globalPriorities);
         showBands(page, {true, true, false, true, true, true});
-        page.decision()->setText(DecisionSummaryPrefix + data.decision);
+        page.decision()->setText(DecisionSummaryPrefix.text() + data.decision);
         CopyGridCells(data.table, *page.repGrid());
         break;
     default:
@@ -244,7 +244,7 @@ void printReport(const ReportData &data)
     const int printWidth = PrintTarget::printableWidth(*printer);
     const int pageWidth = page->width();
     if (printWidth <= 0)
-        throw PlatformError(PrintNoPageWidthMessage);
+        throw PlatformError(PrintNoPageWidthMessage.text());
 
     for (StringGrid *grid : pageGrids(*page))
         for (int r = 0; r < grid->rowCount(); ++r)
@@ -271,7 +271,7 @@ void printReport(const ReportData &data)
 
     QPainter painter;
     if (!painter.begin(printer))
-        throw PlatformError(PrintCannotStartMessage);
+        throw PlatformError(PrintCannotStartMessage.text());
     // A page grown taller than the paper by a long table shrinks, centred, onto the one sheet.
     const int printHeight = PrintTarget::printableHeight(*printer);
     if (printHeight > 0 && page->height() > printHeight) {
@@ -289,6 +289,6 @@ void printReport(const ReportData &data)
                   qreal(picture.logicalDpiY()) / printer->logicalDpiY());
     painter.drawPicture(0, 0, picture);
     if (!painter.end() || printer->printerState() == QPrinter::Error)
-        throw PlatformError(PrintCannotFinishMessage);
+        throw PlatformError(PrintCannotFinishMessage.text());
     job->send();
 }

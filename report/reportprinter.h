@@ -1,5 +1,6 @@
 #pragma once
 
+#include "model/translatabletext.h"
 #include "report/reportdata.h"
 
 #include <QString>
@@ -8,23 +9,23 @@ class StringGrid;
 class TRepForm;
 
 // The question the main window asks before it prints.
-inline const QString PrintConfirmationText = QStringLiteral("Страница будет распечатана");
-inline const QString PrintConfirmationCaption = QStringLiteral("Печать");
+inline constexpr TranslatableText PrintConfirmationText{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Страница будет распечатана")};
+inline constexpr TranslatableText PrintConfirmationCaption{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Печать")};
 
-inline const QString CriteriaNamesHeading = QStringLiteral("Названия критериев");
-inline const QString CriteriaNumberHeader = QStringLiteral("№ критерия");
-inline const QString CriteriaNameHeader = QStringLiteral("Название");
-inline const QString CriteriaMatrixHeading = QStringLiteral("Таблица относительной важности критериев");
-inline const QString AlternativesMatrixHeading = QStringLiteral("Матрица сравнения для критерия '");
+inline constexpr TranslatableText CriteriaNamesHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Названия критериев")};
+inline constexpr TranslatableText CriteriaNumberHeader{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "№ критерия")};
+inline constexpr TranslatableText CriteriaNameHeader{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Название")};
+inline constexpr TranslatableText CriteriaMatrixHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Таблица относительной важности критериев")};
+inline constexpr TranslatableText AlternativesMatrixHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Матрица сравнения для критерия '")};
 inline const QString AlternativesMatrixHeadingEnd = QStringLiteral("'");
-inline const QString ResultHeading = QStringLiteral("Таблица глобальных приоритетов и результат");
-inline const QString DecisionSummaryPrefix = QStringLiteral("Резюме - ");
+inline constexpr TranslatableText ResultHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Таблица глобальных приоритетов и результат")};
+inline constexpr TranslatableText DecisionSummaryPrefix{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Резюме - ")};
 inline const QString AlternativeLabelPrefix = QStringLiteral("Alt");
 inline const QString HeaderSeparator = QStringLiteral(", ");
 
-inline const QString PrintCannotStartMessage = QStringLiteral("Не удалось начать печать: принтер не готов или файл не записывается");
-inline const QString PrintCannotFinishMessage = QStringLiteral("Не удалось завершить печать: страница не отправлена на принтер");
-inline const QString PrintNoPageWidthMessage = QStringLiteral("Не удалось начать печать: у принтера нет области печати");
+inline constexpr TranslatableText PrintCannotStartMessage{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Не удалось начать печать: принтер не готов или файл не записывается")};
+inline constexpr TranslatableText PrintCannotFinishMessage{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Не удалось завершить печать: страница не отправлена на принтер")};
+inline constexpr TranslatableText PrintNoPageWidthMessage{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Не удалось начать печать: у принтера нет области печати")};
 
 // The texts of a grid, row by row.
 ReportTable gridTexts(const StringGrid &grid);

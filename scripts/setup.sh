@@ -11,6 +11,7 @@ shift || true
 packages=(
     cmake g++ make
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev libcups2-dev
+    qt6-l10n-tools qt6-tools-dev
     fonts-liberation fonts-dejavu-core
     poppler-utils
     # the SVG icon engine of the button pictures; the Debian package and the checks of its files

@@ -3,6 +3,9 @@
 // through with its warning; then the decision sentence the result page ends with.
 
 #include "app_helpers.h"
+#include "model/judgement.h"
+#include "model/decisionmodel.h"
+#include "app/pagetexts.h"
 
 #include "platform/stringgrid.h"
 #include "platform/systemsound.h"
@@ -94,7 +97,7 @@ void TstAlternatives::arrowButtons()
 
     const int shown = forward - back;
     QCOMPARE(form->model().CurrentCriterion, shown);
-    QCOMPARE(p.name->text(), QStringLiteral("Критерий %1").arg(shown + 1));
+    QCOMPARE(p.name->text(), defaultCriterionName(shown));
     QCOMPARE(p.prior->isEnabled(), priorEnabled);
     QCOMPARE(p.next->isEnabled(), nextEnabled);
 }
@@ -116,7 +119,7 @@ void TstAlternatives::halfFilledMatrix()
 
     click(p.next);
     QCOMPARE(form->model().CurrentCriterion, 1);
-    QCOMPARE(p.name->text(), QStringLiteral("Критерий 2"));
+    QCOMPARE(p.name->text(), defaultCriterionName(1));
     const QStringList expected[] = {{"1", "3", ""}, {"1/3", "1", ""}, {"", "", "1"}};
     for (int row = 1; row <= 3; ++row) {
         for (int col = 1; col <= 3; ++col)
@@ -124,10 +127,10 @@ void TstAlternatives::halfFilledMatrix()
     }
 
     click(p.next);
-    QCOMPARE(status(form.get()), QStringLiteral("Ячейка должна быть заполнена"));
+    QCOMPARE(status(form.get()), JudgementEmptyMessage.text());
     QCOMPARE(SystemSound::asteriskCount(), 1);
     QCOMPARE(form->model().CurrentCriterion, 1);
-    QCOMPARE(p.name->text(), QStringLiteral("Критерий 2"));
+    QCOMPARE(p.name->text(), defaultCriterionName(1));
     QVERIFY(p.grid->hasFocus());
     QCOMPARE(p.grid->col(), 3);
     QCOMPARE(p.grid->row(), 1);
@@ -147,7 +150,7 @@ void TstAlternatives::inconsistentMatrixMovesOn()
 
     click(p.next);
     QCOMPARE(form->model().CurrentCriterion, 1);
-    QCOMPARE(status(form.get()), QStringLiteral("Отношение согласованности больше 0.27(9)"));
+    QCOMPARE(status(form.get()), InconsistentRatioMessage.text());
     QCOMPARE(SystemSound::asteriskCount(), 1);
     QVERIFY(warnMess->isVisible());
     QVERIFY(form->model().AltMatrixInconsistent.value(0));

@@ -3,6 +3,8 @@
 // a bad cell reported where it is with nothing else touched.
 
 #include "app_helpers.h"
+#include "model/judgement.h"
+#include "app/pagetexts.h"
 
 #include "platform/stringgrid.h"
 #include "platform/systemsound.h"
@@ -13,7 +15,7 @@
 using namespace WindowTest;
 
 namespace {
-const QString InconsistentMessage = QStringLiteral("Отношение согласованности больше 0.27(9)");
+const QString InconsistentMessage = InconsistentRatioMessage.text();
 const QList<QStringList> WorkedExample = {{"3", "5"}, {"3"}};
 const QList<QStringList> CyclicMatrix = {{"9", "1/9"}, {"9"}};
 
@@ -126,10 +128,10 @@ void TstComputation::badCellReported_data()
     QTest::addColumn<bool>("pasted");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("empty pair of cells") << 3 << 2 << QString() << false << "Ячейка должна быть заполнена";
-    QTest::newRow("ten") << 2 << 1 << "10" << false << "Значение ячейки не должно быть больше 9";
-    QTest::newRow("zero") << 3 << 1 << "0" << false << "Значение ячейки должно быть больше 0.0";
-    QTest::newRow("pasted blank") << 3 << 2 << " " << true << "Ячейка содержит неверное значение";
+    QTest::newRow("empty pair of cells") << 3 << 2 << QString() << false << JudgementEmptyMessage.text();
+    QTest::newRow("ten") << 2 << 1 << "10" << false << JudgementTooLargeMessage.text();
+    QTest::newRow("zero") << 3 << 1 << "0" << false << JudgementZeroMessage.text();
+    QTest::newRow("pasted blank") << 3 << 2 << " " << true << JudgementInvalidMessage.text();
 }
 
 void TstComputation::badCellReported()
@@ -192,7 +194,7 @@ void TstComputation::validationGoesRowByRow()
     enterJudgement(p.grid, 1, 3, QStringLiteral("0"));
     click(p.calcBtn);
 
-    QCOMPARE(status(form.get()), QStringLiteral("Значение ячейки не должно быть больше 9"));
+    QCOMPARE(status(form.get()), JudgementTooLargeMessage.text());
     QCOMPARE(p.grid->col(), 2);
     QCOMPARE(p.grid->row(), 1);
 }

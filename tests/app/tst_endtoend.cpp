@@ -3,6 +3,7 @@
 // mirrored with Enter, forward through every page to the decision sentence.
 
 #include "app_helpers.h"
+#include "app/pagetexts.h"
 
 #include "platform/stringgrid.h"
 
@@ -100,7 +101,7 @@ void TstEndToEnd::wholeDecision()
     QCOMPARE(globTab->cell(3, 3), QStringLiteral("0.63698557"));
 
     auto *globales = find<StringGrid>(form.get(), "Globales");
-    QCOMPARE(globales->cell(0, 1), QStringLiteral("Значение"));
+    QCOMPARE(globales->cell(0, 1), GlobalValueHeader.text());
     QCOMPARE(globales->cell(1, 1), QStringLiteral("0.50281387"));
     QCOMPARE(globales->cell(2, 1), QStringLiteral("0.27766885"));
     QCOMPARE(globales->cell(3, 1), QStringLiteral("0.21951727"));

@@ -3,6 +3,7 @@
 // for computing again, whether or not the cell's text ends up different.
 
 #include "app_helpers.h"
+#include "entry/keyfilter.h"
 
 #include <QClipboard>
 #include <QLineEdit>
@@ -13,8 +14,8 @@
 using namespace WindowTest;
 
 namespace {
-const QString ChoiceTabMessage = QStringLiteral("Допускается ввод только цифр и знака дроби '/'");
-const QString CompTabMessage = QStringLiteral("Допускается ввод только цифр и занака дроби '/'");
+const QString ChoiceTabMessage = ChoiceTabKeyMessage.text();
+const QString CompTabMessage = CompTabKeyMessage.text();
 
 // The criteria page with its matrix computed; cell (2, 1) holds "3".
 StringGrid *computedCriteriaGrid(TMainForm *form)

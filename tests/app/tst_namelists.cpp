@@ -3,6 +3,7 @@
 // person clicks another entry, and keyboard selection in the lists.
 
 #include "app_helpers.h"
+#include "model/decisionmodel.h"
 
 #include "platform/stringgrid.h"
 
@@ -30,8 +31,8 @@ NamePair pairOf(const TMainForm *form, const QString &which)
 QString defaultName(const QString &which, int index)
 {
     if (which == QLatin1String("criteria"))
-        return QStringLiteral("Критерий %1").arg(index + 1);
-    return QStringLiteral("Альтернатива   ") + QChar(u'A' + index);
+        return defaultCriterionName(index);
+    return defaultAlternativeName(index);
 }
 
 std::unique_ptr<TMainForm> openNamesPage(int criteria, int alternatives)
@@ -332,7 +333,7 @@ void TstNameLists::renamedAlternativeKeepsItsLetter()
     clickEntry(altList, 0);
     replaceText(choiceAlt, QStringLiteral("Альфа"));
     pressKey(Qt::Key_Return);
-    QCOMPARE(entries(altList), (QStringList{QStringLiteral("Альфа"), QStringLiteral("Альтернатива   B"),
+    QCOMPARE(entries(altList), (QStringList{QStringLiteral("Альфа"), defaultAlternativeName(1),
                                             QStringLiteral("Гамма")}));
 
     click(find<QPushButton>(form.get(), "NextBtn"));

@@ -3,6 +3,9 @@
 // judgement is lost on the way.
 
 #include "app_helpers.h"
+#include "model/judgement.h"
+#include "model/decisionmodel.h"
+#include "app/pagetexts.h"
 
 #include "platform/stringgrid.h"
 #include "platform/systemsound.h"
@@ -13,9 +16,9 @@
 using namespace WindowTest;
 
 namespace {
-const QString InconsistentMessage = QStringLiteral("Отношение согласованности больше 0.27(9)");
-const QString EmptyCellMessage = QStringLiteral("Ячейка должна быть заполнена");
-const QString TooLargeMessage = QStringLiteral("Значение ячейки не должно быть больше 9");
+const QString InconsistentMessage = InconsistentRatioMessage.text();
+const QString EmptyCellMessage = JudgementEmptyMessage.text();
+const QString TooLargeMessage = JudgementTooLargeMessage.text();
 
 QPushButton *button(const TMainForm *form, const char *name)
 {
@@ -192,9 +195,9 @@ void TstNavigation::titleRoundTrip()
     QCOMPARE(page(form.get()), 1);
     QCOMPARE(find<QListWidget>(form.get(), "Choices")->count(), n);
     QCOMPARE(find<QListWidget>(form.get(), "AltList")->count(), m);
-    QCOMPARE(listEntry(form.get(), "Choices", 0), reset ? QStringLiteral("Критерий 1") : QStringLiteral("Цена"));
+    QCOMPARE(listEntry(form.get(), "Choices", 0), reset ? defaultCriterionName(0) : QStringLiteral("Цена"));
     QCOMPARE(listEntry(form.get(), "AltList", 0),
-             reset ? QStringLiteral("Альтернатива   A") : QStringLiteral("Альфа"));
+             reset ? defaultAlternativeName(0) : QStringLiteral("Альфа"));
     auto *choices = find<QListWidget>(form.get(), "Choices");
     QCOMPARE(choices->currentRow(), reset ? 0 : 1);
     QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName")->text(), choices->currentItem()->text());
@@ -212,7 +215,7 @@ void TstNavigation::titleRoundTrip()
     QCOMPARE(compTab->cell(2, 1), reset ? QString() : QStringLiteral("3"));
     QCOMPARE(compTab->cell(1, 2), reset ? QString() : QStringLiteral("1/3"));
     QCOMPARE(compTab->cell(1, 1), QStringLiteral("1"));
-    QCOMPARE(compTab->cell(m + 1, 0), QStringLiteral("Лок.приоритет"));
+    QCOMPARE(compTab->cell(m + 1, 0), AltPriorityHeader.text());
 }
 
 void TstNavigation::backFromCriteriaPageStartsMatrixAfresh_data()
@@ -245,8 +248,8 @@ void TstNavigation::backFromCriteriaPageStartsMatrixAfresh()
 
     QCOMPARE(choiceTab->colCount(), n + 2);
     QCOMPARE(choiceTab->rowCount(), n + 1);
-    QCOMPARE(choiceTab->cell(0, 0), QStringLiteral("Критерии"));
-    QCOMPARE(choiceTab->cell(n + 1, 0), QStringLiteral("Приоритет"));
+    QCOMPARE(choiceTab->cell(0, 0), CriteriaCornerHeader.text());
+    QCOMPARE(choiceTab->cell(n + 1, 0), CriteriaPriorityHeader.text());
     QCOMPARE(choiceTab->cell(1, 0), QStringLiteral("Первый"));
     QCOMPARE(choiceTab->cell(0, 2), QStringLiteral("Второй"));
     for (int i = 1; i <= n; ++i) {
@@ -277,7 +280,7 @@ void TstNavigation::backFromAlternativesPageKeepsAndRecomputes()
     QVERIFY(enterMatrix(compTab, {{"1", "1"}, {"1"}}));
     click(button(form.get(), "PriorMatrixBtn"));
     click(button(form.get(), "PriorMatrixBtn"));
-    QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 1"));
+    QCOMPARE(choiceName2->text(), defaultCriterionName(0));
     click(button(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 4);
     auto *globTab = find<StringGrid>(form.get(), "GlobTab");
@@ -289,21 +292,21 @@ void TstNavigation::backFromAlternativesPageKeepsAndRecomputes()
     click(button(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 3);
     // The alternatives page shows the criterion it showed last, with what was typed into it.
-    QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 3"));
+    QCOMPARE(choiceName2->text(), defaultCriterionName(2));
     QCOMPARE(compTab->cell(2, 1), QStringLiteral("1"));
     for (int c = 0; c < 3; ++c)
         QVERIFY2(!form->model().AltMatrixComputed.value(c), qPrintable(QStringLiteral("criterion %1").arg(c)));
 
     click(button(form.get(), "PriorMatrixBtn"));
     click(button(form.get(), "PriorMatrixBtn"));
-    QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 1"));
+    QCOMPARE(choiceName2->text(), defaultCriterionName(0));
     QCOMPARE(compTab->cell(3, 1), QStringLiteral("5"));
     QCOMPARE(compTab->cell(1, 3), QStringLiteral("1/5"));
 
     // Computing every matrix again walks the shown matrix through all criteria to the last.
     click(button(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 4);
-    QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 3"));
+    QCOMPARE(choiceName2->text(), defaultCriterionName(2));
     for (int c = 0; c < 3; ++c)
         QVERIFY(form->model().AltMatrixComputed.value(c));
     QCOMPARE(globTab->cell(1, 1), QStringLiteral("0.63698557"));
@@ -322,9 +325,9 @@ void TstNavigation::refusedCriteriaMove_data()
     QTest::newRow("empty cell") << QList<QStringList>{{"3", "5"}} << 3 << 2 << EmptyCellMessage;
     QTest::newRow("above nine") << QList<QStringList>{{"3", "12"}, {"3"}} << 3 << 1 << TooLargeMessage;
     QTest::newRow("below one ninth") << QList<QStringList>{{"3", "5"}, {"1/10"}} << 3 << 2
-                                     << QStringLiteral("Значение ячейки не должно быть меньше 1/9");
+                                     << JudgementTooSmallMessage.text();
     QTest::newRow("zero") << QList<QStringList>{{"0", "5"}, {"3"}} << 2 << 1
-                          << QStringLiteral("Значение ячейки должно быть больше 0.0");
+                          << JudgementZeroMessage.text();
 }
 
 void TstNavigation::refusedCriteriaMove()
@@ -363,7 +366,7 @@ void TstNavigation::fiveCriteriaStopAtTheThird()
     click(button(form.get(), "NextMatrixBtn"));
     QVERIFY(enterMatrix(compTab, {{"1", "1"}, {"1"}}));
     click(button(form.get(), "NextMatrixBtn"));
-    QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 3"));
+    QCOMPARE(choiceName2->text(), defaultCriterionName(2));
     QVERIFY(enterMatrix(compTab, {{"3", "12"}, {"3"}}));
     // There and back over the criteria page: no alternatives matrix counts as computed now.
     click(button(form.get(), "PriorBtn"));
@@ -381,7 +384,7 @@ void TstNavigation::fiveCriteriaStopAtTheThird()
     QVERIFY(!form->model().AltMatrixComputed.value(3));
     QVERIFY(!form->model().AltMatrixComputed.value(4));
     QCOMPARE(form->model().CurrentCriterion, 2);
-    QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 3"));
+    QCOMPARE(choiceName2->text(), defaultCriterionName(2));
     QCOMPARE(compTab->cell(3, 1), QStringLiteral("12"));
     QCOMPARE(compTab->cell(2, 1), QStringLiteral("3"));
     QCOMPARE(status(form.get()), TooLargeMessage);
@@ -426,7 +429,7 @@ void TstNavigation::consistencyMessage()
     QCOMPARE(page(form.get()), 3);
     QCOMPARE(SystemSound::asteriskCount(), beeps);
     QCOMPARE(status(form.get()), message);
-    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName2")->text(), QStringLiteral("Критерий 1"));
+    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName2")->text(), defaultCriterionName(0));
 }
 
 void TstNavigation::consistencyMessageClearedByTimer()
@@ -484,7 +487,7 @@ void TstNavigation::typedAltJudgementsSurviveForwardToAnotherCriterion()
     click(button(form.get(), "NextMatrixBtn"));
     click(button(form.get(), "PriorBtn"));
     click(button(form.get(), "NextBtn"));
-    QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 3"));
+    QCOMPARE(choiceName2->text(), defaultCriterionName(2));
 
     // Criteria 1 and 2 must be computed again, so the forward move shows them before it
     // comes back to criterion 3 and refuses its half-filled matrix.
@@ -492,7 +495,7 @@ void TstNavigation::typedAltJudgementsSurviveForwardToAnotherCriterion()
     enterJudgement(compTab, 3, 1, QStringLiteral("7"));
     click(button(form.get(), "NextBtn"));
     QCOMPARE(page(form.get()), 3);
-    QCOMPARE(choiceName2->text(), QStringLiteral("Критерий 3"));
+    QCOMPARE(choiceName2->text(), defaultCriterionName(2));
     QCOMPARE(status(form.get()), EmptyCellMessage);
     QCOMPARE(compTab->cell(2, 1), QStringLiteral("5"));
     QCOMPARE(compTab->cell(1, 2), QStringLiteral("1/5"));

@@ -3,10 +3,13 @@
 
 #include "app_helpers.h"
 
+#include "app/pagetexts.h"
+#include "model/synthesis.h"
 #include "platform/printsystem.h"
 #include "platform/printtarget.h"
 #include "platform/stringgrid.h"
 #include "report/repform.h"
+#include "report/reportprinter.h"
 
 #include <QLineEdit>
 #include <QProcess>
@@ -115,12 +118,12 @@ void TstPrinting::eachPagePrintsItsSheet_data()
 {
     QTest::addColumn<int>("page");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("names") << 1 << QStringList{"Названия критериев", "№ критерия", "Цена", "AltA", "AltC"};
-    QTest::newRow("criteria") << 2 << QStringList{"Таблица относительной важности критериев", "Критерии", "Приоритет"};
-    QTest::newRow("alternatives") << 3 << QStringList{"Матрица сравнения для критерия 'Цена'", "Лок.приоритет"};
+    QTest::newRow("names") << 1 << QStringList{CriteriaNamesHeading.text(), CriteriaNumberHeader.text(), "Цена", "AltA", "AltC"};
+    QTest::newRow("criteria") << 2 << QStringList{CriteriaMatrixHeading.text(), CriteriaCornerHeader.text(), CriteriaPriorityHeader.text()};
+    QTest::newRow("alternatives") << 3 << QStringList{AlternativesMatrixHeading.text() + "Цена'", AltPriorityHeader.text()};
     QTest::newRow("result") << 4
-                            << QStringList{"Таблица глобальных приоритетов и результат", "Глобальные приоритеты",
-                                           "Резюме - Для Вашей задачи наиболее оптимальна"};
+                            << QStringList{ResultHeading.text(), "Глобальные приоритеты",
+                                           DecisionSummaryPrefix.text() + DecisionPrefix.text().trimmed()};
 }
 
 void TstPrinting::eachPagePrintsItsSheet()

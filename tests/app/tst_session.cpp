@@ -3,6 +3,8 @@
 // the user name remembered from one run of the window to the next.
 
 #include "app_helpers.h"
+#include "model/decisionmodel.h"
+#include "app/pagetexts.h"
 
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
@@ -134,39 +136,39 @@ void TstSession::resetLayout()
 
     QStringList criteria;
     for (int i = 1; i <= n; ++i)
-        criteria << QStringLiteral("Критерий %1").arg(i);
+        criteria << defaultCriterionName(i - 1);
     QStringList alternatives;
     for (int k = 0; k < m; ++k)
-        alternatives << QStringLiteral("Альтернатива   ") + Letters.at(k);
+        alternatives << defaultAlternativeName(k);
     auto *choices = find<QListWidget>(form.get(), "Choices");
     auto *altList = find<QListWidget>(form.get(), "AltList");
     QCOMPARE(listTexts(choices), criteria);
     QCOMPARE(listTexts(altList), alternatives);
-    QCOMPARE(altList->item(0)->text(), QStringLiteral("Альтернатива   A"));
+    QCOMPARE(altList->item(0)->text(), defaultAlternativeName(0));
     QCOMPARE(choices->currentRow(), 0);
     QCOMPARE(altList->currentRow(), 0);
-    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName")->text(), QStringLiteral("Критерий 1"));
-    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceAlt")->text(), QStringLiteral("Альтернатива   A"));
+    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName")->text(), defaultCriterionName(0));
+    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceAlt")->text(), defaultAlternativeName(0));
 
     auto *choiceTab = find<StringGrid>(form.get(), "ChoiceTab");
     QCOMPARE(choiceTab->colCount(), n + 1);
     QCOMPARE(choiceTab->rowCount(), n + 1);
-    QCOMPARE(choiceTab->cell(0, 0), QStringLiteral("Критерии"));
+    QCOMPARE(choiceTab->cell(0, 0), CriteriaCornerHeader.text());
 
     auto *compTab = find<StringGrid>(form.get(), "CompTab");
     QCOMPARE(compTab->colCount(), m + 2);
     QCOMPARE(compTab->rowCount(), m + 1);
-    QCOMPARE(compTab->cell(m + 1, 0), QStringLiteral("Лок.приоритет"));
+    QCOMPARE(compTab->cell(m + 1, 0), AltPriorityHeader.text());
 
     auto *globTab = find<StringGrid>(form.get(), "GlobTab");
     QCOMPARE(globTab->rowCount(), m + 1);
-    QCOMPARE(globTab->cell(0, 0), QStringLiteral("Лок.приор."));
+    QCOMPARE(globTab->cell(0, 0), LocalPrioritiesHeader.text());
 
     auto *globales = find<StringGrid>(form.get(), "Globales");
     QCOMPARE(globales->colCount(), m + 1);
     QCOMPARE(globales->rowCount(), 2);
-    QCOMPARE(globales->cell(0, 0), QStringLiteral("Глоб.приор."));
-    QCOMPARE(globales->cell(0, 1), QStringLiteral("Значение"));
+    QCOMPARE(globales->cell(0, 0), GlobalPrioritiesHeader.text());
+    QCOMPARE(globales->cell(0, 1), GlobalValueHeader.text());
 
     for (int k = 0; k < m; ++k) {
         const QString letter = Letters.at(k);
@@ -260,7 +262,7 @@ void TstSession::shownCriterionWithinCount()
     QCOMPARE(page(form.get()), 3);
 
     QCOMPARE(form->model().CurrentCriterion, expected);
-    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName2")->text(), QStringLiteral("Критерий %1").arg(expected + 1));
+    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName2")->text(), defaultCriterionName(expected));
     QCOMPARE(find<QPushButton>(form.get(), "PriorMatrixBtn")->isEnabled(), expected != 0);
     QCOMPARE(find<QPushButton>(form.get(), "NextMatrixBtn")->isEnabled(), expected != secondCount - 1);
     QVERIFY(errors().isEmpty());
@@ -322,7 +324,7 @@ void TstSession::spinClickAsksForReset()
     QVERIFY(!form->model().SessionPrepared);
 
     click(find<QPushButton>(form.get(), "NextBtn"));
-    QCOMPARE(find<QListWidget>(form.get(), "Choices")->item(0)->text(), QStringLiteral("Критерий 1"));
+    QCOMPARE(find<QListWidget>(form.get(), "Choices")->item(0)->text(), defaultCriterionName(0));
 }
 
 void TstSession::countFieldClickFocusesSpin_data()

@@ -2,6 +2,8 @@
 // on the period of the one before; F1 and the help button open the page's own help topic.
 
 #include "app_helpers.h"
+#include "model/judgement.h"
+#include "entry/keyfilter.h"
 
 #include "platform/helpviewer.h"
 #include "platform/stringgrid.h"
@@ -12,8 +14,7 @@
 using namespace WindowTest;
 
 namespace {
-const QString ChoiceTabKeyMessage = QStringLiteral("Допускается ввод только цифр и знака дроби '/'");
-const QString EmptyCellMessage = QStringLiteral("Ячейка должна быть заполнена");
+const QString EmptyCellMessage = JudgementEmptyMessage.text();
 
 QTimer *statusTimer(const TMainForm *form)
 {
@@ -46,7 +47,7 @@ void showRefusedKeyMessage(TMainForm *form)
 {
     clickCell(find<StringGrid>(form, "ChoiceTab"), 2, 1);
     type(QStringLiteral("."));
-    QCOMPARE(status(form), ChoiceTabKeyMessage);
+    QCOMPARE(status(form), ChoiceTabKeyMessage.text());
 }
 }
 
@@ -81,7 +82,7 @@ void TstStatusLine::messageClearsAfterItsPeriod()
     showRefusedKeyMessage(form.get());
     QVERIFY(statusTimer(form.get())->isActive());
     QTest::qWait(1000);
-    QCOMPARE(status(form.get()), ChoiceTabKeyMessage);
+    QCOMPARE(status(form.get()), ChoiceTabKeyMessage.text());
     QTRY_VERIFY_WITH_TIMEOUT(status(form.get()).isEmpty(), 2500);
     const qint64 shownFor = clock.elapsed();
     // Generous above: a loaded machine (the sanitizer run) delivers timer ticks late.
@@ -123,7 +124,7 @@ void TstStatusLine::laterMessageKeepsFirstPeriod()
     clock.start();
     showRefusedKeyMessage(form.get());
     QTest::qWait(1200);
-    QCOMPARE(status(form.get()), ChoiceTabKeyMessage);
+    QCOMPARE(status(form.get()), ChoiceTabKeyMessage.text());
 
     // A mouse click shows the second message: no key clears the line in between.
     QElapsedTimer sinceSecond;
@@ -213,7 +214,7 @@ void TstStatusLine::modifiedF1OpensNothing()
         QVERIFY(choiceTab->isEditing());
     }
     type(QStringLiteral("."));
-    QCOMPARE(status(form.get()), ChoiceTabKeyMessage);
+    QCOMPARE(status(form.get()), ChoiceTabKeyMessage.text());
     pressKey(Qt::Key_F1, Qt::KeyboardModifiers(modifiers));
     // Like every key it clears the status line, but it asks for no help.
     QCOMPARE(status(form.get()), QString());

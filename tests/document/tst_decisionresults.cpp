@@ -46,13 +46,13 @@ void TstDecisionResults::firstFailure_data()
     QTest::addColumn<QString>("message");
 
     QTest::newRow("criteria before alternatives")
-            << QList<Damage>{{0, 0, 1, ""}, {CriteriaMatrix, 2, 1, "0"}} << CriteriaMatrix << 2 << 1 << JudgementZeroMessage;
+            << QList<Damage>{{0, 0, 1, ""}, {CriteriaMatrix, 2, 1, "0"}} << CriteriaMatrix << 2 << 1 << JudgementZeroMessage.text();
     QTest::newRow("row by row") << QList<Damage>{{CriteriaMatrix, 2, 0, "x"}, {CriteriaMatrix, 1, 3, "10"}}
-                                << CriteriaMatrix << 1 << 3 << JudgementTooLargeMessage;
+                                << CriteriaMatrix << 1 << 3 << JudgementTooLargeMessage.text();
     QTest::newRow("lower criterion first") << QList<Damage>{{4, 0, 1, "1/10"}, {2, 3, 2, "1/"}}
-                                           << 2 << 3 << 2 << JudgementInvalidMessage;
-    QTest::newRow("too small") << QList<Damage>{{5, 1, 0, "1/10"}} << 5 << 1 << 0 << JudgementTooSmallMessage;
-    QTest::newRow("a comma in the file") << QList<Damage>{{0, 2, 3, "1,5"}} << 0 << 2 << 3 << JudgementInvalidMessage;
+                                           << 2 << 3 << 2 << JudgementInvalidMessage.text();
+    QTest::newRow("too small") << QList<Damage>{{5, 1, 0, "1/10"}} << 5 << 1 << 0 << JudgementTooSmallMessage.text();
+    QTest::newRow("a comma in the file") << QList<Damage>{{0, 2, 3, "1,5"}} << 0 << 2 << 3 << JudgementInvalidMessage.text();
 }
 
 void TstDecisionResults::firstFailure()

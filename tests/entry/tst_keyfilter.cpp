@@ -55,8 +55,8 @@ void TstKeyFilter::character()
 
 void TstKeyFilter::messagesKeepTheirExactText()
 {
-    QCOMPARE(ChoiceTabKeyMessage, QStringLiteral("Допускается ввод только цифр и знака дроби '/'"));
-    QCOMPARE(CompTabKeyMessage, QStringLiteral("Допускается ввод только цифр и занака дроби '/'"));
+    QCOMPARE(QString::fromUtf8(ChoiceTabKeyMessage.source), QStringLiteral("Допускается ввод только цифр и знака дроби '/'"));
+    QCOMPARE(QString::fromUtf8(CompTabKeyMessage.source), QStringLiteral("Допускается ввод только цифр и занака дроби '/'"));
 }
 
 QTEST_GUILESS_MAIN(TstKeyFilter)

@@ -1,14 +1,15 @@
 #include "entry/validationpass.h"
+#include "model/judgement.h"
 #include "entry_helpers.h"
 
 #include <QtTest>
 
 namespace {
-const QString EmptyCell = QStringLiteral("Ячейка должна быть заполнена");
-const QString BadText = QStringLiteral("Ячейка содержит неверное значение");
-const QString ZeroValue = QStringLiteral("Значение ячейки должно быть больше 0.0");
-const QString BelowNinth = QStringLiteral("Значение ячейки не должно быть меньше 1/9");
-const QString AboveNine = QStringLiteral("Значение ячейки не должно быть больше 9");
+const QString EmptyCell = JudgementEmptyMessage.text();
+const QString BadText = JudgementInvalidMessage.text();
+const QString ZeroValue = JudgementZeroMessage.text();
+const QString BelowNinth = JudgementTooSmallMessage.text();
+const QString AboveNine = JudgementTooLargeMessage.text();
 
 struct HandedValue
 {

@@ -27,15 +27,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     // The message names the first rule the text breaks.
     QString expected;
     if (text.isEmpty())
-        expected = JudgementEmptyMessage;
+        expected = JudgementEmptyMessage.text();
     else if (parsed.invalid)
-        expected = JudgementInvalidMessage;
+        expected = JudgementInvalidMessage.text();
     else if (parsed.value == 0.0)
-        expected = JudgementZeroMessage;
+        expected = JudgementZeroMessage.text();
     else if (parsed.value < MinJudgement)
-        expected = JudgementTooSmallMessage;
+        expected = JudgementTooSmallMessage.text();
     else if (parsed.value > MaxJudgement)
-        expected = JudgementTooLargeMessage;
+        expected = JudgementTooLargeMessage.text();
     FUZZ_CHECK(check.message == expected);
 
     // Blanks around a number never make a judgement, whatever the locale forgives.

@@ -5,11 +5,11 @@
 
 namespace {
 
-const QString Empty = QStringLiteral("Ячейка должна быть заполнена");
-const QString Invalid = QStringLiteral("Ячейка содержит неверное значение");
-const QString Zero = QStringLiteral("Значение ячейки должно быть больше 0.0");
-const QString TooSmall = QStringLiteral("Значение ячейки не должно быть меньше 1/9");
-const QString TooLarge = QStringLiteral("Значение ячейки не должно быть больше 9");
+const QString Empty = JudgementEmptyMessage.text();
+const QString Invalid = JudgementInvalidMessage.text();
+const QString Zero = JudgementZeroMessage.text();
+const QString TooSmall = JudgementTooSmallMessage.text();
+const QString TooLarge = JudgementTooLargeMessage.text();
 
 QLocale russian()
 {

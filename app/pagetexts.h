@@ -1,0 +1,14 @@
+#pragma once
+
+#include "model/translatabletext.h"
+
+// Texts the main window writes into its pages besides those of its form.
+inline constexpr TranslatableText InconsistentRatioMessage{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Отношение согласованности больше 0.27(9)")};
+
+// The header cells of the grids.
+inline constexpr TranslatableText CriteriaCornerHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Критерии")};
+inline constexpr TranslatableText CriteriaPriorityHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Приоритет")};
+inline constexpr TranslatableText AltPriorityHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Лок.приоритет")};
+inline constexpr TranslatableText LocalPrioritiesHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Лок.приор.")};
+inline constexpr TranslatableText GlobalPrioritiesHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Глоб.приор.")};
+inline constexpr TranslatableText GlobalValueHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Значение")};

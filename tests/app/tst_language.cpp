@@ -1,0 +1,292 @@
+// The window in English: every page, status message, report and help page without a Russian
+// letter; the language changed from the menu at once and remembered.
+
+#include "app_helpers.h"
+
+#include "app/pagetexts.h"
+#include "app/translations.h"
+#include "entry/keyfilter.h"
+#include "model/decisionmodel.h"
+#include "model/judgement.h"
+#include "model/synthesis.h"
+#include "platform/helpviewer.h"
+#include "platform/settingsstore.h"
+#include "platform/stringgrid.h"
+#include "report/repform.h"
+#include "report/reportdata.h"
+#include "report/reportprinter.h"
+
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTextBrowser>
+
+using namespace WindowTest;
+
+namespace {
+
+bool hasCyrillic(const QString &text)
+{
+    return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x052f; });
+}
+
+// Every text of root that a person can see, as "name: text".
+QStringList visibleTexts(const QWidget *root)
+{
+    QStringList texts;
+    const auto add = [&texts](const QObject *owner, const QString &text) {
+        if (!text.isEmpty())
+            texts << owner->objectName() + QStringLiteral(": ") + text;
+    };
+    add(root, root->windowTitle());
+    QList<QWidget *> widgets = root->findChildren<QWidget *>();
+    for (const QWidget *w : widgets) {
+        if (!w->isVisibleTo(root))
+            continue;
+        add(w, w->accessibleName());
+        add(w, w->toolTip());
+        if (const auto *label = qobject_cast<const QLabel *>(w))
+            add(w, label->text());
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+            add(w, button->text());
+        else if (const auto *edit = qobject_cast<const QLineEdit *>(w))
+            add(w, edit->text());
+        else if (const auto *box = qobject_cast<const QGroupBox *>(w))
+            add(w, box->title());
+        else if (const auto *list = qobject_cast<const QListWidget *>(w)) {
+            for (int i = 0; i < list->count(); ++i)
+                add(w, list->item(i)->text());
+        } else if (const auto *grid = qobject_cast<const StringGrid *>(w)) {
+            for (int row = 0; row < grid->rowCount(); ++row)
+                for (int col = 0; col < grid->colCount(); ++col)
+                    add(w, grid->cell(col, row));
+        } else if (const auto *bar = qobject_cast<const QMenuBar *>(w)) {
+            // The language menu reads the same in both languages, so that either reader finds it.
+            for (const QAction *action : bar->actions()) {
+                if (action->menu() && action->menu()->objectName() == QLatin1String("LanguageMenu"))
+                    continue;
+                add(w, action->text());
+                if (action->menu())
+                    for (const QAction *item : action->menu()->actions())
+                        add(w, item->text());
+            }
+        }
+    }
+    return texts;
+}
+
+QStringList russianTexts(const QWidget *root)
+{
+    QStringList found;
+    for (const QString &text : visibleTexts(root))
+        if (hasCyrillic(text))
+            found << text;
+    return found;
+}
+
+// The letter after "&" of every label and button of the window, on every page, and of the
+// other menus' titles.
+QString mnemonics(const QWidget *root)
+{
+    QString letters;
+    for (const QWidget *w : root->findChildren<QWidget *>()) {
+        QString text;
+        if (const auto *label = qobject_cast<const QLabel *>(w))
+            text = label->text();
+        else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
+            text = button->text();
+        const qsizetype at = text.indexOf(QLatin1Char('&'));
+        if (at >= 0 && at + 1 < text.size())
+            letters += text.at(at + 1).toLower();
+    }
+    // And the other menus of the bar.
+    for (const QMenu *menu : root->findChildren<QMenu *>()) {
+        const QString title = menu->title();
+        const qsizetype at = title.indexOf(QLatin1Char('&'));
+        if (menu->objectName() != QLatin1String("LanguageMenu") && at >= 0 && at + 1 < title.size())
+            letters += title.at(at + 1).toLower();
+    }
+    return letters;
+}
+
+QAction *languageAction(const TMainForm *form, const char *name)
+{
+    return find<QMenu>(form, "LanguageMenu")->findChild<QAction *>(QLatin1String(name));
+}
+
+}
+
+class TstLanguage : public QObject
+{
+    Q_OBJECT
+private slots:
+    void cleanup();
+
+    void englishWindowShowsNoRussian();
+    void menuSwitchesAtOnceAndRemembers();
+    void helpFollowsLanguage();
+    void menuAcceleratorIsFree_data();
+    void menuAcceleratorIsFree();
+};
+
+void TstLanguage::cleanup()
+{
+    HelpViewer::instance().hide();
+    Translations::apply(Language::Russian);
+}
+
+void TstLanguage::englishWindowShowsNoRussian()
+{
+    Translations::apply(Language::English);
+    QCOMPARE(Translations::current(), Language::English);
+    auto form = openWindow();
+    QStringList russian;
+    QStringList messages;
+    const auto look = [&](const QString &name) {
+        screenshot(form.get(), QStringLiteral("en-") + name);
+        russian << russianTexts(form.get());
+        if (page(form.get()) == 0)
+            return;
+        TRepForm report;
+        composeReport(report, form->collectReportData());
+        russian << russianTexts(&report);
+    };
+    const auto expectMessage = [&](const TranslatableText &text) {
+        messages << status(form.get());
+        QCOMPARE(status(form.get()), text.text());
+    };
+
+    look(QStringLiteral("0-title"));
+    clickCountsTo(form.get(), 5, 4);
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    look(QStringLiteral("1-names"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+
+    auto *choiceTab = find<StringGrid>(form.get(), "ChoiceTab");
+    click(find<QPushButton>(form.get(), "CalcBtn"));
+    expectMessage(JudgementEmptyMessage);
+    clickCell(choiceTab, 2, 1);
+    type(QStringLiteral("x"));
+    expectMessage(ChoiceTabKeyMessage);
+    enterMatrix(choiceTab, uniformUpper(5, QStringLiteral("1")));
+    click(find<QPushButton>(form.get(), "CalcBtn"));
+    look(QStringLiteral("2-criteria"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 3);
+
+    auto *compTab = find<StringGrid>(form.get(), "CompTab");
+    clickCell(compTab, 2, 1);
+    type(QStringLiteral("x"));
+    expectMessage(CompTabKeyMessage);
+    enterMatrix(compTab, {{"9", "1/9", "9"}, {"9", "1/9"}, {"9"}});
+    click(find<QPushButton>(form.get(), "CalcBtn2"));
+    expectMessage(InconsistentRatioMessage);
+    QVERIFY(find<QLabel>(form.get(), "WarnMess")->isVisible());
+    look(QStringLiteral("3-alternatives"));
+    enterRemainingAltMatrices(form.get(), QStringLiteral("1"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 4);
+    look(QStringLiteral("4-result"));
+
+    QVERIFY2(russian.isEmpty(), qPrintable(russian.join(QStringLiteral("; "))));
+    for (const QString &message : messages)
+        QVERIFY2(!message.isEmpty() && !hasCyrillic(message), qPrintable(message));
+    // Four alternatives tie; the sentence names each and ends on the last name's apostrophe.
+    QCOMPARE(find<QLabel>(form.get(), "Decision")->text(),
+             QStringLiteral("For your problem the best choice is alternative A -'Alternative A' or alternative B "
+                            "-'Alternative B' or alternative C -'Alternative C' or alternative D -'Alternative D'"));
+    QCOMPARE(errors(), QStringList());
+}
+
+void TstLanguage::menuSwitchesAtOnceAndRemembers()
+{
+    auto form = openWindow();
+    clickCountsTo(form.get(), 3, 3);
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    replaceText(find<QLineEdit>(form.get(), "ChoiceName"), QStringLiteral("Цена"));
+    pressKey(Qt::Key_Return);
+    auto *choices = find<QListWidget>(form.get(), "Choices");
+    const QString russianSecond = QString::fromUtf8(CriterionNameTemplate.source).arg(2);
+    QCOMPARE(choices->item(1)->text(), russianSecond);
+
+    languageAction(form.get(), "EnglishAction")->trigger();
+    // The windows hear of the new language through posted events.
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(SettingsStore::readLanguage(), std::optional<Language>(Language::English));
+    QCOMPARE(Translations::current(), Language::English);
+    // The typed name stays; the names the program gave, the captions and the title follow.
+    QCOMPARE(choices->item(0)->text(), QStringLiteral("Цена"));
+    QCOMPARE(choices->item(1)->text(), defaultCriterionName(1));
+    QVERIFY(!hasCyrillic(defaultCriterionName(1)));
+    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName")->text(), defaultCriterionName(1));
+    QCOMPARE(find<QListWidget>(form.get(), "AltList")->item(2)->text(), defaultAlternativeName(2));
+    QVERIFY(languageAction(form.get(), "EnglishAction")->isChecked());
+
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), uniformUpper(3, QStringLiteral("1")));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    enterRemainingAltMatrices(form.get(), QStringLiteral("1"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 4);
+    QVERIFY(find<QLabel>(form.get(), "Decision")->text().startsWith(DecisionPrefix.text()));
+
+    // Back to Russian on the result page: the shown sentence, the headers and names follow.
+    languageAction(form.get(), "RussianAction")->trigger();
+    QCoreApplication::sendPostedEvents();
+    QCOMPARE(SettingsStore::readLanguage(), std::optional<Language>(Language::Russian));
+    QVERIFY2(form->windowTitle().endsWith(QStringLiteral("Анализ иерархий")), qPrintable(form->windowTitle()));
+    QCOMPARE(find<QLabel>(form.get(), "Decision")->text(),
+             QStringLiteral("Для Вашей задачи наиболее оптимальна альтернатива A -'Альтернатива   A' или "
+                            "альтернатива B -'Альтернатива   B' или альтернатива C -'Альтернатива   C'"));
+    auto *globTab = find<StringGrid>(form.get(), "GlobTab");
+    QCOMPARE(globTab->cell(0, 0), QString::fromUtf8(LocalPrioritiesHeader.source));
+    QCOMPARE(globTab->cell(1, 0), QStringLiteral("Цена"));
+    QCOMPARE(globTab->cell(2, 0), russianSecond);
+    QCOMPARE(find<StringGrid>(form.get(), "Globales")->cell(0, 1), QString::fromUtf8(GlobalValueHeader.source));
+    QCOMPARE(errors(), QStringList());
+}
+
+void TstLanguage::helpFollowsLanguage()
+{
+    Translations::apply(Language::English);
+    QCoreApplication::sendPostedEvents();
+    HelpViewer &viewer = HelpViewer::instance();
+    viewer.showContext(2);
+    QCOMPARE(viewer.currentTopic(), QStringLiteral("2"));
+    auto *browser = viewer.findChild<QTextBrowser *>(QStringLiteral("HelpBrowser"));
+    QVERIFY(!browser->toPlainText().isEmpty());
+    QVERIFY(!hasCyrillic(browser->toPlainText()));
+    QVERIFY(!hasCyrillic(viewer.windowTitle()));
+
+    // The open help turns Russian with the window, at the same topic.
+    Translations::apply(Language::Russian);
+    QCoreApplication::sendPostedEvents();
+    QVERIFY(hasCyrillic(browser->toPlainText()));
+    QCOMPARE(viewer.currentTopic(), QStringLiteral("2"));
+    QCOMPARE(errors(), QStringList());
+}
+
+void TstLanguage::menuAcceleratorIsFree_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Russian") << Language::Russian;
+    QTest::newRow("English") << Language::English;
+}
+
+void TstLanguage::menuAcceleratorIsFree()
+{
+    QFETCH(Language, language);
+    Translations::apply(language);
+    auto form = openWindow();
+    const QString title = find<QMenu>(form.get(), "LanguageMenu")->title();
+    const qsizetype at = title.indexOf(QLatin1Char('&'));
+    QVERIFY(at >= 0 && at + 1 < title.size());
+    const QString letters = mnemonics(form.get());
+    QVERIFY2(!letters.contains(title.at(at + 1).toLower()), qPrintable(title + QStringLiteral(" / ") + letters));
+}
+
+ANALYZE_WINDOW_TEST_MAIN(TstLanguage)
+#include "tst_language.moc"
