@@ -140,11 +140,12 @@ int drawAnalysisSheet(QPainter &painter, const AnalysisSheet &sheet)
 
 void printAnalysisSheet(const AnalysisSheet &sheet)
 {
-    const std::unique_ptr<QPrinter> printer = PrintTarget::open();
+    const std::unique_ptr<PrintTarget::Job> job = PrintTarget::open();
+    QPrinter *const printer = &job->printer();
     const int printWidth = PrintTarget::printableWidth(*printer);
     const int printHeight = PrintTarget::printableHeight(*printer);
     if (printWidth <= 0 || printHeight <= 0)
-        throw PlatformError(PrintNoPageWidthMessage);
+        throw PlatformError(PrintNoPageWidthMessage.text());
 
     // Recorded first, the sheet stays text and lines on paper and can be measured.
     QPicture picture;
@@ -154,8 +155,8 @@ void printAnalysisSheet(const AnalysisSheet &sheet)
 
     printer->setDocName(sheet.title);
     QPainter painter;
-    if (!painter.begin(printer.get()))
-        throw PlatformError(PrintCannotStartMessage);
+    if (!painter.begin(printer))
+        throw PlatformError(PrintCannotStartMessage.text());
     // Wide enough for the paper, and shrunk further when many red matrices make it taller.
     const qreal scale = std::min(qreal(printWidth) / AnalysisSheetWidth, qreal(printHeight) / std::max(1, height));
     painter.translate((printWidth - AnalysisSheetWidth * scale) / 2, 0);
@@ -164,5 +165,6 @@ void printAnalysisSheet(const AnalysisSheet &sheet)
                   qreal(picture.logicalDpiY()) / printer->logicalDpiY());
     painter.drawPicture(0, 0, picture);
     if (!painter.end() || printer->printerState() == QPrinter::Error)
-        throw PlatformError(PrintCannotFinishMessage);
+        throw PlatformError(PrintCannotFinishMessage.text());
+    job->send();
 }

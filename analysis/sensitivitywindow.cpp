@@ -350,7 +350,7 @@ void SensitivityWindow::showThresholds()
 
 void SensitivityWindow::printSheet()
 {
-    if (!QuestionBox::ask(PrintConfirmationText, PrintConfirmationCaption))
+    if (!QuestionBox::ask(PrintConfirmationText.text(), PrintConfirmationCaption.text()))
         return;
     AnalysisSheet sheet;
     sheet.title = tr("Чувствительность решения");

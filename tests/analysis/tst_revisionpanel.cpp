@@ -66,10 +66,10 @@ void TstRevisionPanel::whatThePanelSays_data()
                                 << "Пока не заполнено: «А» над «В»"
                                 << 0 << "";
     QTest::newRow("rejected cell") << QList<QStringList>{{"1", "1", "1"}, {"1", "1"}, {"abc"}}
-                                   << "Не читается: «В» над «Г» — " + JudgementInvalidMessage
+                                   << QString("Не читается: «В» над «Г» — ") + JudgementInvalidMessage.text()
                                    << 0 << "";
     QTest::newRow("off the scale") << QList<QStringList>{{"12", "1", "1"}, {"1", "1"}, {"1"}}
-                                   << "Не читается: «А» над «Б» — " + JudgementTooLargeMessage << 0 << "";
+                                   << QString("Не читается: «А» над «Б» — ") + JudgementTooLargeMessage.text() << 0 << "";
     QTest::newRow("consistent: nothing to change")
         << ones << "Отношение согласованности 0: суждения согласованы, пересматривать нечего." << 0
         << "Противоречивых троек нет.";
