@@ -27,8 +27,12 @@ const QString DesktopEntryId = QStringLiteral("ru.orvasta.Analyze");
 void prepareApplication(QApplication &)
 {
     HeapPolicy::returnLargeBlocks();
-const QString HelpFileName = QStringLiteral("Analyze.hlp");
-const QString DesktopEntryId = QStringLiteral("ru.orvasta.Analyze");
+    QApplication::setOrganizationName(ProgramIdentity::OrganizationName);
+    QApplication::setApplicationName(ProgramIdentity::ApplicationName);
+    HelpViewer::setHelpFile(HelpViewer::locateHelpFile(HelpFileName));
+    // Desktops find the entry, its icon and its name through this id.
+    QGuiApplication::setDesktopFileName(DesktopEntryId);
+    QApplication::setWindowIcon(ButtonIcons::program());
 
     // The forms name the faces of their design; these are the installed faces with the same
     // metrics.
