@@ -12,11 +12,23 @@
 namespace {
 // The English translation moves the accelerator to a Latin letter.
 const char MenuTitle[] = QT_TRANSLATE_NOOP("LanguageMenu", "&Язык / Language");
+
+// The help menu, when there is one already, stays the last, as desktop programs keep it.
+QMenu *menuBeforeHelp(QMenuBar *bar)
+{
+    auto *menu = new QMenu(bar);
+    const QList<QAction *> menus = bar->actions();
+    if (menus.isEmpty())
+        bar->addMenu(menu);
+    else
+        bar->insertMenu(menus.last(), menu);
+    return menu;
+}
 }
 
 LanguageMenu::LanguageMenu(QMainWindow *window)
     : QObject(window)
-    , m_menu(window->menuBar()->addMenu(QString()))
+    , m_menu(menuBeforeHelp(window->menuBar()))
     , m_russian(m_menu->addAction(QStringLiteral("Русский")))
     , m_english(m_menu->addAction(QStringLiteral("English")))
 {

@@ -3,6 +3,7 @@
 #include "platform/stringgridmodel.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,6 +13,8 @@
 #include <QPersistentModelIndex>
 #include <QStyle>
 #include <QStyledItemDelegate>
+
+#include <cmath>
 
 // Cell editor of a StringGrid: a frameless line edit that writes every keystroke straight into
 // the grid, and that lets the grid see each key before the editor does.
@@ -341,6 +344,15 @@ void StringGrid::setKeepTextsWhole(bool keep)
     fitColumnsToTexts(0, colCount() - 1);
 }
 
+namespace {
+// Text is laid out at fractional positions: a width rounded down elides the last character on
+// some screens, so the exact advance is rounded up, with one pixel to spare.
+int wholeAdvance(const QFont &font, const QString &text)
+{
+    return int(std::ceil(QFontMetricsF(font).horizontalAdvance(text))) + 1;
+}
+}
+
 int StringGrid::widthForTexts(int col) const
 {
     // Each text is measured with the font and the margins of whatever draws it: the corner
@@ -362,9 +374,9 @@ int StringGrid::widthForTexts(int col) const
         } else if (inRow0 || inCol0) {
             const QHeaderView *header = inRow0 ? horizontalHeader() : verticalHeader();
             const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
-            needed = header->fontMetrics().horizontalAdvance(text) + 2 * margin + 1;
+            needed = wholeAdvance(header->font(), text) + 2 * margin + 1;
         } else {
-            needed = fontMetrics().horizontalAdvance(text) + cellMargin;
+            needed = wholeAdvance(font(), text) + cellMargin;
         }
         width = qMax(width, needed);
     }
