@@ -23,6 +23,11 @@
         <source>Что пересмотреть в несогласованных матрицах</source>
         <translation>What to revise in the inconsistent matrices</translation>
     </message>
+    <message>
+        <source>«%1»</source>
+        <comment>a name in quotation marks</comment>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -705,6 +710,11 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Противоречивые тройки (%1): %2.</source>
         <translation>Contradictory triples (%1): %2.</translation>
     </message>
+    <message>
+        <source>«%1»</source>
+        <comment>a name in quotation marks</comment>
+        <translation>“%1”</translation>
+    </message>
 </context>
 <context>
     <name>SaveQuestion</name>
@@ -801,6 +811,11 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Ни один вес не меняет лучшую альтернативу: выбор устойчив.</source>
         <translation>No weight changes the best alternative: the choice is stable.</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <comment>a name in quotation marks</comment>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
