@@ -29,7 +29,8 @@ QFont sheetFont(int pixelSize, bool bold = false)
 
 QString quoted(const QString &name)
 {
-    return QStringLiteral("«%1»").arg(name);
+    // Quotation marks differ between the languages, so they go through the translation too.
+    return QCoreApplication::translate("AnalysisSheet", "«%1»", "a name in quotation marks").arg(name);
 }
 
 QString nameAt(const QStringList &names, int i)

@@ -6,6 +6,7 @@
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
@@ -21,7 +22,8 @@ constexpr int PairWidth = 130;
 
 QString quoted(const QString &name)
 {
-    return QStringLiteral("«%1»").arg(name);
+    // Quotation marks differ between the languages, so they go through the translation too.
+    return QCoreApplication::translate("RevisionPanel", "«%1»", "a name in quotation marks").arg(name);
 }
 
 // A value on the scale reads the same whichever way it was typed ("3" and "3,0").

@@ -11,6 +11,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -38,7 +39,8 @@ double rounded(double v, double scale)
 
 QString quoted(const QString &name)
 {
-    return QStringLiteral("«%1»").arg(name);
+    // Quotation marks differ between the languages, so they go through the translation too.
+    return QCoreApplication::translate("SensitivityWindow", "«%1»", "a name in quotation marks").arg(name);
 }
 
 // Fifteen criteria need fifteen colours that a reader tells apart, none of them near white.

@@ -2,6 +2,34 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>AnalysisSheet</name>
+    <message>
+        <source>%1: отношение согласованности %2</source>
+        <translation>%1: consistency ratio %2</translation>
+    </message>
+    <message>
+        <source>    %1 : %2 — сейчас %3, подходит %4, отношение согласованности станет %5</source>
+        <translation>    %1 : %2 — now %3, fits %4, consistency ratio becomes %5</translation>
+    </message>
+    <message>
+        <source>Ранжирование: %1</source>
+        <translation>Ranking: %1</translation>
+    </message>
+    <message>
+        <source>Все матрицы согласованы: пересматривать нечего.</source>
+        <translation>All matrices are consistent: nothing to revise.</translation>
+    </message>
+    <message>
+        <source>Что пересмотреть в несогласованных матрицах</source>
+        <translation>What to revise in the inconsistent matrices</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <comment>a name in quotation marks</comment>
+        <translation>“%1”</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Анализ иерархий</source>
@@ -625,6 +653,70 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>RevisionPanel</name>
+    <message>
+        <source>Пока не заполнено: %1 над %2</source>
+        <translation>Not filled in yet: %1 over %2</translation>
+    </message>
+    <message>
+        <source>Не читается: %1 над %2 — %3</source>
+        <translation>Unreadable: %1 over %2 — %3</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:</source>
+        <translation>Consistency ratio %1 is above the limit. Revise these first:</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности %1: суждения согласованы, пересматривать нечего.</source>
+        <translation>Consistency ratio %1: the judgements are consistent, nothing to revise.</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности %1: суждения согласованы. Точнее всего подошли бы:</source>
+        <translation>Consistency ratio %1: the judgements are consistent. The closest fits:</translation>
+    </message>
+    <message>
+        <source>сейчас %1</source>
+        <translation>now %1</translation>
+    </message>
+    <message>
+        <source>подходит %1</source>
+        <translation>fits %1</translation>
+    </message>
+    <message>
+        <source>Согласуется с остальными: %1</source>
+        <translation>Consistent with the rest: %1</translation>
+    </message>
+    <message>
+        <source>ОС станет %1</source>
+        <translation>CR becomes %1</translation>
+    </message>
+    <message>
+        <source>Поставить %1</source>
+        <translation>Set %1</translation>
+    </message>
+    <message>
+        <source>Противоречивых троек нет.</source>
+        <translation>No contradictory triples.</translation>
+    </message>
+    <message>
+        <source>%1 важнее %2, %2 важнее %3, но %3 важнее %1</source>
+        <translation>%1 outweighs %2, %2 outweighs %3, but %3 outweighs %1</translation>
+    </message>
+    <message>
+        <source>%1 предпочтительнее %2, %2 предпочтительнее %3, но %3 предпочтительнее %1</source>
+        <translation>%1 preferred to %2, %2 to %3, but %3 to %1</translation>
+    </message>
+    <message>
+        <source>Противоречивые тройки (%1): %2.</source>
+        <translation>Contradictory triples (%1): %2.</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <comment>a name in quotation marks</comment>
+        <translation>“%1”</translation>
+    </message>
+</context>
+<context>
     <name>SaveQuestion</name>
     <message>
         <source>Сохранить</source>
@@ -637,6 +729,93 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Отмена</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityData</name>
+    <message>
+        <source>Матрица относительной важности критериев</source>
+        <translation>Matrix of the relative importance of the criteria</translation>
+    </message>
+    <message>
+        <source>Матрица сравнения для критерия «%1»</source>
+        <translation>Comparison matrix for the criterion “%1”</translation>
+    </message>
+</context>
+<context>
+    <name>SensitivityWindow</name>
+    <message>
+        <source>Чувствительность решения</source>
+        <translation>Sensitivity of the decision</translation>
+    </message>
+    <message>
+        <source>Ранжирование при этих весах</source>
+        <translation>Ranking at these weights</translation>
+    </message>
+    <message>
+        <source>При каком весе лучшая альтернатива меняется</source>
+        <translation>At what weight the best alternative changes</translation>
+    </message>
+    <message>
+        <source>&amp;Печать…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Критерий</source>
+        <translation>Criterion</translation>
+    </message>
+    <message>
+        <source>Вес</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Вес, при котором лучшая меняется</source>
+        <translation>Weight at which the best changes</translation>
+    </message>
+    <message>
+        <source>Догоняет</source>
+        <translation>Catches up</translation>
+    </message>
+    <message>
+        <source>Изменение, %</source>
+        <translation>Change, %</translation>
+    </message>
+    <message>
+        <source>Глобальные приоритеты и вклад критериев</source>
+        <translation>Global priorities and criteria contributions</translation>
+    </message>
+    <message>
+        <source>Веса критериев</source>
+        <translation>Criteria weights</translation>
+    </message>
+    <message>
+        <source>&amp;Вернуть расчётные веса</source>
+        <translation>&amp;Restore computed weights</translation>
+    </message>
+    <message>
+        <source>%1. %2 — %3 — %4</source>
+        <translation>%1. %2 — %3 — %4</translation>
+    </message>
+    <message>
+        <source>не меняется</source>
+        <translation>does not change</translation>
+    </message>
+    <message>
+        <source>Самый чувствительный критерий — %1: при весе %2 вместо %3 %4 догоняет лучшую альтернативу.</source>
+        <translation>The most sensitive criterion is %1: at weight %2 instead of %3, %4 catches up with the best alternative.</translation>
+    </message>
+    <message>
+        <source>Ни один вес не меняет лучшую альтернативу: выбор устойчив.</source>
+        <translation>No weight changes the best alternative: the choice is stable.</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <comment>a name in quotation marks</comment>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>
@@ -842,6 +1021,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Значение</source>
         <translation>Value</translation>
+    </message>
+    <message>
+        <source>&amp;Чувствительность…</source>
+        <translation>&amp;Sensitivity…</translation>
     </message>
 </context>
 <context>
