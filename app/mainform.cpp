@@ -215,8 +215,9 @@ void TMainForm::setUpAnalysis()
     sensitivityRow->addStretch();
     sensitivityRow->addWidget(sensitivityBtn);
     static_cast<QBoxLayout *>(ui->Panel5->layout())->addLayout(sensitivityRow);
-    ui->Panel5->setMaximumHeight(ui->Panel5->maximumHeight() + sensitivityBtn->sizeHint().height() + 4);
-    ui->Panel5->setMinimumHeight(ui->Panel5->maximumHeight());
+    // The band under the decision sentence grows by the button's row; it has no upper bound, so
+    // that a long sentence can take the lines it needs.
+    ui->Panel5->setMinimumHeight(ui->Panel5->minimumHeight() + sensitivityRowHeight());
     connect(sensitivityBtn, &QPushButton::clicked, this, guard(this, &TMainForm::SensitivityBtnClick));
 }
 
@@ -698,6 +699,12 @@ void TMainForm::keepPanel4Centred()
         child->move(child->property("designX").toInt() + shift, child->y());
 }
 
+int TMainForm::sensitivityRowHeight() const
+{
+    const auto *button = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn"));
+    return button ? button->sizeHint().height() + 4 : 0;
+}
+
 bool TMainForm::makeRoomForDecision()
 {
     // The decision sentence wraps onto as many lines as it needs, and its band grows to hold
@@ -707,7 +714,7 @@ bool TMainForm::makeRoomForDecision()
         designHeight = ui->Panel5->minimumHeight();
         ui->Panel5->setProperty("designHeight", designHeight);
     }
-    const int needed = ui->Decision->heightForWidth(ui->Panel5->contentsRect().width());
+    const int needed = ui->Decision->heightForWidth(ui->Panel5->contentsRect().width()) + sensitivityRowHeight();
     const int height = qMax(designHeight.toInt(), needed);
     if (height == ui->Panel5->minimumHeight())
         return false;

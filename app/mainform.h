@@ -128,6 +128,7 @@ private:
     void keepPanel4Centred();
     // Returns whether the decision band's height changed.
     bool makeRoomForDecision();
+    int sensitivityRowHeight() const;
     void keepControlsWhole();
     bool previewKey(QObject *watched, QEvent *event);
     void showTranslatedTexts();
