@@ -12,6 +12,7 @@
 JudgementWordsLine::JudgementWordsLine(StringGrid *grid, ComparisonNamesSource names, QWidget *parent)
     : QLabel(parent)
     , m_grid(grid)
+    , m_viewport(grid->viewport())
     , m_names(std::move(names))
 {
     setObjectName(grid->objectName() + QStringLiteral("Words"));
@@ -54,7 +55,7 @@ void JudgementWordsLine::refresh()
 
 bool JudgementWordsLine::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_grid->viewport()) {
+    if (watched == m_viewport) {
         if (event->type() == QEvent::MouseMove) {
             const QModelIndex index = m_grid->indexAt(static_cast<QMouseEvent *>(event)->position().toPoint());
             const int col = index.isValid() ? index.column() : -1;

@@ -25,6 +25,8 @@ protected:
 
 private:
     StringGrid *m_grid;
+    // Kept apart from the grid: the viewport still sends events while the grid goes away.
+    QWidget *m_viewport;
     ComparisonNamesSource m_names;
     int m_hoverCol = -1;
     int m_hoverRow = -1;
