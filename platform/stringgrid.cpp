@@ -142,6 +142,13 @@ StringGrid::StringGrid(QWidget *parent)
     connect(qApp, &QApplication::focusChanged, this, &StringGrid::onFocusChanged);
 }
 
+StringGrid::~StringGrid()
+{
+    // A grid that is a window of its own hides while it goes away, and the focus change that
+    // follows must not reach the part of it that is already gone.
+    disconnect(qApp, nullptr, this, nullptr);
+}
+
 int StringGrid::colCount() const
 {
     return m_model->columnCount();

@@ -15,6 +15,7 @@ class StringGrid : public QTableView
     Q_OBJECT
 public:
     explicit StringGrid(QWidget *parent = nullptr);
+    ~StringGrid() override;
 
     int colCount() const;
     void setColCount(int count);
