@@ -18,8 +18,6 @@ bool isInconsistent(double cr)
     return cr > ConsistencyThreshold;
 }
 
-namespace {
-
 bool isUsableMatrix(int n, const std::vector<std::vector<double>> &a)
 {
     if (n < 1 || n > RandomIndexLastOrder || a.size() != std::size_t(n))
@@ -34,8 +32,6 @@ bool isUsableMatrix(int n, const std::vector<std::vector<double>> &a)
     }
     return true;
 }
-
-} // namespace
 
 // The printed digits depend on the order of every product and sum below; keep it as it is.
 PriorityResult computeLocalPriorities(int n, const std::vector<std::vector<double>> &a)

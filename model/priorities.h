@@ -30,4 +30,7 @@ bool isInconsistent(double cr);
 // a[i][j] is the judgement of item i over item j. An order outside 1..RandomIndexLastOrder, a
 // matrix of another shape or an entry that is not a positive finite number gives an empty
 // result (no weights, all measures 0). Orders 1 and 2 have no random index: their ratio is 0.
+// An n x n matrix of positive finite entries, n within 1..RandomIndexLastOrder.
+bool isUsableMatrix(int n, const std::vector<std::vector<double>> &a);
+
 PriorityResult computeLocalPriorities(int n, const std::vector<std::vector<double>> &a);

@@ -19,17 +19,7 @@ constexpr double TieSlack = 1e-12;
 
 bool isUsable(int n, const Matrix &a)
 {
-    if (n < 1 || n > MaxRevisionOrder || a.size() != std::size_t(n))
-        return false;
-    for (const std::vector<double> &row : a) {
-        if (row.size() != std::size_t(n))
-            return false;
-        for (double v : row) {
-            if (!std::isfinite(v) || v <= 0.0)
-                return false;
-        }
-    }
-    return true;
+    return n <= MaxRevisionOrder && isUsableMatrix(n, a);
 }
 
 // How far value is from c on a logarithmic scale, as a ratio of at least 1.
