@@ -9,8 +9,8 @@
 #include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include <cmath>
@@ -40,7 +40,7 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     , m_names(std::move(names))
     , m_ratioFormat(&formatMeasure)
     , m_summary(new QLabel(this))
-    , m_triplesLabel(new QLabel)
+    , m_triplesView(new QPlainTextEdit(this))
 {
     setObjectName(grid->objectName() + QStringLiteral("Revisions"));
     setFrameShape(QFrame::StyledPanel);
@@ -86,19 +86,20 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     rows->setColumnStretch(3, 1);
     layout->addLayout(rows);
 
-    m_triplesLabel->setObjectName(QStringLiteral("intransitiveTriples"));
-    m_triplesLabel->setWordWrap(true);
-    m_triplesLabel->setTextFormat(Qt::PlainText);
-    m_triplesLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_triplesLabel->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Fifteen items may contradict each other in hundreds of triples: they scroll in a few lines.
-    auto *scroll = new QScrollArea(this);
-    scroll->setWidget(m_triplesLabel);
-    scroll->setWidgetResizable(true);
-    scroll->setFrameShape(QFrame::NoFrame);
-    scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    scroll->setFixedHeight(3 * fontMetrics().lineSpacing() + 4);
-    layout->addWidget(scroll);
+    // Fifteen items may contradict each other in hundreds of triples: they scroll in three lines.
+    // A text view rather than a label in a scroll area: a wrapped label would be cut, not scrolled.
+    m_triplesView->setObjectName(QStringLiteral("intransitiveTriples"));
+    m_triplesView->setReadOnly(true);
+    m_triplesView->setFrameShape(QFrame::NoFrame);
+    m_triplesView->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_triplesView->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    // Read by mouse and wheel; the page's keyboard order stays the wizard's own.
+    m_triplesView->setFocusPolicy(Qt::ClickFocus);
+    m_triplesView->viewport()->setAutoFillBackground(false);
+    m_triplesView->document()->setDocumentMargin(0);
+    // Lines of a text view are as high as the font, without the leading between lines of a label.
+    m_triplesView->setFixedHeight(int(std::ceil(3 * QFontMetricsF(m_triplesView->font()).height())) + 1);
+    layout->addWidget(m_triplesView);
 
     m_refreshTimer.setSingleShot(true);
     m_refreshTimer.setInterval(0);
@@ -147,7 +148,7 @@ void RevisionPanel::refresh()
         else
             setSummary(QString());
         clearRows();
-        m_triplesLabel->clear();
+        m_triplesView->clear();
         return;
     }
     const PriorityResult result = computeLocalPriorities(m_shown.n, reading.a);
@@ -193,7 +194,7 @@ void RevisionPanel::resizeEvent(QResizeEvent *event)
 
 QString RevisionPanel::triplesText() const
 {
-    return m_triplesLabel->text();
+    return m_triplesView->toPlainText();
 }
 
 void RevisionPanel::showUnreadable(const ComparisonNames &names, const ValidationFailure &failure)
@@ -242,7 +243,7 @@ void RevisionPanel::showRevisions(const ComparisonNames &names)
 void RevisionPanel::showTriples(const ComparisonNames &names)
 {
     if (m_triples.empty()) {
-        m_triplesLabel->setText(tr("Противоречивых троек нет."));
+        m_triplesView->setPlainText(tr("Противоречивых троек нет."));
         return;
     }
     const QString pattern = names.isCriteria() ? tr("%1 важнее %2, %2 важнее %3, но %3 важнее %1")
@@ -251,7 +252,7 @@ void RevisionPanel::showTriples(const ComparisonNames &names)
     const auto name = [&names](int i) { return quoted(names.item(i).simplified()); };
     for (const IntransitiveTriple &t : m_triples)
         lines << pattern.arg(name(t.first), name(t.second), name(t.third));
-    m_triplesLabel->setText(tr("Противоречивые тройки (%1): %2.").arg(lines.size()).arg(lines.join(QStringLiteral("; "))));
+    m_triplesView->setPlainText(tr("Противоречивые тройки (%1): %2.").arg(lines.size()).arg(lines.join(QStringLiteral("; "))));
 }
 
 void RevisionPanel::clearRows()

@@ -11,6 +11,7 @@
 #include <vector>
 
 class QLabel;
+class QPlainTextEdit;
 class QPushButton;
 class StringGrid;
 
@@ -81,5 +82,5 @@ private:
         QPushButton *apply;
     };
     Row m_rows[RevisionCount];
-    QLabel *m_triplesLabel;
+    QPlainTextEdit *m_triplesView;
 };

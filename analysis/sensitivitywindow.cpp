@@ -89,7 +89,9 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     m_thresholds->setSelectionMode(QAbstractItemView::NoSelection);
     m_thresholds->verticalHeader()->setVisible(false);
     m_thresholds->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
-    m_thresholds->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // The columns fit their texts, measured once per slider step in showThresholds(): left to the
+    // header, each changed cell would measure its whole column again.
+    m_thresholds->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_thresholds->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     for (int r = 0; r < m_thresholds->rowCount(); ++r)
         for (int c = 0; c < ThresholdColumns; ++c) {
@@ -339,6 +341,8 @@ void SensitivityWindow::showThresholds()
             }
         }
     }
+    for (int c = 1; c < ThresholdColumns; ++c)
+        m_thresholds->resizeColumnToContents(c);
     if (m_state.mostCritical >= 0 && size_t(m_state.mostCritical) < m_state.thresholds.size()) {
         const WeightThreshold &t = m_state.thresholds[size_t(m_state.mostCritical)];
         m_critical->setText(tr("Самый чувствительный критерий — %1: при весе %2 вместо %3 %4 догоняет лучшую альтернативу.")

@@ -7,7 +7,9 @@
 #include "platform/stringgrid.h"
 
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -52,6 +54,7 @@ private slots:
     void whatThePanelSays_data();
     void whatThePanelSays();
     void suggestionTypedInWithItsMirror();
+    void longTriplesScroll();
 };
 
 void TstRevisionPanel::whatThePanelSays_data()
@@ -120,6 +123,25 @@ void TstRevisionPanel::suggestionTypedInWithItsMirror()
     // The changed matrix is explained again at the next turn of the event loop, with the ratio
     // the row foretold.
     QTRY_VERIFY(panel.summaryText().startsWith("Отношение согласованности " + formatMeasure(first.crAfter) + " "));
+}
+
+// Triples with long names take more lines than the panel shows: they scroll, none is cut away.
+void TstRevisionPanel::longTriplesScroll()
+{
+    auto grid = gridWith({{"3", "1/3", "3"}, {"3", "1/3"}, {"3"}});
+    const QStringList longNames{"Энергоэффективность в режиме ожидания", "Стоимость обслуживания за пять лет",
+                                "Качество сборки корпуса и клавиатуры", "Гарантийные обязательства изготовителя"};
+    RevisionPanel panel(grid.get(), [longNames] { return ComparisonNames{longNames, QString(), true}; });
+    panel.resize(420, panel.sizeHint().height());
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.refresh();
+    QCOMPARE(int(panel.triples().size()), 2);
+    auto *view = panel.findChild<QPlainTextEdit *>("intransitiveTriples");
+    QVERIFY(view);
+    QTRY_VERIFY(view->verticalScrollBar()->maximum() > 0);
+    QVERIFY(view->isReadOnly());
+    QVERIFY(panel.triplesText().endsWith("«Гарантийные обязательства изготовителя» важнее «Стоимость обслуживания за пять лет»."));
 }
 
 QTEST_MAIN(TstRevisionPanel)

@@ -13,7 +13,9 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QSlider>
+#include <QHeaderView>
 #include <QStackedBarSeries>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -103,6 +105,14 @@ void TstSensitivityWindow::sliderStepRescalesAndReranks()
     QVERIFY(series);
     QCOMPARE(series->barSets().at(0)->at(0), 0.3 * 0.6);
     QCOMPARE(series->barSets().at(2)->at(2), 0.28 * 0.6);
+    // The threshold table's columns still fit their texts and headers after the step.
+    const auto *table = window.findChild<QTableWidget *>("thresholds");
+    for (int c = 1; c < table->columnCount(); ++c) {
+        int needed = table->horizontalHeader()->sectionSizeHint(c);
+        for (int r = 0; r < table->rowCount(); ++r)
+            needed = std::max(needed, table->sizeHintForIndex(table->model()->index(r, c)).width());
+        QVERIFY2(table->columnWidth(c) >= needed, qPrintable(QString::number(c)));
+    }
 
     window.findChild<QPushButton *>("resetWeights")->click();
     QCOMPARE(price->value(), 500);
