@@ -8,6 +8,7 @@
 
 #include "app_helpers.h"
 
+#include "analysis/revisionpanel.h"
 #include "entry/reciprocal.h"
 #include "platform/helpviewer.h"
 #include "platform/stringgrid.h"
@@ -122,6 +123,10 @@ private:
     // Hides the help window, which any F1 or help click may open, and gives the main window
     // its activation back.
     void closeHelp();
+    // A suggestion of the alternatives' revision panel, put in by its button (clicked, or
+    // pressed with the space bar once the arrow keys brought focus to it), is the person's own
+    // edit of that pair.
+    void watchRevisions();
 
     QString checkInvariants();
     QString checkJudgements();
@@ -154,6 +159,7 @@ void TstRandomWalk::walk()
     printAnswer() = false;
     errors().clear();
     m_form = openWindow();
+    watchRevisions();
 
     QStringList trace;
     qint64 eventNanoseconds = 0;
@@ -180,6 +186,7 @@ void TstRandomWalk::walk()
             m_widgets.clear();
             m_form.reset();
             m_form = openWindow();
+            watchRevisions();
             m_prepared = false;
             m_settled.clear();
             ++m_restarts;
@@ -499,6 +506,15 @@ void TstRandomWalk::markCurrentPair(StringGrid *grid)
     if (col < 1 || row < 1 || col == row)
         return;
     m_touched.insert(pairKey(m_form->model().CurrentCriterion, qMin(col, row), qMax(col, row)));
+}
+
+void TstRandomWalk::watchRevisions()
+{
+    auto *panel = m_form->findChild<RevisionPanel *>(QStringLiteral("CompTabRevisions"));
+    QVERIFY(panel);
+    connect(panel, &RevisionPanel::judgementApplied, this, [this](int col, int row) {
+        m_touched.insert(pairKey(m_form->model().CurrentCriterion, qMin(col, row), qMax(col, row)));
+    });
 }
 
 void TstRandomWalk::closeHelp()
