@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFontMetricsF>
+#include <QHash>
 #include <QHeaderView>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
@@ -12,9 +13,56 @@
 #include <QMouseEvent>
 #include <QPersistentModelIndex>
 #include <QStyle>
+#include <QStyleOptionHeader>
 #include <QStyledItemDelegate>
 
 #include <cmath>
+
+// Header of a StringGrid. The model colours the fixed row and column; Qt's header puts that
+// colour into a palette of its own for every section it paints, and the style files the
+// section's picture in the application's pixmap cache under the palette's identity. A palette
+// made anew for every paint therefore left one more picture name in that cache at every paint,
+// which the cache of Qt 6.4 keeps for good. Here every colour gets one palette, kept, so the
+// style finds its picture again and the cache stays as large as the grid's sizes and colours.
+class StringGridHeader : public QHeaderView
+{
+public:
+    StringGridHeader(Qt::Orientation orientation, QWidget *parent)
+        : QHeaderView(orientation, parent)
+    {
+    }
+
+protected:
+    void initStyleOptionForIndex(QStyleOptionHeader *option, int logicalIndex) const override
+    {
+        QHeaderView::initStyleOptionForIndex(option, logicalIndex);
+        const QVariant background = model() ? model()->headerData(logicalIndex, orientation(), Qt::BackgroundRole) : QVariant();
+        if (!background.canConvert<QBrush>())
+            return;
+        const QBrush brush = qvariant_cast<QBrush>(background);
+        if (brush.style() != Qt::SolidPattern)
+            return;
+        if (m_paletteSource != palette().cacheKey()) {
+            m_palettes.clear();
+            m_paletteSource = palette().cacheKey();
+        }
+        auto kept = m_palettes.find(brush.color().rgba());
+        if (kept == m_palettes.end()) {
+            QPalette coloured = palette();
+            coloured.setBrush(QPalette::Button, brush);
+            coloured.setBrush(QPalette::Window, brush);
+            kept = m_palettes.insert(brush.color().rgba(), coloured);
+        }
+        // The colour group is the option's own (an inactive window); choosing it keeps the identity.
+        const QPalette::ColorGroup group = option->palette.currentColorGroup();
+        option->palette = *kept;
+        option->palette.setCurrentColorGroup(group);
+    }
+
+private:
+    mutable QHash<QRgb, QPalette> m_palettes;
+    mutable qint64 m_paletteSource = 0;
+};
 
 // Cell editor of a StringGrid: a frameless line edit that writes every keystroke straight into
 // the grid, and that lets the grid see each key before the editor does.
@@ -102,6 +150,8 @@ StringGrid::StringGrid(QWidget *parent)
     : QTableView(parent)
     , m_model(new StringGridModel(this))
 {
+    setHorizontalHeader(new StringGridHeader(Qt::Horizontal, this));
+    setVerticalHeader(new StringGridHeader(Qt::Vertical, this));
     setModel(m_model);
     setItemDelegate(new StringGridDelegate(this));
     for (QHeaderView *header : {horizontalHeader(), verticalHeader()}) {
