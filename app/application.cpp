@@ -27,6 +27,7 @@ const QString DesktopEntryId = QStringLiteral("ru.orvasta.Analyze");
 void prepareApplication(QApplication &)
 {
     HeapPolicy::returnLargeBlocks();
+    HeapPolicy::keepPixmapCacheEmpty();
     QApplication::setOrganizationName(ProgramIdentity::OrganizationName);
     QApplication::setApplicationName(ProgramIdentity::ApplicationName);
     HelpViewer::setHelpFile(HelpViewer::locateHelpFile(HelpFileName));

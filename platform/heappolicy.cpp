@@ -7,6 +7,8 @@
 #include <malloc.h>
 #endif
 
+#include <QPixmapCache>
+
 namespace HeapPolicy {
 
 void returnLargeBlocks()
@@ -15,6 +17,12 @@ void returnLargeBlocks()
     // The C library's own starting value; fixing it stops it from rising.
     mallopt(M_MMAP_THRESHOLD, 128 * 1024);
 #endif
+}
+
+void keepPixmapCacheEmpty()
+{
+    // A limit of nothing: every picture is refused, and with it its name.
+    QPixmapCache::setCacheLimit(0);
 }
 
 }
