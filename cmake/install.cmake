@@ -44,6 +44,6 @@ set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # What the program loads at run time rather than links: the SVG icon engine of its pictures,
 # Qt's own Russian texts, and the face with the metrics of the forms' design (not DejaVu, which
-# every system has and which is too wide for the labels).
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n, fonts-liberation")
+# every system has and which is too wide for the labels), and libcups, opened at the first print.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6svg6, qt6-translations-l10n, fonts-liberation, libcups2 | libcups2t64")
 include(CPack)
