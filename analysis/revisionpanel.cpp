@@ -7,6 +7,8 @@
 #include "platform/stringgridmodel.h"
 
 #include <QCoreApplication>
+#include <QEvent>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -97,8 +99,8 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     m_triplesView->setFocusPolicy(Qt::ClickFocus);
     m_triplesView->viewport()->setAutoFillBackground(false);
     m_triplesView->document()->setDocumentMargin(0);
-    // Lines of a text view are as high as the font, without the leading between lines of a label.
-    m_triplesView->setFixedHeight(int(std::ceil(3 * QFontMetricsF(m_triplesView->font()).height())) + 1);
+    fitTriplesView();
+    m_triplesView->installEventFilter(this);
     layout->addWidget(m_triplesView);
 
     m_refreshTimer.setSingleShot(true);
@@ -190,6 +192,19 @@ void RevisionPanel::resizeEvent(QResizeEvent *event)
     QFrame::resizeEvent(event);
     // The label has its new width only once the layout has run.
     QTimer::singleShot(0, this, [this] { setSummary(m_summaryText); });
+}
+
+void RevisionPanel::fitTriplesView()
+{
+    // Lines of a text view are as high as the font, without the leading between lines of a label.
+    m_triplesView->setFixedHeight(int(std::ceil(3 * QFontMetricsF(m_triplesView->font()).height())));
+}
+
+bool RevisionPanel::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_triplesView && event->type() == QEvent::FontChange)
+        fitTriplesView();
+    return QFrame::eventFilter(watched, event);
 }
 
 QString RevisionPanel::triplesText() const

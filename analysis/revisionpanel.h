@@ -52,6 +52,7 @@ Q_SIGNALS:
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void setSummary(const QString &text);
@@ -60,6 +61,9 @@ private:
     void showTriples(const ComparisonNames &names);
     void showUnreadable(const ComparisonNames &names, const ValidationFailure &failure);
     void clearRows();
+    // Three lines of the triples view in its font, which a style sheet may set only when the
+    // view is polished.
+    void fitTriplesView();
 
     StringGrid *m_grid;
     ComparisonNamesSource m_names;

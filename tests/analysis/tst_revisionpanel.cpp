@@ -141,6 +141,11 @@ void TstRevisionPanel::longTriplesScroll()
     QVERIFY(view);
     QTRY_VERIFY(view->verticalScrollBar()->maximum() > 0);
     QVERIFY(view->isReadOnly());
+    // Three whole lines, also in a font that a style sheet sets only once the view is polished.
+    panel.setStyleSheet(QStringLiteral("* { font: 23px; }"));
+    view->ensurePolished();
+    QCOMPARE(view->height(), int(std::ceil(3 * QFontMetricsF(view->font()).height())));
+    QCOMPARE(view->font().pixelSize(), 23);
     QVERIFY(panel.triplesText().endsWith("«Гарантийные обязательства изготовителя» важнее «Стоимость обслуживания за пять лет»."));
 }
 
