@@ -1,0 +1,418 @@
+#include "document/decision.h"
+
+#include "model/decisionmodel.h"
+
+#include <QCoreApplication>
+
+namespace {
+const QString Diagonal = QStringLiteral("1");
+
+enum CommandId { CellTypingId = 1, UserTypingId };
+
+QString tr(const char *text)
+{
+    return QCoreApplication::translate("Decision", text);
+}
+
+QStringList &namesOf(DecisionDocument &data, NameList list)
+{
+    return list == NameList::Criteria ? data.criteria : data.alternatives;
+}
+
+const QStringList &namesOf(const DecisionDocument &data, NameList list)
+{
+    return list == NameList::Criteria ? data.criteria : data.alternatives;
+}
+
+QString defaultName(NameList list, int index)
+{
+    return list == NameList::Criteria ? defaultCriterionName(index) : defaultAlternativeName(index);
+}
+
+DecisionDocument emptyDocument(int criteria, int alternatives, const QString &user)
+{
+    DecisionDocument data;
+    data.user = user;
+    for (int i = 0; i < criteria; ++i)
+        data.criteria << QString();
+    for (int k = 0; k < alternatives; ++k)
+        data.alternatives << QString();
+    data.criteriaJudgements = emptyJudgements(criteria);
+    for (int c = 0; c < criteria; ++c)
+        data.alternativesJudgements << emptyJudgements(alternatives);
+    return data;
+}
+} // namespace
+
+QList<QStringList> emptyJudgements(int order)
+{
+    QList<QStringList> matrix;
+    for (int i = 0; i < order; ++i) {
+        QStringList row;
+        for (int j = 0; j < order; ++j)
+            row << (i == j ? Diagonal : QString());
+        matrix << row;
+    }
+    return matrix;
+}
+
+// ---- the steps of the history -------------------------------------------------------------
+
+class DecisionCommand : public QUndoCommand
+{
+public:
+    DecisionCommand(Decision *decision, const EditPlace &place)
+        : m_decision(decision), m_place(place), m_serial(decision->m_typingSerial)
+    {
+    }
+    // What the step did, in the language of the moment and with the names of the moment.
+    virtual QString describe() const = 0;
+    const EditPlace &place() const { return m_place; }
+
+protected:
+    // Only typing that goes on where it started joins the step before.
+    bool mayJoin(const DecisionCommand *other) const
+    {
+        return other->m_decision == m_decision && other->m_serial == m_serial
+               && m_decision->m_typingSerial == m_serial;
+    }
+
+    Decision *m_decision;
+    EditPlace m_place;
+    int m_serial;
+};
+
+class CellsCommand : public DecisionCommand
+{
+public:
+    struct Change
+    {
+        int row, col;
+        QString before, after;
+    };
+    CellsCommand(Decision *decision, int matrix, const CellEdit &anchor, const QList<Change> &changes, bool typing)
+        : DecisionCommand(decision, matrixPlace(matrix, anchor)), m_changes(changes), m_typing(typing)
+    {
+    }
+    int id() const override { return m_typing ? CellTypingId : -1; }
+    void redo() override { apply(false); }
+    void undo() override { apply(true); }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const CellsCommand *>(other);
+        if (!mayJoin(next) || next->m_place.matrix != m_place.matrix || next->m_place.row != m_place.row
+            || next->m_place.col != m_place.col)
+            return false;
+        for (const Change &change : next->m_changes) {
+            auto same = std::find_if(m_changes.begin(), m_changes.end(),
+                                     [&change](const Change &c) { return c.row == change.row && c.col == change.col; });
+            if (same == m_changes.end())
+                m_changes.append(change);
+            else
+                same->after = change.after;
+        }
+        return true;
+    }
+    QString describe() const override
+    {
+        const NameList list = m_place.matrix == CriteriaMatrix ? NameList::Criteria : NameList::Alternatives;
+        return tr("суждение «%1» : «%2»")
+                .arg(m_decision->name(list, m_place.row), m_decision->name(list, m_place.col));
+    }
+
+private:
+    static EditPlace matrixPlace(int matrix, const CellEdit &first)
+    {
+        EditPlace place;
+        place.kind = EditPlace::Kind::Matrix;
+        place.matrix = matrix;
+        place.row = first.row;
+        place.col = first.col;
+        return place;
+    }
+    void apply(bool back)
+    {
+        for (const Change &change : m_changes)
+            m_decision->putJudgement(m_place.matrix, change.row, change.col, back ? change.before : change.after);
+        emit m_decision->judgementsChanged(m_place.matrix);
+    }
+
+    QList<Change> m_changes;
+    bool m_typing;
+};
+
+class UserCommand : public DecisionCommand
+{
+public:
+    UserCommand(Decision *decision, const QString &before, const QString &after)
+        : DecisionCommand(decision, EditPlace()), m_before(before), m_after(after)
+    {
+    }
+    int id() const override { return UserTypingId; }
+    void redo() override { apply(m_after); }
+    void undo() override { apply(m_before); }
+    bool mergeWith(const QUndoCommand *other) override
+    {
+        const auto *next = static_cast<const UserCommand *>(other);
+        if (!mayJoin(next))
+            return false;
+        m_after = next->m_after;
+        return true;
+    }
+    QString describe() const override { return tr("имя пользователя"); }
+
+private:
+    void apply(const QString &user)
+    {
+        m_decision->m_data.user = user;
+        emit m_decision->userChanged();
+    }
+
+    QString m_before, m_after;
+};
+
+class NameCommand : public DecisionCommand
+{
+public:
+    NameCommand(Decision *decision, NameList list, int index, const QString &before, const QString &after)
+        : DecisionCommand(decision, namePlace(list, index)), m_before(before), m_after(after)
+    {
+    }
+    void redo() override { apply(m_after); }
+    void undo() override { apply(m_before); }
+    QString describe() const override
+    {
+        return m_place.list == NameList::Criteria ? tr("название критерия «%1»").arg(m_decision->name(m_place.list, m_place.index))
+                                                  : tr("название альтернативы «%1»").arg(m_decision->name(m_place.list, m_place.index));
+    }
+
+private:
+    static EditPlace namePlace(NameList list, int index)
+    {
+        EditPlace place;
+        place.kind = EditPlace::Kind::Names;
+        place.list = list;
+        place.index = index;
+        return place;
+    }
+    void apply(const QString &name)
+    {
+        QStringList &names = namesOf(m_decision->m_data, m_place.list);
+        if (m_place.index >= 0 && m_place.index < names.size())
+            names[m_place.index] = name;
+        emit m_decision->nameChanged(m_place.list, m_place.index);
+    }
+
+    QString m_before, m_after;
+};
+
+class WholeCommand : public DecisionCommand
+{
+public:
+    WholeCommand(Decision *decision, const EditPlace &place, const DecisionDocument &before,
+                 const DecisionDocument &after, const char *what)
+        : DecisionCommand(decision, place), m_before(before), m_after(after), m_what(what)
+    {
+    }
+    void redo() override { m_decision->putWhole(m_after); }
+    void undo() override { m_decision->putWhole(m_before); }
+    QString describe() const override { return tr(m_what); }
+
+private:
+    // Both copies share their unchanged parts with the document and with each other.
+    DecisionDocument m_before, m_after;
+    const char *m_what;
+};
+
+// ---- the document -------------------------------------------------------------------------
+
+Decision::Decision(QObject *parent)
+    : QObject(parent)
+{
+    m_data = emptyDocument(InitialCount, InitialCount, QString());
+    m_stack.setClean();
+    connect(&m_stack, &QUndoStack::indexChanged, this, &Decision::changed);
+}
+
+Decision::~Decision()
+{
+    // The steps refer to this document; they go before its data does.
+    m_stack.clear();
+}
+
+DecisionDocument Decision::document() const
+{
+    DecisionDocument document = m_data;
+    for (NameList list : {NameList::Criteria, NameList::Alternatives}) {
+        QStringList &names = namesOf(document, list);
+        for (int i = 0; i < names.size(); ++i) {
+            if (names.at(i).isNull())
+                names[i] = defaultName(list, i);
+        }
+    }
+    return document;
+}
+
+QString Decision::name(NameList list, int index) const
+{
+    const QStringList &names = namesOf(m_data, list);
+    if (index < 0 || index >= names.size())
+        return QString();
+    const QString &name = names.at(index);
+    return name.isNull() ? defaultName(list, index) : name;
+}
+
+QStringList Decision::names(NameList list) const
+{
+    QStringList result;
+    for (int i = 0; i < namesOf(m_data, list).size(); ++i)
+        result << name(list, i);
+    return result;
+}
+
+bool Decision::isDefaultName(NameList list, int index) const
+{
+    const QStringList &names = namesOf(m_data, list);
+    return index >= 0 && index < names.size() && names.at(index).isNull();
+}
+
+QString Decision::judgement(int matrix, int row, int col) const
+{
+    return judgements(matrix).value(row).value(col);
+}
+
+QString Decision::undoText() const
+{
+    const int index = m_stack.index();
+    if (index <= 0)
+        return QString();
+    return static_cast<const DecisionCommand *>(m_stack.command(index - 1))->describe();
+}
+
+QString Decision::redoText() const
+{
+    const int index = m_stack.index();
+    if (index >= m_stack.count())
+        return QString();
+    return static_cast<const DecisionCommand *>(m_stack.command(index))->describe();
+}
+
+void Decision::undo()
+{
+    finishTyping();
+    const int index = m_stack.index();
+    if (index <= 0)
+        return;
+    const EditPlace place = static_cast<const DecisionCommand *>(m_stack.command(index - 1))->place();
+    m_stack.undo();
+    emit editShown(place);
+}
+
+void Decision::redo()
+{
+    finishTyping();
+    const int index = m_stack.index();
+    if (index >= m_stack.count())
+        return;
+    const EditPlace place = static_cast<const DecisionCommand *>(m_stack.command(index))->place();
+    m_stack.redo();
+    emit editShown(place);
+}
+
+void Decision::push(DecisionCommand *command)
+{
+    // Pushing runs redo(), which puts the change in and tells the window.
+    m_stack.push(command);
+}
+
+void Decision::setUser(const QString &user)
+{
+    if (user == m_data.user)
+        return;
+    push(new UserCommand(this, m_data.user, user));
+}
+
+void Decision::setName(NameList list, int index, const QString &name)
+{
+    const QStringList &names = namesOf(m_data, list);
+    if (index < 0 || index >= names.size() || name == this->name(list, index))
+        return;
+    push(new NameCommand(this, list, index, names.at(index), name));
+}
+
+void Decision::setCounts(int criteria, int alternatives)
+{
+    if (criteria == criteriaCount() && alternatives == alternativesCount())
+        return;
+    push(new WholeCommand(this, EditPlace(), m_data, emptyDocument(criteria, alternatives, m_data.user),
+                          QT_TRANSLATE_NOOP("Decision", "число критериев и альтернатив")));
+}
+
+void Decision::setJudgements(int matrix, const QList<CellEdit> &cells, bool typing)
+{
+    const int order = matrix == CriteriaMatrix ? criteriaCount() : alternativesCount();
+    if (matrix != CriteriaMatrix && (matrix < 0 || matrix >= criteriaCount()))
+        return;
+    QList<CellsCommand::Change> changes;
+    for (const CellEdit &cell : cells) {
+        if (cell.row < 0 || cell.col < 0 || cell.row >= order || cell.col >= order || cell.row == cell.col)
+            continue;
+        const QString before = judgement(matrix, cell.row, cell.col);
+        if (before != cell.text)
+            changes.append({cell.row, cell.col, before, cell.text});
+    }
+    if (changes.isEmpty())
+        return;
+    push(new CellsCommand(this, matrix, cells.first(), changes, typing));
+}
+
+void Decision::clearCriteriaJudgements()
+{
+    if (m_data.criteriaJudgements == emptyJudgements(criteriaCount()))
+        return;
+    DecisionDocument after = m_data;
+    after.criteriaJudgements = emptyJudgements(criteriaCount());
+    // Undone, the judgements are shown where they are typed.
+    EditPlace place;
+    place.kind = EditPlace::Kind::Matrix;
+    place.row = 0;
+    place.col = 1;
+    push(new WholeCommand(this, place, m_data, after, QT_TRANSLATE_NOOP("Decision", "очистка матрицы критериев")));
+}
+
+void Decision::replace(const DecisionDocument &document)
+{
+    push(new WholeCommand(this, EditPlace(), m_data, document, QT_TRANSLATE_NOOP("Decision", "решение группы")));
+}
+
+void Decision::load(const DecisionDocument &document)
+{
+    m_stack.clear();
+    finishTyping();
+    m_data = document;
+    m_stack.setClean();
+    emit documentReset();
+    emit changed();
+}
+
+void Decision::startNew(int criteria, int alternatives, const QString &user)
+{
+    load(emptyDocument(criteria, alternatives, user));
+}
+
+void Decision::putJudgement(int matrix, int row, int col, const QString &text)
+{
+    QList<QStringList> *cells = nullptr;
+    if (matrix == CriteriaMatrix)
+        cells = &m_data.criteriaJudgements;
+    else if (matrix >= 0 && matrix < m_data.alternativesJudgements.size())
+        cells = &m_data.alternativesJudgements[matrix];
+    if (cells && row >= 0 && row < cells->size() && col >= 0 && col < (*cells)[row].size())
+        (*cells)[row][col] = text;
+}
+
+void Decision::putWhole(const DecisionDocument &data)
+{
+    m_data = data;
+    emit documentReset();
+}

@@ -1,0 +1,120 @@
+#pragma once
+
+// The decision as a document: the one place that holds what the person typed. The window shows
+// it and sends every edit here as an undoable step; the file, the recovery copy, the group merge
+// and the command line read and write it. Nothing here knows a widget.
+//
+// Judgement texts are kept as typed, with "." as the decimal separator (the file's form), and the
+// diagonals hold "1". A name the program gave and the person never typed is kept as a default
+// name, so that it is shown in whatever language the program speaks at the time.
+
+#include "document/decisiondocument.h"
+
+#include <QObject>
+#include <QUndoStack>
+
+enum class NameList { Criteria, Alternatives };
+
+// Where an edit happened, so that the window can show it when the step is undone or redone.
+struct EditPlace
+{
+    enum class Kind { Title, Names, Matrix };
+    Kind kind = Kind::Title;
+    NameList list = NameList::Criteria; // Names
+    int index = -1;                     // Names: the entry
+    int matrix = CriteriaMatrix;        // Matrix: CriteriaMatrix or the criterion
+    int row = -1;                       // Matrix: the cell of item row over item col, 0-based
+    int col = -1;
+};
+
+Q_DECLARE_METATYPE(EditPlace)
+
+// One judgement text put into a matrix: item row over item col, 0-based, in the file's form.
+struct CellEdit
+{
+    int row = 0;
+    int col = 0;
+    QString text;
+};
+
+class Decision : public QObject
+{
+    Q_OBJECT
+public:
+    explicit Decision(QObject *parent = nullptr);
+    ~Decision() override;
+
+    // Everything, with default names in the language of the moment.
+    DecisionDocument document() const;
+    int criteriaCount() const { return int(m_data.criteria.size()); }
+    int alternativesCount() const { return int(m_data.alternatives.size()); }
+    QString user() const { return m_data.user; }
+    QString name(NameList list, int index) const;
+    QStringList names(NameList list) const;
+    bool isDefaultName(NameList list, int index) const;
+    // "" outside the matrix.
+    QString judgement(int matrix, int row, int col) const;
+    QList<QStringList> judgements(int matrix) const { return matrixOf(m_data, matrix); }
+
+    QUndoStack *undoStack() { return &m_stack; }
+    const QUndoStack *undoStack() const { return &m_stack; }
+    bool isModified() const { return !m_stack.isClean(); }
+    void setSaved() { m_stack.setClean(); }
+    // What the next Undo and Redo would take back or do again ("суждение «Цена» : «Качество»");
+    // empty when there is nothing.
+    QString undoText() const;
+    QString redoText() const;
+    void undo();
+    void redo();
+
+    // Edits. Each is one step of the history, and none is pushed when it would change nothing.
+    // Typing into one cell or field is one step until finishTyping() (a committed cell, a field
+    // that was left).
+    void setUser(const QString &user);
+    void setName(NameList list, int index, const QString &name);
+    // A count change empties what the counts shape: names back to their defaults, every matrix
+    // back to its diagonal.
+    void setCounts(int criteria, int alternatives);
+    // cells may hold several edits of one matrix (a judgement and its mirror); the first is the
+    // cell the person worked on. typing: a keystroke that later keystrokes into the same cell join.
+    void setJudgements(int matrix, const QList<CellEdit> &cells, bool typing = false);
+    // The criteria matrix back to its diagonal, as the move forward from the names page does.
+    void clearCriteriaJudgements();
+    // Everything replaced, as one step (a group's merged decision put on the screen).
+    void replace(const DecisionDocument &document);
+    void finishTyping() { ++m_typingSerial; }
+
+    // Not edits: the document starts over, with an empty, clean history.
+    void load(const DecisionDocument &document);
+    void startNew(int criteria, int alternatives, const QString &user);
+
+signals:
+    // Anything the person typed changed (an edit, an undo, a redo, a load).
+    void changed();
+    // The whole document is another one: counts, names and matrices may all differ.
+    void documentReset();
+    void userChanged();
+    void nameChanged(NameList list, int index);
+    void judgementsChanged(int matrix);
+    // A step was undone or redone here.
+    void editShown(const EditPlace &place);
+
+private:
+    friend class DecisionCommand;
+    friend class CellsCommand;
+    friend class UserCommand;
+    friend class NameCommand;
+    friend class WholeCommand;
+
+    void push(class DecisionCommand *command);
+    void putJudgement(int matrix, int row, int col, const QString &text);
+    void putWhole(const DecisionDocument &data);
+
+    // Names the program gave are null strings here.
+    DecisionDocument m_data;
+    QUndoStack m_stack;
+    int m_typingSerial = 0;
+};
+
+// The matrix of the given order with "1" on its diagonal and every other cell empty.
+QList<QStringList> emptyJudgements(int order);
