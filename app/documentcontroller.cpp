@@ -1,7 +1,10 @@
 #include "app/documentcontroller.h"
 
 #include "app/mainform.h"
-#include "app/sessiondocument.h"
+#include "app/recentfiles.h"
+#include "app/recoverycopy.h"
+#include "app/recoveryfile.h"
+#include "document/decision.h"
 #include "document/decisionfile.h"
 #include "document/groupmerge.h"
 #include "platform/errordisplay.h"
@@ -10,29 +13,20 @@
 #include "platform/questionbox.h"
 #include "platform/savequestion.h"
 #include "platform/settingsstore.h"
-#include "platform/stringgrid.h"
-#include "platform/updown.h"
 
-#include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
 #include <QDir>
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPushButton>
-#include <QStackedWidget>
+#include <QTimer>
 
 namespace {
-// A change reaches the recovery copy within this time (and so well within two seconds).
-constexpr int RecoveryDelay = 1000;
-
 template <typename T>
 T *control(const TMainForm *form, const char *name)
 {
@@ -61,20 +55,13 @@ DocumentController::DocumentController(TMainForm *form)
     : QObject(form)
     , m_form(form)
     , m_baseTitle(form->windowTitle())
+    , m_recovery(new RecoveryCopy(form->decision(), this))
 {
-    m_checkTimer.setSingleShot(true);
-    m_checkTimer.setInterval(0);
-    m_recoveryTimer.setSingleShot(true);
-    m_recoveryTimer.setInterval(RecoveryDelay);
-    connect(&m_checkTimer, &QTimer::timeout, this, &DocumentController::checkSession);
-    connect(&m_recoveryTimer, &QTimer::timeout, this, [this] { ErrorDisplay::guarded([this] { writeRecovery(); }); });
-
     createMenus();
-    watchChanges();
+    connect(m_form->decision()->undoStack(), &QUndoStack::cleanChanged, this, &DocumentController::updateTitle);
     m_form->setAcceptDrops(true);
     m_form->installEventFilter(this);
-    m_clean = SessionDocument::capture(*m_form);
-    updateTitle(false);
+    updateTitle();
 }
 
 DocumentController::~DocumentController() = default;
@@ -105,16 +92,9 @@ void DocumentController::createMenus()
     addAction(m_fileMenu, tr("Сохранить &как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "SaveAsAction",
               [](DocumentController *c) { c->saveAs(); });
     m_fileMenu->addSeparator();
-    for (int i = 0; i < SettingsStore::RecentFilesLimit; ++i) {
-        QAction *action = m_fileMenu->addAction(QString());
-        action->setObjectName(QStringLiteral("RecentFileAction%1").arg(i + 1));
-        action->setVisible(false);
-        connect(action, &QAction::triggered, this, [this, action] {
-            const QString path = action->data().toString();
-            ErrorDisplay::guarded([this, path] { openFile(path); });
-        });
-        m_recentActions << action;
-    }
+    m_recent = new RecentFiles(m_fileMenu);
+    connect(m_recent, &RecentFiles::openRequested, this,
+            [this](const QString &path) { ErrorDisplay::guarded([this, path] { openFile(path); }); });
     m_fileMenu->addSeparator();
     addAction(m_fileMenu, tr("Объединить решения группы…"), QKeySequence(), "MergeAction",
               [](DocumentController *c) { c->mergeGroup(); });
@@ -124,120 +104,28 @@ void DocumentController::createMenus()
     m_fileMenu->addSeparator();
     addAction(m_fileMenu, tr("&Выход"), QKeySequence(Qt::CTRL | Qt::Key_Q), "QuitAction",
               [](DocumentController *c) { c->m_form->close(); });
-    connect(m_fileMenu, &QMenu::aboutToShow, this, &DocumentController::refreshRecentMenu);
-
-    QMenu *help = bar->addMenu(tr("Сп&равка"));
-    help->setObjectName(QStringLiteral("HelpMenu"));
-    addAction(help, tr("&Содержание"), QKeySequence(Qt::Key_F1), "HelpAction",
-              [](DocumentController *c) { c->m_form->HelpBtnClick(); });
-    addAction(help, tr("&О программе"), QKeySequence(), "AboutAction", [](DocumentController *c) { c->showAbout(); });
 
     // The menu prints exactly where the button does.
     QPushButton *printBtn = control<QPushButton>(m_form, "PrintBtn");
     m_printAction->setEnabled(printBtn->isEnabled());
     printBtn->installEventFilter(this);
-    refreshRecentMenu();
-}
-
-void DocumentController::refreshRecentMenu()
-{
-    const QStringList files = SettingsStore::readRecentFiles();
-    for (int i = 0; i < m_recentActions.size(); ++i) {
-        QAction *action = m_recentActions.at(i);
-        const QString path = files.value(i);
-        action->setVisible(!path.isEmpty());
-        action->setData(path);
-        action->setText(QStringLiteral("&%1 %2").arg(i + 1).arg(shownName(path).replace(QLatin1Char('&'), QStringLiteral("&&"))));
-        action->setStatusTip(QDir::toNativeSeparators(path));
-    }
-}
-
-void DocumentController::rememberRecent(const QString &path)
-{
-    const QString absolute = QFileInfo(path).absoluteFilePath();
-    QStringList files = SettingsStore::readRecentFiles();
-    files.removeAll(absolute);
-    files.prepend(absolute);
-    // The file itself is safe; a settings store that cannot keep the list is still reported.
-    ErrorDisplay::guarded([&files] { SettingsStore::writeRecentFiles(files.mid(0, SettingsStore::RecentFilesLimit)); });
-    refreshRecentMenu();
-}
-
-void DocumentController::showAbout()
-{
-    QString version = QCoreApplication::applicationVersion();
-    if (version.isEmpty())
-        version = QStringLiteral("1.0");
-    QMessageBox::about(m_form, tr("О программе"),
-                       tr("<p><b>%1</b>, версия %2</p><p>Выбор лучшей из альтернатив по нескольким критериям "
-                          "методом анализа иерархий.</p>")
-                           .arg(m_baseTitle.toHtmlEscaped(), version.toHtmlEscaped()));
 }
 
 // ---- what changed -----------------------------------------------------------------------
 
-void DocumentController::watchChanges()
-{
-    // Every edit of a cell, a name, a count or the user name ends up in one of these; the
-    // comparison with the clean session decides whether it changed anything.
-    for (const char *name : {"ChoiceTab", "CompTab"}) {
-        QAbstractItemModel *model = control<StringGrid>(m_form, name)->model();
-        connect(model, &QAbstractItemModel::dataChanged, this, &DocumentController::scheduleCheck);
-        connect(model, &QAbstractItemModel::modelReset, this, &DocumentController::scheduleCheck);
-    }
-    for (const char *name : {"Choices", "AltList"}) {
-        QAbstractItemModel *model = control<QListWidget>(m_form, name)->model();
-        connect(model, &QAbstractItemModel::dataChanged, this, &DocumentController::scheduleCheck);
-        connect(model, &QAbstractItemModel::rowsInserted, this, &DocumentController::scheduleCheck);
-        connect(model, &QAbstractItemModel::rowsRemoved, this, &DocumentController::scheduleCheck);
-    }
-    for (const char *name : {"StudentName", "ChoiceName", "ChoiceAlt"})
-        connect(control<QLineEdit>(m_form, name), &QLineEdit::textChanged, this, &DocumentController::scheduleCheck);
-    for (const char *name : {"UpDownKrit", "UpDownAlt"})
-        connect(control<UpDown>(m_form, name), &UpDown::clicked, this, &DocumentController::scheduleCheck);
-    connect(control<QStackedWidget>(m_form, "Notebook"), &QStackedWidget::currentChanged, this,
-            &DocumentController::scheduleCheck);
-}
-
-void DocumentController::scheduleCheck()
-{
-    m_checkTimer.start();
-}
-
 bool DocumentController::isModified() const
 {
-    return !m_clean || SessionDocument::capture(*m_form) != *m_clean;
+    return m_form->decision()->isModified();
 }
 
-void DocumentController::checkSession()
+QString DocumentController::recoveryPath() const
 {
-    const DecisionDocument now = SessionDocument::capture(*m_form);
-    updateTitle(!m_clean || now != *m_clean);
-    if (m_written != now && !m_recoveryTimer.isActive())
-        m_recoveryTimer.start();
+    return m_recovery->path();
 }
 
 void DocumentController::writeRecovery()
 {
-    m_recoveryTimer.stop();
-    const DecisionDocument now = SessionDocument::capture(*m_form);
-    if (m_written == now)
-        return;
-    if (m_clean && now == *m_clean) {
-        // Nothing that the file (or a fresh start) does not hold already.
-        m_recovery.remove();
-        m_written = now;
-        return;
-    }
-    QString error;
-    if (m_recovery.write(now, &error)) {
-        m_written = now;
-        m_recoveryFailed = false;
-    } else if (!m_recoveryFailed) {
-        // Said once; the next change tries again without repeating the box every second.
-        m_recoveryFailed = true;
-        throw PlatformError(error);
-    }
+    m_recovery->writeNow();
 }
 
 void DocumentController::showTranslatedTexts()
@@ -256,9 +144,6 @@ void DocumentController::showTranslatedTexts()
         {"MergeAction", QT_TR_NOOP("Объединить решения группы…")},
         {"PrintAction", QT_TR_NOOP("&Печать…")},
         {"QuitAction", QT_TR_NOOP("&Выход")},
-        {"HelpMenu", QT_TR_NOOP("Сп&равка")},
-        {"HelpAction", QT_TR_NOOP("&Содержание")},
-        {"AboutAction", QT_TR_NOOP("&О программе")},
     };
     for (const auto &entry : texts) {
         if (auto *menu = m_form->findChild<QMenu *>(QLatin1String(entry.name)))
@@ -268,11 +153,12 @@ void DocumentController::showTranslatedTexts()
     }
     // The form has just written its own title, the program's name, in the new language.
     m_baseTitle = m_form->windowTitle();
-    updateTitle(m_form->isWindowModified());
+    updateTitle();
 }
 
-void DocumentController::updateTitle(bool modified)
+void DocumentController::updateTitle()
 {
+    const bool modified = isModified();
     // The program's name closes the title, so that window managers do not add it again.
     QString title = m_baseTitle;
     if (!m_path.isEmpty())
@@ -301,14 +187,12 @@ bool DocumentController::maySwitchSession()
     return false;
 }
 
-void DocumentController::adopt(const QString &path, const DecisionDocument &clean)
+void DocumentController::adopt(const QString &path)
 {
     m_path = path;
-    m_clean = clean;
-    m_written = clean;
-    m_recovery.remove();
-    m_recoveryTimer.stop();
-    updateTitle(false);
+    m_form->decision()->setSaved();
+    m_recovery->remove();
+    updateTitle();
 }
 
 bool DocumentController::openFile(const QString &path)
@@ -333,9 +217,9 @@ bool DocumentController::load(const QString &path)
         ErrorDisplay::show(tr("Файл «%1» не открыт: %2").arg(QDir::toNativeSeparators(path), result.error));
         return false;
     }
-    SessionDocument::restore(*m_form, *result.document);
-    adopt(QFileInfo(path).absoluteFilePath(), SessionDocument::capture(*m_form));
-    rememberRecent(path);
+    m_form->openDocument(*result.document, true);
+    adopt(QFileInfo(path).absoluteFilePath());
+    m_recent->remember(path);
     return true;
 }
 
@@ -343,8 +227,8 @@ void DocumentController::newSession()
 {
     if (!maySwitchSession())
         return;
-    SessionDocument::startNew(*m_form);
-    adopt(QString(), SessionDocument::capture(*m_form));
+    m_form->startNewSession();
+    adopt(QString());
 }
 
 bool DocumentController::save()
@@ -361,14 +245,13 @@ bool DocumentController::saveAs()
 
 bool DocumentController::saveTo(const QString &path)
 {
-    const DecisionDocument document = SessionDocument::capture(*m_form);
     QString error;
-    if (!saveDecisionFile(path, document, &error)) {
+    if (!saveDecisionFile(path, m_form->decision()->document(), &error)) {
         ErrorDisplay::show(error);
         return false;
     }
-    adopt(QFileInfo(path).absoluteFilePath(), document);
-    rememberRecent(path);
+    adopt(QFileInfo(path).absoluteFilePath());
+    m_recent->remember(path);
     m_form->ShowHint(tr("Решение сохранено в файл «%1»").arg(shownName(path)));
     return true;
 }
@@ -404,7 +287,13 @@ void DocumentController::mergeGroup()
         ErrorDisplay::show(error);
         return;
     }
-    rememberRecent(target);
+    // The group's decision is shown, as one step that Undo takes back.
+    m_form->decision()->beginStep();
+    m_form->decision()->replace(*merged.document);
+    m_form->showFurthestPage();
+    m_form->decision()->endStep();
+    adopt(QFileInfo(target).absoluteFilePath());
+    m_recent->remember(target);
     m_form->ShowHint(tr("Решение группы сохранено в файл «%1»").arg(shownName(target)));
 }
 
@@ -415,14 +304,12 @@ void DocumentController::offerRecovery()
         if (result.document
             && QuestionBox::ask(tr("Прошлый сеанс работы закончился, не сохранив изменения. Восстановить его?"),
                                 tr("Восстановление"))) {
-            SessionDocument::restore(*m_form, *result.document);
+            m_form->openDocument(*result.document, false);
             m_path.clear();
-            m_clean.reset();
-            m_written.reset();
             RecoveryFile::discard(path);
             // The copy is gone: the window's own one takes its place at once.
             ErrorDisplay::guarded([this] { writeRecovery(); });
-            updateTitle(true);
+            updateTitle();
             return;
         }
         RecoveryFile::discard(path);
@@ -442,9 +329,7 @@ bool DocumentController::eventFilter(QObject *watched, QEvent *event)
                 event->ignore();
                 return true;
             }
-            m_recoveryTimer.stop();
-            m_checkTimer.stop();
-            m_recovery.remove();
+            m_recovery->remove();
             break;
         }
         case QEvent::DragEnter: {

@@ -1,23 +1,17 @@
 #pragma once
 
-#include "app/recoveryfile.h"
-#include "document/decisiondocument.h"
-
 #include <QObject>
-#include <QTimer>
-
-#include <optional>
 
 class TMainForm;
 class QAction;
 class QMenu;
+class RecentFiles;
+class RecoveryCopy;
 
-// The window's session as a document: the File and Help menus over the wizard, opening, saving
-// and merging decision files, the recent files, the question before unsaved work goes away, the
-// modified mark of the title and the recovery copy that outlives a crash.
-//
-// "Modified" means that the session on the screen differs from the one last opened, saved or
-// started; a restored recovery copy stays modified until it is saved.
+// The file commands over the window's decision: the File menu, opening, saving and merging
+// decision files, the question before unsaved work goes away, the title with the file's name
+// and the modified mark (the decision's unsaved state), and offering back the recovery copy of
+// a window that never closed normally.
 class DocumentController : public QObject
 {
     Q_OBJECT
@@ -27,7 +21,7 @@ public:
 
     QString filePath() const { return m_path; }
     bool isModified() const;
-    QString recoveryPath() const { return m_recovery.path(); }
+    QString recoveryPath() const;
 
     // Asks about unsaved work first; a refused file is reported and leaves the session as it was.
     bool openFile(const QString &path);
@@ -41,7 +35,7 @@ public:
     // True when the session may go: nothing unsaved, or the person saved it or let it go.
     bool maySwitchSession();
 
-    // Writes the recovery copy now if the session changed since the last one.
+    // Writes the recovery copy now, or removes it when nothing is unsaved.
     void writeRecovery();
     // After the language changed: the menus and the window title in the new one.
     void showTranslatedTexts();
@@ -51,30 +45,17 @@ protected:
 
 private:
     void createMenus();
-    void watchChanges();
-    void scheduleCheck();
-    void checkSession();
     bool load(const QString &path);
     bool saveTo(const QString &path);
-    void adopt(const QString &path, const DecisionDocument &clean);
-    void rememberRecent(const QString &path);
-    void refreshRecentMenu();
-    void updateTitle(bool modified);
-    void showAbout();
+    // The decision on the screen is the one in this file (none: a new one).
+    void adopt(const QString &path);
+    void updateTitle();
 
     TMainForm *m_form;
     QString m_baseTitle;
     QString m_path;
-    // The session as last opened, saved or started; none while a restored copy is unsaved.
-    std::optional<DecisionDocument> m_clean;
-    // What the recovery copy holds, or the clean session once the copy was removed.
-    std::optional<DecisionDocument> m_written;
-    RecoveryFile m_recovery;
-    bool m_recoveryFailed = false;
-    QTimer m_checkTimer;
-    QTimer m_recoveryTimer;
-
+    RecoveryCopy *m_recovery = nullptr;
+    RecentFiles *m_recent = nullptr;
     QAction *m_printAction = nullptr;
     QMenu *m_fileMenu = nullptr;
-    QList<QAction *> m_recentActions;
 };

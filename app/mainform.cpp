@@ -13,6 +13,7 @@
 #include "app/pagetexts.h"
 #include "app/translations.h"
 #include "app/widgetadapters.h"
+#include "document/decisionresults.h"
 #include "entry/gridediting.h"
 #include "entry/keyfilter.h"
 #include "entry/namelisting.h"
@@ -31,9 +32,12 @@
 
 #include <QApplication>
 #include <QDate>
+#include <QAction>
 #include <QKeyEvent>
 #include <QLayout>
+#include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -69,6 +73,7 @@ TMainForm::TMainForm(QWidget *parent)
     : QMainWindow(parent)
     , ui(new Ui::TMainForm)
     , Timer(new QTimer(this))
+    , m_decision(new Decision(this))
 {
     ui->setupUi(this);
     Timer->setObjectName(QStringLiteral("Timer"));
@@ -78,6 +83,7 @@ TMainForm::TMainForm(QWidget *parent)
     connectHandlers();
     FormCreate();
     m_documents = new DocumentController(this);
+    createMenus();
     new LanguageMenu(this);
     // The menu bar goes above the pages, which keep the height of their design.
     resize(width(), height() + menuBar()->sizeHint().height());
@@ -273,6 +279,43 @@ void TMainForm::connectHandlers()
     connect(ui->CompTab, &StringGrid::keyPress, this, &TMainForm::CompTabKeyPress);
     connect(ui->CompTab, &StringGrid::gridClicked, this, guard(this, &TMainForm::CompTabClick));
     connect(ui->CompTab, &StringGrid::exited, this, guard(this, &TMainForm::CompTabClick));
+
+    // Typing into a cell is part of one step until the cell is committed.
+    for (StringGrid *grid : {ui->ChoiceTab, ui->CompTab}) {
+        connect(grid, &StringGrid::cellEdited, this, [this, grid](int col, int row) {
+            m_typedMatrix = shownMatrix(grid);
+            m_typedRow = row - 1;
+            m_typedCol = col - 1;
+            takeGridEdits(grid, true);
+        });
+    }
+    connect(m_choiceRevisions, &RevisionPanel::judgementApplied, this, [this](int col, int row) {
+        m_typedMatrix = CriteriaMatrix;
+        m_typedRow = row - 1;
+        m_typedCol = col - 1;
+        takeGridEdits(ui->ChoiceTab, false);
+        commitGrid(ui->ChoiceTab);
+    });
+    connect(m_compRevisions, &RevisionPanel::judgementApplied, this, [this](int col, int row) {
+        m_typedMatrix = m_model.CurrentCriterion;
+        m_typedRow = row - 1;
+        m_typedCol = col - 1;
+        takeGridEdits(ui->CompTab, false);
+        commitGrid(ui->CompTab);
+    });
+    connect(ui->StudentName, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!m_showing)
+            m_decision->setUser(text);
+    });
+
+    connect(m_decision, &Decision::documentReset, this, [this] { ErrorDisplay::guarded([this] { showDocument(); }); });
+    connect(m_decision, &Decision::judgementsChanged, this,
+            [this](int matrix) { ErrorDisplay::guarded([this, matrix] { showJudgements(matrix); }); });
+    connect(m_decision, &Decision::nameChanged, this,
+            [this](NameList list, int index) { ErrorDisplay::guarded([this, list, index] { showName(list, index); }); });
+    connect(m_decision, &Decision::userChanged, this, [this] { ErrorDisplay::guarded([this] { showUser(); }); });
+    connect(m_decision, &Decision::editShown, this,
+            [this](const EditPlace &place) { ErrorDisplay::guarded([this, place] { showEditPlace(place); }); });
 }
 
 // ---- start-up ---------------------------------------------------------------------------
@@ -284,7 +327,13 @@ void TMainForm::FormCreate()
     m_model.SessionPrepared = false;
     // An unreadable store simply leaves the name empty; one that cannot be read safely is
     // reported, and the window opens all the same.
-    ErrorDisplay::guarded([this] { ui->StudentName->setText(SettingsStore::readSignature()); });
+    QString signature;
+    ErrorDisplay::guarded([&signature] { signature = SettingsStore::readSignature(); });
+    ++m_showing;
+    ui->StudentName->setText(signature);
+    --m_showing;
+    // The remembered name is where a session starts, not an edit of it.
+    m_decision->startNew(InitialCount, InitialCount, signature);
     centreOnScreen();
 }
 
@@ -295,6 +344,84 @@ void TMainForm::centreOnScreen()
         frame.moveCenter(screen->availableGeometry().center());
         move(frame.topLeft());
     }
+}
+
+// ---- menus -------------------------------------------------------------------------------
+
+namespace {
+// Menu titles take letters that the pages' own controls leave free where they can: Р for the
+// edit menu; the help menu shares its А only with the label of a read-only field.
+const char EditMenuTitle[] = QT_TRANSLATE_NOOP("TMainForm", "П&равка");
+const char UndoText[] = QT_TRANSLATE_NOOP("TMainForm", "&Отменить");
+const char UndoStepText[] = QT_TRANSLATE_NOOP("TMainForm", "&Отменить: %1");
+const char RedoText[] = QT_TRANSLATE_NOOP("TMainForm", "&Повторить");
+const char RedoStepText[] = QT_TRANSLATE_NOOP("TMainForm", "&Повторить: %1");
+const char HelpMenuTitle[] = QT_TRANSLATE_NOOP("TMainForm", "Справк&а");
+const char HelpContentsText[] = QT_TRANSLATE_NOOP("TMainForm", "&Содержание");
+const char AboutText[] = QT_TRANSLATE_NOOP("TMainForm", "&О программе");
+}
+
+void TMainForm::createMenus()
+{
+    QMenu *edit = menuBar()->addMenu(tr(EditMenuTitle));
+    edit->setObjectName(QStringLiteral("EditMenu"));
+    m_undoAction = edit->addAction(tr(UndoText));
+    m_undoAction->setObjectName(QStringLiteral("UndoAction"));
+    m_undoAction->setShortcuts(QKeySequence::Undo);
+    m_redoAction = edit->addAction(tr(RedoText));
+    m_redoAction->setObjectName(QStringLiteral("RedoAction"));
+    m_redoAction->setShortcuts(QKeySequence::Redo);
+    connect(m_undoAction, &QAction::triggered, this, [this] { ErrorDisplay::guarded([this] { undoOrRedo(true); }); });
+    connect(m_redoAction, &QAction::triggered, this, [this] { ErrorDisplay::guarded([this] { undoOrRedo(false); }); });
+    connect(m_decision->undoStack(), &QUndoStack::indexChanged, this, &TMainForm::updateUndoActions);
+    updateUndoActions();
+
+    QMenu *help = menuBar()->addMenu(tr(HelpMenuTitle));
+    help->setObjectName(QStringLiteral("HelpMenu"));
+    QAction *contents = help->addAction(tr(HelpContentsText));
+    contents->setObjectName(QStringLiteral("HelpAction"));
+    contents->setShortcut(QKeySequence(Qt::Key_F1));
+    connect(contents, &QAction::triggered, this, [this] { ErrorDisplay::guarded([this] { HelpBtnClick(); }); });
+    QAction *about = help->addAction(tr(AboutText));
+    about->setObjectName(QStringLiteral("AboutAction"));
+    connect(about, &QAction::triggered, this, [this] {
+        QString version = QCoreApplication::applicationVersion();
+        if (version.isEmpty())
+            version = QStringLiteral("1.0");
+        QMessageBox::about(this, tr("О программе"),
+                           tr("<p><b>%1</b>, версия %2</p><p>Выбор лучшей из альтернатив по нескольким критериям "
+                              "методом анализа иерархий.</p>")
+                                   .arg(tr("Анализ иерархий").toHtmlEscaped(), version.toHtmlEscaped()));
+    });
+}
+
+void TMainForm::updateUndoActions()
+{
+    if (!m_undoAction)
+        return;
+    const QString undo = m_decision->undoText();
+    const QString redo = m_decision->redoText();
+    m_undoAction->setText(undo.isEmpty() ? tr(UndoText) : tr(UndoStepText).arg(undo));
+    m_redoAction->setText(redo.isEmpty() ? tr(RedoText) : tr(RedoStepText).arg(redo));
+    m_undoAction->setEnabled(!undo.isEmpty());
+    m_redoAction->setEnabled(!redo.isEmpty());
+}
+
+void TMainForm::undoOrRedo(bool undo)
+{
+    // A name being typed is committed first, so that it is a step of its own to take back.
+    if (ui->Notebook->currentIndex() == NamesPage) {
+        ChoiceNameExit();
+        ChoiceAltExit();
+    }
+    for (StringGrid *grid : {ui->ChoiceTab, ui->CompTab}) {
+        if (grid->isEditing())
+            grid->setFocus(Qt::OtherFocusReason);
+    }
+    if (undo)
+        m_decision->undo();
+    else
+        m_decision->redo();
 }
 
 // ---- status line, help, keys -------------------------------------------------------------
@@ -412,12 +539,14 @@ void TMainForm::UpDownKritClick()
 {
     ui->Kriters->setText(QString::number(ui->UpDownKrit->position()));
     m_model.SessionPrepared = false;
+    m_decision->setCounts(ui->UpDownKrit->position(), ui->UpDownAlt->position());
 }
 
 void TMainForm::UpDownAltClick()
 {
     ui->Alters->setText(QString::number(ui->UpDownAlt->position()));
     m_model.SessionPrepared = false;
+    m_decision->setCounts(ui->UpDownKrit->position(), ui->UpDownAlt->position());
 }
 
 void TMainForm::KritersClick()
@@ -432,6 +561,7 @@ void TMainForm::AltersClick()
 
 void TMainForm::StudentNameExit()
 {
+    m_decision->finishTyping();
     SettingsStore::writeSignature(ui->StudentName->text());
 }
 
@@ -439,43 +569,39 @@ void TMainForm::StudentNameExit()
 
 void TMainForm::NextBtnClick()
 {
+    // A keyboard accelerator moves on without taking the focus from a name editor: what it holds
+    // is committed before the names are read.
+    if (ui->Notebook->currentIndex() == NamesPage) {
+        ChoiceNameExit();
+        ChoiceAltExit();
+        // The criteria are compared afresh under the names they have now; one step of the
+        // history, so that the judgements come back with Undo.
+        m_decision->clearCriteriaJudgements();
+    }
+    advance();
+}
+
+bool TMainForm::advance()
+{
     const int page = ui->Notebook->currentIndex();
     const int n = criteriaCount();
     bool warnInconsistent = false;
-    // A keyboard accelerator moves on without taking the focus from a name editor: what it holds
-    // is committed before the names are read.
-    if (page == NamesPage) {
-        ChoiceNameExit();
-        ChoiceAltExit();
-    }
 
     switch (page) {
     case TitlePage:
         if (!m_model.SessionPrepared)
             resetSession();
         break;
-    case NamesPage: {
-        StringGrid *grid = ui->ChoiceTab;
-        grid->setColCount(n + 2);
-        grid->setRowCount(n + 1);
-        for (int i = 0; i < n; ++i) {
-            for (int row = 1; row <= n; ++row)
-                grid->setCell(i + 1, row, QString());
-            const QListWidgetItem *item = ui->Choices->item(i);
-            const QString name = item ? item->text() : QString();
-            grid->setCell(i + 1, 0, name);
-            grid->setCell(0, i + 1, name);
-            grid->setCell(i + 1, i + 1, QStringLiteral("1"));
-        }
-        grid->setCell(n + 1, 0, CriteriaPriorityHeader.text());
-        selectStartCell(grid);
+    case NamesPage:
+        showCriteriaHeaders();
+        showJudgements(CriteriaMatrix);
+        selectStartCell(ui->ChoiceTab);
         break;
-    }
     case CriteriaPage:
         if (!m_model.CriteriaComputed) {
             CalcBtnClick();
             if (!m_model.CriteriaComputed)
-                return;
+                return false;
         }
         if (m_model.CriteriaInconsistent) {
             SystemSound::playAsterisk();
@@ -495,12 +621,12 @@ void TMainForm::NextBtnClick()
             }
             CalcBtn2Click();
             if (!m_model.AltMatrixComputed.value(i))
-                return;
+                return false;
         }
         fillResultPage();
         break;
     default:
-        return;
+        return false;
     }
 
     ui->Notebook->setCurrentIndex(page + 1);
@@ -510,6 +636,39 @@ void TMainForm::NextBtnClick()
     ui->PrintBtn->setEnabled(true);
     ShowHint(warnInconsistent ? InconsistentRatioMessage.text() : QString());
     FormResize();
+    return true;
+}
+
+void TMainForm::showTitlePage()
+{
+    // A field being left runs its exit handler now, not halfway through.
+    if (QWidget *focus = QApplication::focusWidget(); focus && focus->window() == this)
+        focus->clearFocus();
+    while (ui->Notebook->currentIndex() > TitlePage)
+        PriorBtnClick();
+}
+
+void TMainForm::showFurthestPage()
+{
+    showTitlePage();
+    while (ui->Notebook->currentIndex() < ResultPage && advance()) {
+    }
+}
+
+void TMainForm::openDocument(const DecisionDocument &document, bool saved)
+{
+    m_decision->load(document, saved);
+    showFurthestPage();
+    // What the grids' mirroring made of the file's texts on the way is where the history starts.
+    m_decision->clearHistory(saved);
+}
+
+void TMainForm::startNewSession()
+{
+    showTitlePage();
+    QString signature;
+    ErrorDisplay::guarded([&signature] { signature = SettingsStore::readSignature(); });
+    m_decision->startNew(InitialCount, InitialCount, signature);
 }
 
 void TMainForm::PriorBtnClick()
@@ -560,10 +719,17 @@ void TMainForm::NotebookPageChanged()
 
 void TMainForm::resetSession()
 {
-    const int n = criteriaCount();
-    const int m = alternativesCount();
+    ++m_showing;
+    const int n = m_decision->criteriaCount();
+    const int m = m_decision->alternativesCount();
+    ui->UpDownKrit->setPosition(n);
+    ui->UpDownAlt->setPosition(m);
+    ui->Kriters->setText(QString::number(n));
+    ui->Alters->setText(QString::number(m));
 
     m_model.clearStores();
+    m_model.CriteriaComputed = false;
+    m_model.AltMatrixComputed.fill(false);
     ui->ChoiceTab->setColCount(n + 1);
     ui->ChoiceTab->setRowCount(n + 1);
     ui->CompTab->setRowCount(m + 1);
@@ -578,10 +744,8 @@ void TMainForm::resetSession()
 
     ui->Choices->clear();
     ui->AltList->clear();
-    for (int i = 0; i < n; ++i)
-        ui->Choices->addItem(defaultCriterionName(i));
-    for (int k = 0; k < m; ++k)
-        ui->AltList->addItem(defaultAlternativeName(k));
+    ui->Choices->addItems(m_decision->names(NameList::Criteria));
+    ui->AltList->addItems(m_decision->names(NameList::Alternatives));
 
     for (int k = 0; k < m; ++k) {
         const QString letter = alternativeLetter(k);
@@ -603,7 +767,224 @@ void TMainForm::resetSession()
     // Fewer criteria than before may leave the shown matrix beyond the last criterion.
     if (m_model.CurrentCriterion >= n || m_model.CurrentCriterion < 0)
         m_model.CurrentCriterion = 0;
+    --m_showing;
+
+    // The judgements the document holds go into the stores; the criteria grid gets its own when
+    // the criteria page is reached.
+    for (int c = 0; c < n; ++c)
+        showJudgements(c);
     updateConsistencyWarning();
+}
+
+// ---- the document on the screen -------------------------------------------------------------
+
+namespace {
+QChar decimalPoint()
+{
+    return decimalPointOf(QLocale());
+}
+}
+
+void TMainForm::showDocument()
+{
+    showUser();
+    const int page = ui->Notebook->currentIndex();
+    ++m_showing;
+    ui->UpDownKrit->setPosition(m_decision->criteriaCount());
+    ui->UpDownAlt->setPosition(m_decision->alternativesCount());
+    ui->Kriters->setText(QString::number(m_decision->criteriaCount()));
+    ui->Alters->setText(QString::number(m_decision->alternativesCount()));
+    --m_showing;
+    // On the title page the session is prepared by the next move forward, as after a press of
+    // the spin arrows; elsewhere the pages show the new document at once.
+    if (page == TitlePage) {
+        m_model.SessionPrepared = false;
+        return;
+    }
+    resetSession();
+    if (page >= CriteriaPage) {
+        showCriteriaHeaders();
+        showJudgements(CriteriaMatrix);
+    }
+    if (page == AlternativesPage)
+        RefreshCompTab();
+}
+
+void TMainForm::showCriteriaHeaders()
+{
+    ++m_showing;
+    const int n = m_decision->criteriaCount();
+    StringGrid *grid = ui->ChoiceTab;
+    grid->setColCount(n + 2);
+    grid->setRowCount(n + 1);
+    for (int i = 0; i < n; ++i) {
+        const QString name = m_decision->name(NameList::Criteria, i);
+        grid->setCell(i + 1, 0, name);
+        grid->setCell(0, i + 1, name);
+        grid->setCell(i + 1, i + 1, QStringLiteral("1"));
+    }
+    grid->setCell(0, 0, CriteriaCornerHeader.text());
+    grid->setCell(n + 1, 0, CriteriaPriorityHeader.text());
+    --m_showing;
+}
+
+void TMainForm::showJudgements(int matrix)
+{
+    if (!m_model.SessionPrepared)
+        return;
+    ++m_showing;
+    const QChar point = decimalPoint();
+    bool changed = false;
+    if (matrix == CriteriaMatrix) {
+        const int n = m_decision->criteriaCount();
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                const QString text = i == j ? QStringLiteral("1") : fromFileText(m_decision->judgement(matrix, i, j), point);
+                if (ui->ChoiceTab->cell(j + 1, i + 1) != text) {
+                    ui->ChoiceTab->setCell(j + 1, i + 1, text);
+                    changed = true;
+                }
+            }
+        }
+        if (changed)
+            m_model.CriteriaComputed = false;
+    } else if (matrix >= 0 && matrix < m_decision->criteriaCount()) {
+        const int m = m_decision->alternativesCount();
+        const bool shown = matrix == m_model.CurrentCriterion;
+        for (int i = 0; i < m; ++i) {
+            for (int j = 0; j < m; ++j) {
+                if (i == j)
+                    continue;
+                const QString text = fromFileText(m_decision->judgement(matrix, i, j), point);
+                if (m_model.AltMatrixText.value(matrix, j, i) != text) {
+                    m_model.AltMatrixText.set(matrix, j, i, text);
+                    changed = true;
+                }
+                if (shown && ui->CompTab->cell(j + 1, i + 1) != text) {
+                    ui->CompTab->setCell(j + 1, i + 1, text);
+                    changed = true;
+                }
+            }
+        }
+        if (changed)
+            m_model.AltMatrixComputed.set(matrix, false);
+    }
+    --m_showing;
+}
+
+void TMainForm::showName(NameList list, int index)
+{
+    ++m_showing;
+    QListWidget *names = list == NameList::Criteria ? ui->Choices : ui->AltList;
+    QLineEdit *editor = list == NameList::Criteria ? ui->ChoiceName : ui->ChoiceAlt;
+    const QString name = m_decision->name(list, index);
+    QListWidgetItem *item = names->item(index);
+    const QString shown = item ? item->text() : QString();
+    if (item && shown != name)
+        item->setText(name);
+    // A name being typed over the entry stays the person's.
+    if (names->currentRow() == index && editor->text() != name && (!editor->isModified() || editor->text() == shown))
+        LineEditName(*editor).setText(name);
+    if (list == NameList::Criteria) {
+        if (ui->ChoiceTab->colCount() > index + 1) {
+            ui->ChoiceTab->setCell(index + 1, 0, name);
+            ui->ChoiceTab->setCell(0, index + 1, name);
+        }
+        if (index == m_model.CurrentCriterion)
+            ui->ChoiceName2->setText(name);
+    }
+    --m_showing;
+}
+
+void TMainForm::showUser()
+{
+    if (ui->StudentName->text() == m_decision->user())
+        return;
+    ++m_showing;
+    ui->StudentName->setText(m_decision->user());
+    --m_showing;
+}
+
+int TMainForm::shownMatrix(const StringGrid *grid) const
+{
+    return grid == ui->ChoiceTab ? CriteriaMatrix : m_model.CurrentCriterion;
+}
+
+void TMainForm::takeGridEdits(StringGrid *grid, bool typing)
+{
+    if (m_showing || !m_model.SessionPrepared)
+        return;
+    const int matrix = shownMatrix(grid);
+    const int order = matrix == CriteriaMatrix ? m_decision->criteriaCount() : m_decision->alternativesCount();
+    if (grid->colCount() < order + 1 || grid->rowCount() < order + 1)
+        return;
+    const QChar point = decimalPoint();
+    QList<CellEdit> edits;
+    // The cell the person worked on leads the step: it names it and is shown again on Undo.
+    const bool typed = m_typedMatrix == matrix && m_typedRow >= 0 && m_typedCol >= 0;
+    const int leadRow = typed ? m_typedRow : grid->row() - 1;
+    const int leadCol = typed ? m_typedCol : grid->col() - 1;
+    for (int i = 0; i < order; ++i) {
+        for (int j = 0; j < order; ++j) {
+            if (i == j)
+                continue;
+            const QString text = toFileText(grid->cell(j + 1, i + 1), point);
+            const bool lead = i == leadRow && j == leadCol;
+            if (lead)
+                edits.prepend({i, j, text});
+            else if (text != m_decision->judgement(matrix, i, j))
+                edits.append({i, j, text});
+        }
+    }
+    m_decision->setJudgements(matrix, edits, typing);
+}
+
+void TMainForm::takeNameEdits(NameList list)
+{
+    if (m_showing || !m_model.SessionPrepared)
+        return;
+    const QListWidget *names = list == NameList::Criteria ? ui->Choices : ui->AltList;
+    for (int i = 0; i < names->count() && i < m_decision->names(list).size(); ++i)
+        m_decision->setName(list, i, names->item(i)->text());
+}
+
+void TMainForm::showEditPlace(const EditPlace &place)
+{
+    int target = TitlePage;
+    if (place.kind == EditPlace::Kind::Names)
+        target = NamesPage;
+    else if (place.kind == EditPlace::Kind::Matrix)
+        target = place.matrix == CriteriaMatrix ? CriteriaPage : AlternativesPage;
+    if (target > TitlePage && !m_model.SessionPrepared)
+        resetSession();
+    // Back as the person would go; forward past the pages' checks, which may stop earlier.
+    while (ui->Notebook->currentIndex() > target)
+        PriorBtnClick();
+    while (ui->Notebook->currentIndex() < target) {
+        if (!advance())
+            return;
+    }
+    if (place.kind == EditPlace::Kind::Names) {
+        QListWidget *names = place.list == NameList::Criteria ? ui->Choices : ui->AltList;
+        if (place.index >= 0 && place.index < names->count()) {
+            names->setCurrentRow(place.index);
+            LineEditName editor(place.list == NameList::Criteria ? *ui->ChoiceName : *ui->ChoiceAlt);
+            showEntry(ListWidgetNames(*names), editor);
+        }
+    } else if (place.kind == EditPlace::Kind::Matrix) {
+        StringGrid *grid = ui->ChoiceTab;
+        if (place.matrix != CriteriaMatrix) {
+            grid = ui->CompTab;
+            if (m_model.CurrentCriterion != place.matrix) {
+                keepShownAltMatrix();
+                m_model.CurrentCriterion = place.matrix;
+                RefreshCompTab();
+            }
+        }
+        grid->setFocus(Qt::OtherFocusReason);
+        if (place.row >= 0 && place.col >= 0)
+            grid->setCurrentCell(place.col + 1, place.row + 1);
+    }
 }
 
 // ---- layout ------------------------------------------------------------------------------
@@ -908,23 +1289,23 @@ void TMainForm::NextMatrixBtnClick()
 
 void TMainForm::fillResultPage()
 {
-    const int n = criteriaCount();
-    const int m = alternativesCount();
+    // The pages before have checked every matrix; the numbers come from the one computation
+    // that the command line uses too.
+    const DecisionComputation computation = computeDecision(m_decision->document());
+    if (!computation.results)
+        return;
+    const DecisionResults &results = *computation.results;
+    const int n = m_decision->criteriaCount();
+    const int m = m_decision->alternativesCount();
     for (int i = 0; i < n; ++i) {
-        const QListWidgetItem *item = ui->Choices->item(i);
-        ui->GlobTab->setCell(i + 1, 0, item ? item->text() : QString());
+        ui->GlobTab->setCell(i + 1, 0, m_decision->name(NameList::Criteria, i));
+        const std::vector<double> &local = results.alternatives.at(size_t(i)).weights;
         for (int j = 0; j < m; ++j)
-            ui->GlobTab->setCell(i + 1, j + 1, formatPriority(m_model.AltMatrixValue.value(i, m, j)));
+            ui->GlobTab->setCell(i + 1, j + 1, formatPriority(j < int(local.size()) ? local[size_t(j)] : 0.0));
     }
-    std::vector<double> global;
-    QStringList names;
-    for (int j = 0; j < m; ++j) {
-        global.push_back(computeGlobalPriority(m_model, n, j, m));
-        ui->Globales->setCell(j + 1, 1, formatMeasure(global.back()));
-        const QListWidgetItem *item = ui->AltList->item(j);
-        names << (item ? item->text() : QString());
-    }
-    ui->Decision->setText(decisionSentence(global, names));
+    for (int j = 0; j < m && j < int(results.global.size()); ++j)
+        ui->Globales->setCell(j + 1, 1, formatMeasure(results.global[size_t(j)]));
+    ui->Decision->setText(results.decision);
     makeRoomForDecision();
 }
 
@@ -946,6 +1327,7 @@ void TMainForm::ChoiceNameExit()
     ListWidgetNames list(*ui->Choices);
     LineEditName editor(*ui->ChoiceName);
     commitName(list, editor);
+    takeNameEdits(NameList::Criteria);
 }
 
 void TMainForm::ChoiceNameKeyDown(int key)
@@ -955,6 +1337,7 @@ void TMainForm::ChoiceNameKeyDown(int key)
     ListWidgetNames list(*ui->Choices);
     LineEditName editor(*ui->ChoiceName);
     enterName(list, editor);
+    takeNameEdits(NameList::Criteria);
     // The next name is selected, so that a person can name every entry in one go.
     ui->ChoiceName->selectAll();
 }
@@ -970,6 +1353,7 @@ void TMainForm::ChoiceAltExit()
     ListWidgetNames list(*ui->AltList);
     LineEditName editor(*ui->ChoiceAlt);
     commitName(list, editor);
+    takeNameEdits(NameList::Alternatives);
 }
 
 void TMainForm::ChoiceAltKeyDown(int key)
@@ -979,6 +1363,7 @@ void TMainForm::ChoiceAltKeyDown(int key)
     ListWidgetNames list(*ui->AltList);
     LineEditName editor(*ui->ChoiceAlt);
     enterName(list, editor);
+    takeNameEdits(NameList::Alternatives);
     ui->ChoiceAlt->selectAll();
 }
 
@@ -990,10 +1375,18 @@ void TMainForm::selectStartCell(StringGrid *grid)
         grid->clearCurrentCell();
 }
 
+void TMainForm::commitGrid(StringGrid *grid)
+{
+    takeGridEdits(grid, true);
+    m_decision->finishTyping();
+    m_typedRow = m_typedCol = -1;
+}
+
 void TMainForm::ChoiceTabClick()
 {
     StringGridText grid(*ui->ChoiceTab);
     mirrorAll(grid);
+    commitGrid(ui->ChoiceTab);
 }
 
 void TMainForm::ChoiceTabKeyDown(int &key, Qt::KeyboardModifiers)
@@ -1001,6 +1394,7 @@ void TMainForm::ChoiceTabKeyDown(int &key, Qt::KeyboardModifiers)
     if (isEnterKey(key)) {
         StringGridText grid(*ui->ChoiceTab);
         mirrorCell(grid);
+        commitGrid(ui->ChoiceTab);
     }
 }
 
@@ -1013,6 +1407,7 @@ void TMainForm::CompTabClick()
 {
     StringGridText grid(*ui->CompTab);
     mirrorAll(grid);
+    commitGrid(ui->CompTab);
 }
 
 void TMainForm::CompTabKeyDown(int &key, Qt::KeyboardModifiers)
@@ -1020,6 +1415,7 @@ void TMainForm::CompTabKeyDown(int &key, Qt::KeyboardModifiers)
     if (isEnterKey(key)) {
         StringGridText grid(*ui->CompTab);
         mirrorCell(grid);
+        commitGrid(ui->CompTab);
     }
 }
 
@@ -1092,50 +1488,32 @@ void TMainForm::changeEvent(QEvent *event)
         ErrorDisplay::guarded([this] { showTranslatedTexts(); });
 }
 
-namespace {
-// A name the program gave follows the language; a name the person typed stays as typed.
-QString followLanguage(const QString &shown, const TranslatableText &nameTemplate, const QString &argument)
-{
-    for (const QString &text : Translations::inEveryLanguage(nameTemplate)) {
-        if (shown == text.arg(argument))
-            return nameTemplate.text().arg(argument);
-    }
-    return shown;
-}
-
-void followLanguage(QListWidget *list, QLineEdit *editor, const TranslatableText &nameTemplate,
-                    const std::function<QString(int)> &argument)
-{
-    for (int i = 0; i < list->count(); ++i) {
-        QListWidgetItem *item = list->item(i);
-        item->setText(followLanguage(item->text(), nameTemplate, argument(i)));
-    }
-    if (list->currentRow() >= 0)
-        editor->setText(followLanguage(editor->text(), nameTemplate, argument(list->currentRow())));
-}
-}
-
 void TMainForm::showTranslatedTexts()
 {
     ui->retranslateUi(this);
     if (m_documents)
         m_documents->showTranslatedTexts();
+    if (auto *edit = findChild<QMenu *>(QStringLiteral("EditMenu")))
+        edit->setTitle(tr(EditMenuTitle));
+    if (auto *help = findChild<QMenu *>(QStringLiteral("HelpMenu"))) {
+        help->setTitle(tr(HelpMenuTitle));
+        findChild<QAction *>(QStringLiteral("HelpAction"))->setText(tr(HelpContentsText));
+        findChild<QAction *>(QStringLiteral("AboutAction"))->setText(tr(AboutText));
+    }
+    updateUndoActions();
     ShowHint(QString());
     if (!m_model.SessionPrepared)
         return;
 
-    const auto criterionNumber = [](int i) { return QString::number(i + 1); };
-    followLanguage(ui->Choices, ui->ChoiceName, CriterionNameTemplate, criterionNumber);
-    followLanguage(ui->AltList, ui->ChoiceAlt, AlternativeNameTemplate, alternativeLetter);
-    ui->ChoiceName2->setText(followLanguage(ui->ChoiceName2->text(), CriterionNameTemplate,
-                                            criterionNumber(m_model.CurrentCriterion)));
-    const int n = ui->Choices->count();
-    for (int i = 0; i < n; ++i) {
-        const QString number = criterionNumber(i);
-        ui->ChoiceTab->setCell(i + 1, 0, followLanguage(ui->ChoiceTab->cell(i + 1, 0), CriterionNameTemplate, number));
-        ui->ChoiceTab->setCell(0, i + 1, followLanguage(ui->ChoiceTab->cell(0, i + 1), CriterionNameTemplate, number));
-        ui->GlobTab->setCell(i + 1, 0, followLanguage(ui->GlobTab->cell(i + 1, 0), CriterionNameTemplate, number));
+    // Names the program gave are shown in the new language; the document keeps them as its own
+    // default names, so nothing here is an edit.
+    for (NameList list : {NameList::Criteria, NameList::Alternatives}) {
+        for (int i = 0; i < m_decision->names(list).size(); ++i)
+            showName(list, i);
     }
+    const int n = m_decision->criteriaCount();
+    for (int i = 0; i < n; ++i)
+        ui->GlobTab->setCell(i + 1, 0, m_decision->name(NameList::Criteria, i));
 
     ui->ChoiceTab->setCell(0, 0, CriteriaCornerHeader.text());
     if (ui->ChoiceTab->colCount() == n + 2)

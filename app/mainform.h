@@ -4,13 +4,16 @@
 //
 //   title page -> names page -> criteria matrix -> one alternatives matrix per criterion -> result
 //
-// The window owns every control and the one DecisionModel. Its handlers stay thin: they read
-// widgets, call the decision logic (model/) and the data-entry rules (entry/), and write
-// widgets back. The counts of criteria and alternatives are the positions of the two spin
-// controls and are never copied; the criteria matrix lives in the texts of ChoiceTab, the
-// alternatives matrices in the model's stores, of which CompTab shows one at a time.
-// Messages go through ShowHint to the status line, which clears itself after 2000 ms.
+// What the person typed lives in the Decision document below the window; the window shows it and
+// hands it every edit as an undoable step (a committed cell with its mirror, a name, a count,
+// the user name). The handlers stay thin: they run the data-entry rules (entry/) on the widgets,
+// hand what changed to the document, and show what the document and the computations (model/)
+// give back. The DecisionModel keeps what the computations found: weights, measures, the
+// computed and inconsistent flags, and the alternatives matrices as their stores, of which
+// CompTab shows one at a time. Messages go through ShowHint to the status line, which clears
+// itself after 2000 ms.
 
+#include "document/decision.h"
 #include "model/decisionmodel.h"
 
 #include <QMainWindow>
@@ -23,6 +26,7 @@ namespace Ui {
 class TMainForm;
 }
 class DocumentController;
+class QAction;
 class QLineEdit;
 class QTimer;
 class StringGrid;
@@ -42,10 +46,20 @@ public:
 
     DecisionModel &model() { return m_model; }
     const DecisionModel &model() const { return m_model; }
+    // The decision on the screen.
+    Decision *decision() const { return m_decision; }
     // Opening, saving and recovering the session, and the menus that do it.
     DocumentController *documents() const { return m_documents; }
     // As "Открыть…" with the file already chosen (the command line, a dropped file).
     bool openDecisionFile(const QString &path);
+    // After the document was loaded: the furthest page its judgements allow, computed on the way
+    // as the forward moves compute.
+    void showFurthestPage();
+    void showTitlePage();
+    // The document of a file (saved) or of a recovered session (not saved), on its furthest page.
+    void openDocument(const DecisionDocument &document, bool saved);
+    // Создать: a fresh decision of the design's counts, with the remembered user name.
+    void startNewSession();
     int criteriaCount() const;
     int alternativesCount() const;
 
@@ -57,6 +71,9 @@ public:
 
     void NextBtnClick();
     void PriorBtnClick();
+    // The checks and computations of a forward move from the page shown, then the move; false
+    // when a check refuses.
+    bool advance();
     void NotebookPageChanged();
     void resetSession();
 
@@ -132,10 +149,37 @@ private:
     void keepControlsWhole();
     bool previewKey(QObject *watched, QEvent *event);
     void showTranslatedTexts();
+    void createMenus();
+    void updateUndoActions();
+    void undoOrRedo(bool undo);
+
+    // The document shown: everything built again, one matrix, one name, the user name, and the
+    // page and cell of a step that was undone or redone.
+    void showDocument();
+    void showJudgements(int matrix);
+    void showName(NameList list, int index);
+    void showUser();
+    void showEditPlace(const EditPlace &place);
+    void showCriteriaHeaders();
+    // What the person changed on the widgets goes to the document.
+    void takeGridEdits(StringGrid *grid, bool typing);
+    void takeNameEdits(NameList list);
+    // A committed cell ends its step.
+    void commitGrid(StringGrid *grid);
+    int shownMatrix(const StringGrid *grid) const;
 
     Ui::TMainForm *ui;
     QTimer *Timer;
     DecisionModel m_model;
+    Decision *m_decision = nullptr;
+    // Above zero while the window writes what the document holds into its widgets.
+    int m_showing = 0;
+    // The cell typed into since the last committed step: the step's own cell.
+    int m_typedMatrix = CriteriaMatrix;
+    int m_typedRow = -1;
+    int m_typedCol = -1;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
     const QEvent *m_previewedKey = nullptr;
     DocumentController *m_documents = nullptr;
     JudgementWordsLine *m_choiceWords = nullptr;

@@ -1,11 +1,17 @@
 // Reading and writing the largest decision file (15 criteria x 10 alternatives): from and to
 // bytes, and through the disk as opening and saving do (the save atomic, through QSaveFile).
+// Editing the largest decision: one committed judgement with its undo step and the scheduling of
+// the recovery copy, and what 10,000 steps of history hold in memory.
 
+#include "app/recoverycopy.h"
+#include "document/decision.h"
 #include "document/decisionfile.h"
 
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <malloc.h>
 
 namespace {
 
@@ -78,5 +84,48 @@ void ReadDecisionFile15x10(benchmark::State &state)
         benchmark::DoNotOptimize(readDecisionFile(path));
 }
 BENCHMARK(ReadDecisionFile15x10)->Unit(benchmark::kMicrosecond);
+
+// A judgement and its mirror into the largest decision, as a committed cell puts them: the undo
+// step, and the recovery copy's timer started by the change (target: under 1 ms).
+void EditJudgement15x10(benchmark::State &state)
+{
+    Decision decision;
+    decision.load(largestDecision());
+    RecoveryCopy recovery(&decision);
+    int step = 0;
+    for (auto _ : state) {
+        const int c = step % 15;
+        const int i = step % 9;
+        // Every 45 steps the same cells come round again, with another value.
+        const QString text = QString::number((step / 45) % 8 + 2);
+        decision.setJudgements(c, {{i, i + 1, text}, {i + 1, i, QStringLiteral("1/") + text}});
+        decision.finishTyping();
+        ++step;
+    }
+    // The copy is never written: the timer has no event loop to fire in.
+    recovery.remove();
+}
+BENCHMARK(EditJudgement15x10)->Unit(benchmark::kMicrosecond);
+
+// Memory that 10,000 steps of history take on the largest decision (target: under 10 MB).
+void History10000Steps15x10(benchmark::State &state)
+{
+    for (auto _ : state) {
+        Decision decision;
+        decision.load(largestDecision());
+        const size_t before = mallinfo2().uordblks;
+        for (int step = 0; step < 10000; ++step) {
+            const int c = step % 15;
+            const int i = step % 9;
+            // Every 45 steps the same cells come round again, with another value.
+        const QString text = QString::number((step / 45) % 8 + 2);
+            decision.setJudgements(c, {{i, i + 1, text}, {i + 1, i, QStringLiteral("1/") + text}});
+            decision.finishTyping();
+        }
+        state.counters["MB"] = double(mallinfo2().uordblks - before) / (1024.0 * 1024.0);
+        state.counters["steps"] = decision.undoStack()->count();
+    }
+}
+BENCHMARK(History10000Steps15x10)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

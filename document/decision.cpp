@@ -281,29 +281,33 @@ QString Decision::judgement(int matrix, int row, int col) const
     return judgements(matrix).value(row).value(col);
 }
 
+const DecisionCommand *Decision::step(int index) const
+{
+    const QUndoCommand *command = m_stack.command(index);
+    while (command && !dynamic_cast<const DecisionCommand *>(command))
+        command = command->childCount() > 0 ? command->child(0) : nullptr;
+    return static_cast<const DecisionCommand *>(command);
+}
+
 QString Decision::undoText() const
 {
-    const int index = m_stack.index();
-    if (index <= 0)
-        return QString();
-    return static_cast<const DecisionCommand *>(m_stack.command(index - 1))->describe();
+    const DecisionCommand *command = step(m_stack.index() - 1);
+    return command ? command->describe() : QString();
 }
 
 QString Decision::redoText() const
 {
-    const int index = m_stack.index();
-    if (index >= m_stack.count())
-        return QString();
-    return static_cast<const DecisionCommand *>(m_stack.command(index))->describe();
+    const DecisionCommand *command = step(m_stack.index());
+    return command ? command->describe() : QString();
 }
 
 void Decision::undo()
 {
     finishTyping();
-    const int index = m_stack.index();
-    if (index <= 0)
+    const DecisionCommand *command = step(m_stack.index() - 1);
+    if (!command || m_stack.index() <= 0)
         return;
-    const EditPlace place = static_cast<const DecisionCommand *>(m_stack.command(index - 1))->place();
+    const EditPlace place = command->place();
     m_stack.undo();
     emit editShown(place);
 }
@@ -311,10 +315,10 @@ void Decision::undo()
 void Decision::redo()
 {
     finishTyping();
-    const int index = m_stack.index();
-    if (index >= m_stack.count())
+    const DecisionCommand *command = step(m_stack.index());
+    if (!command)
         return;
-    const EditPlace place = static_cast<const DecisionCommand *>(m_stack.command(index))->place();
+    const EditPlace place = command->place();
     m_stack.redo();
     emit editShown(place);
 }
@@ -342,9 +346,11 @@ void Decision::setName(NameList list, int index, const QString &name)
 
 void Decision::setCounts(int criteria, int alternatives)
 {
-    if (criteria == criteriaCount() && alternatives == alternativesCount())
+    // A press of the spin arrows empties the session even where the count stays (at a limit).
+    const DecisionDocument empty = emptyDocument(criteria, alternatives, m_data.user);
+    if (m_data == empty)
         return;
-    push(new WholeCommand(this, EditPlace(), m_data, emptyDocument(criteria, alternatives, m_data.user),
+    push(new WholeCommand(this, EditPlace(), m_data, empty,
                           QT_TRANSLATE_NOOP("Decision", "число критериев и альтернатив")));
 }
 
@@ -385,14 +391,27 @@ void Decision::replace(const DecisionDocument &document)
     push(new WholeCommand(this, EditPlace(), m_data, document, QT_TRANSLATE_NOOP("Decision", "решение группы")));
 }
 
-void Decision::load(const DecisionDocument &document)
+void Decision::load(const DecisionDocument &document, bool saved)
 {
     m_stack.clear();
     finishTyping();
     m_data = document;
-    m_stack.setClean();
+    if (saved)
+        m_stack.setClean();
+    else
+        m_stack.resetClean();
     emit documentReset();
     emit changed();
+}
+
+void Decision::clearHistory(bool saved)
+{
+    m_stack.clear();
+    finishTyping();
+    if (saved)
+        m_stack.setClean();
+    else
+        m_stack.resetClean();
 }
 
 void Decision::startNew(int criteria, int alternatives, const QString &user)
@@ -413,6 +432,20 @@ void Decision::putJudgement(int matrix, int row, int col, const QString &text)
 
 void Decision::putWhole(const DecisionDocument &data)
 {
+    // Where only judgements differ, only their matrices are shown again.
+    const bool sameShape = data.criteria == m_data.criteria && data.alternatives == m_data.alternatives
+                           && data.user == m_data.user
+                           && data.alternativesJudgements.size() == m_data.alternativesJudgements.size();
+    const DecisionDocument before = m_data;
     m_data = data;
-    emit documentReset();
+    if (!sameShape) {
+        emit documentReset();
+        return;
+    }
+    if (before.criteriaJudgements != data.criteriaJudgements)
+        emit judgementsChanged(CriteriaMatrix);
+    for (int c = 0; c < data.alternativesJudgements.size(); ++c) {
+        if (before.alternativesJudgements.at(c) != data.alternativesJudgements.at(c))
+            emit judgementsChanged(c);
+    }
 }

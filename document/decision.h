@@ -73,7 +73,7 @@ public:
     void setUser(const QString &user);
     void setName(NameList list, int index, const QString &name);
     // A count change empties what the counts shape: names back to their defaults, every matrix
-    // back to its diagonal.
+    // back to its diagonal. Asked for the counts it has, it empties all the same.
     void setCounts(int criteria, int alternatives);
     // cells may hold several edits of one matrix (a judgement and its mirror); the first is the
     // cell the person worked on. typing: a keystroke that later keystrokes into the same cell join.
@@ -83,9 +83,15 @@ public:
     // Everything replaced, as one step (a group's merged decision put on the screen).
     void replace(const DecisionDocument &document);
     void finishTyping() { ++m_typingSerial; }
+    // Everything pushed between these is one step, named and placed by its first edit.
+    void beginStep() { m_stack.beginMacro(QString()); }
+    void endStep() { m_stack.endMacro(); }
 
-    // Not edits: the document starts over, with an empty, clean history.
-    void load(const DecisionDocument &document);
+    // Not edits: the document starts over, with an empty history; clean unless it holds work
+    // that was never saved (a recovered session).
+    void load(const DecisionDocument &document, bool saved = true);
+    // The history forgets its steps: what the document holds now is where it starts.
+    void clearHistory(bool saved);
     void startNew(int criteria, int alternatives, const QString &user);
 
 signals:
@@ -107,6 +113,8 @@ private:
     friend class WholeCommand;
 
     void push(class DecisionCommand *command);
+    // The step at index of the stack, or the first edit of a compound step.
+    const class DecisionCommand *step(int index) const;
     void putJudgement(int matrix, int row, int col, const QString &text);
     void putWhole(const DecisionDocument &data);
 

@@ -6,7 +6,6 @@
 #include "app_helpers.h"
 
 #include "app/commandline.h"
-#include "app/sessiondocument.h"
 #include "app/resultreport.h"
 #include "document/decisionfile.h"
 #include "document/decisionresults.h"
@@ -191,7 +190,7 @@ void TstCommandLine::agreesWithWindow()
 
     // The judgements as the window holds them: leaving a grid runs the mirroring pass, which
     // keeps at most ten characters of a divisor, so a mirrored 15-digit mean can come back cut.
-    const DecisionDocument shown = SessionDocument::capture(*form);
+    const DecisionDocument shown = form->decision()->document();
     const DecisionComputation computation = computeDecision(shown);
     QVERIFY(computation.results);
     const DecisionResults &results = *computation.results;

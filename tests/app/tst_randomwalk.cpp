@@ -66,7 +66,9 @@ const QList<QKeyCombination> SpecialKeys = {
     Qt::Key_Return, Qt::Key_Enter, Qt::Key_Backspace, Qt::Key_Escape, Qt::Key_Left, Qt::Key_Right, Qt::Key_Up,
     Qt::Key_Down, Qt::Key_Tab, Qt::Key_Backtab, Qt::Key_Delete, Qt::Key_F2, Qt::Key_Home, Qt::Key_End,
     Qt::Key_PageUp, Qt::Key_PageDown, Qt::Key_F1, Qt::SHIFT | Qt::Key_Insert, Qt::CTRL | Qt::Key_V,
-    Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_A,
+    Qt::CTRL | Qt::Key_X, Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::Key_A, Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
+    // Undo and Redo again: a person who undoes, undoes more than once.
+    Qt::CTRL | Qt::Key_Z, Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
 };
 const QString TypedCharacters = QStringLiteral("0123456789//////  .,-eEaZжЯ'");
 
@@ -120,6 +122,7 @@ private:
     StringGrid *shownGrid();
     StringGrid *focusedGrid();
     void markCurrentPair(StringGrid *grid);
+    QString checkDocument();
     // Hides the help window, which any F1 or help click may open, and gives the main window
     // its activation back.
     void closeHelp();
@@ -168,7 +171,6 @@ void TstRandomWalk::walk()
     clock.start();
     for (int i = 0; i < steps; ++i) {
         m_touched.clear();
-        const bool resetComing = shownPage() == TitlePage && !m_form->model().SessionPrepared;
         const QString done = step();
         QElapsedTimer eventClock;
         eventClock.start();
@@ -190,11 +192,12 @@ void TstRandomWalk::walk()
             m_prepared = false;
             m_settled.clear();
             ++m_restarts;
-        } else if (resetComing && m_form->model().SessionPrepared) {
+        }
+        if (!m_prepared && m_form->model().SessionPrepared) {
             ++m_resets;
             m_prepared = true;
-            m_n = m_form->criteriaCount();
-            m_m = m_form->alternativesCount();
+            m_n = m_form->decision()->criteriaCount();
+            m_m = m_form->decision()->alternativesCount();
             m_settled.clear();
         }
         trace << QStringLiteral("%1: %2").arg(i).arg(done);
@@ -510,6 +513,17 @@ void TstRandomWalk::markCurrentPair(StringGrid *grid)
 
 void TstRandomWalk::watchRevisions()
 {
+    // A new document (a count changed, or its change undone) starts the checks over; an undone
+    // or redone step is the person's own edit of whatever it held.
+    const Decision *decision = m_form->decision();
+    connect(decision, &Decision::documentReset, this, [this, decision] {
+        ++m_resets;
+        m_prepared = true;
+        m_n = decision->criteriaCount();
+        m_m = decision->alternativesCount();
+        m_settled.clear();
+    });
+    connect(decision, &Decision::editShown, this, [this] { m_settled.clear(); });
     auto *panel = m_form->findChild<RevisionPanel *>(QStringLiteral("CompTabRevisions"));
     QVERIFY(panel);
     connect(panel, &RevisionPanel::judgementApplied, this, [this](int col, int row) {
@@ -599,7 +613,49 @@ QString TstRandomWalk::checkInvariants()
         if (widget<QLineEdit>("ChoiceName2")->text() != widget<QListWidget>("Choices")->item(c)->text())
             return QStringLiteral("ChoiceName2 does not name criterion %1").arg(c);
     }
+    if (const QString problem = checkDocument(); !problem.isEmpty())
+        return problem;
     return checkJudgements();
+}
+
+QString TstRandomWalk::checkDocument()
+{
+    // The document holds what the screen shows: every name of the lists, every cell of the
+    // criteria grid, every alternatives matrix in its store or, for the one shown, its grid.
+    const Decision *decision = m_form->decision();
+    const DecisionModel &model = m_form->model();
+    const QChar point = decimalPointOf(QLocale());
+    if (decision->criteriaCount() != m_n || decision->alternativesCount() != m_m)
+        return QStringLiteral("the document holds %1 x %2, the screen %3 x %4")
+                .arg(decision->criteriaCount()).arg(decision->alternativesCount()).arg(m_n).arg(m_m);
+    const char *lists[] = {"Choices", "AltList"};
+    for (NameList list : {NameList::Criteria, NameList::Alternatives}) {
+        const auto *names = widget<QListWidget>(lists[int(list)]);
+        for (int i = 0; i < names->count(); ++i) {
+            if (names->item(i)->text() != decision->name(list, i))
+                return QStringLiteral("%1 shows «%2» at %3, the document «%4»")
+                        .arg(QLatin1String(lists[int(list)]), names->item(i)->text()).arg(i).arg(decision->name(list, i));
+        }
+    }
+    const auto *choiceTab = widget<StringGrid>("ChoiceTab");
+    const auto *compTab = widget<StringGrid>("CompTab");
+    const bool altShown = shownPage() == AlternativesPage;
+    for (int matrix = CriteriaMatrix; matrix < m_n; ++matrix) {
+        const int order = matrix == CriteriaMatrix ? m_n : m_m;
+        const bool inGrid = matrix == CriteriaMatrix || (altShown && matrix == model.CurrentCriterion);
+        const StringGrid *grid = matrix == CriteriaMatrix ? choiceTab : compTab;
+        for (int i = 0; i < order; ++i) {
+            for (int j = 0; j < order; ++j) {
+                if (i == j)
+                    continue;
+                const QString shown = inGrid ? grid->cell(j + 1, i + 1) : model.AltMatrixText.value(matrix, j, i);
+                if (toFileText(shown, point) != decision->judgement(matrix, i, j))
+                    return QStringLiteral("matrix %1, cell (%2, %3): «%4» shown, «%5» in the document")
+                            .arg(matrix).arg(i).arg(j).arg(shown, decision->judgement(matrix, i, j));
+            }
+        }
+    }
+    return QString();
 }
 
 QString TstRandomWalk::checkJudgements()
