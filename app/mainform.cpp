@@ -492,6 +492,15 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         else if (watched == ui->ChoiceAlt)
             ErrorDisplay::guarded([&] { ChoiceAltKeyDown(static_cast<QKeyEvent *>(event)->key()); });
         break;
+    case QEvent::ShortcutOverride:
+        // A text field with nothing of its own to take back leaves Undo and Redo to the decision.
+        if (auto *edit = qobject_cast<QLineEdit *>(watched); edit && edit->window() == this && !edit->isReadOnly()) {
+            const auto *key = static_cast<QKeyEvent *>(event);
+            if ((key->matches(QKeySequence::Undo) && !edit->isUndoAvailable())
+                || (key->matches(QKeySequence::Redo) && !edit->isRedoAvailable()))
+                return true;
+        }
+        break;
     case QEvent::KeyRelease:
         if (watched == ui->Choices)
             ErrorDisplay::guarded([this] { ChoicesKeyUp(); });
@@ -769,8 +778,9 @@ void TMainForm::resetSession()
         m_model.CurrentCriterion = 0;
     --m_showing;
 
-    // The judgements the document holds go into the stores; the criteria grid gets its own when
-    // the criteria page is reached.
+    // The judgements the document holds, in the grid and the stores (the criteria grid gets its
+    // headers when the criteria page is reached).
+    showJudgements(CriteriaMatrix);
     for (int c = 0; c < n; ++c)
         showJudgements(c);
     updateConsistencyWarning();
@@ -1145,6 +1155,9 @@ void TMainForm::setRatioColour(QLineEdit *edit, bool inconsistent)
 std::optional<PriorityResult> TMainForm::computeShownMatrix(StringGrid *grid, int n,
                                                            const std::function<void(int, int, double)> &keep)
 {
+    // What is computed is what the document holds: anything the grid shows that it was not
+    // handed yet goes to it first.
+    commitGrid(grid);
     std::vector<std::vector<double>> a(size_t(n), std::vector<double>(size_t(n), 0.0));
     const StringGridText texts(*grid);
     const auto failure = runValidationPass(texts, n, [&](int i, int j, double value) {

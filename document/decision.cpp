@@ -111,6 +111,9 @@ public:
             else
                 same->after = change.after;
         }
+        // Typing that ends where it began changed nothing: the step goes.
+        m_changes.removeIf([](const Change &c) { return c.before == c.after; });
+        setObsolete(m_changes.isEmpty());
         return true;
     }
     QString describe() const override
@@ -157,6 +160,7 @@ public:
         if (!mayJoin(next))
             return false;
         m_after = next->m_after;
+        setObsolete(m_after == m_before);
         return true;
     }
     QString describe() const override { return tr("имя пользователя"); }

@@ -481,6 +481,9 @@ bool StringGrid::filterKey(QKeyEvent *event)
     emit keyDown(key, event->modifiers());
     if (key == 0)
         return true;
+    // The cell editor takes back its own typing, as every text field does.
+    if (event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo))
+        return false;
     // Whatever modifier is held, a character that would reach the cell passes the filter: the
     // window's accelerators were taken as shortcuts before a key press ever gets here.
     const QString text = event->text();

@@ -516,11 +516,8 @@ void TstRandomWalk::watchRevisions()
     // A new document (a count changed, or its change undone) starts the checks over; an undone
     // or redone step is the person's own edit of whatever it held.
     const Decision *decision = m_form->decision();
-    connect(decision, &Decision::documentReset, this, [this, decision] {
-        ++m_resets;
-        m_prepared = true;
-        m_n = decision->criteriaCount();
-        m_m = decision->alternativesCount();
+    connect(decision, &Decision::documentReset, this, [this] {
+        m_prepared = false;
         m_settled.clear();
     });
     connect(decision, &Decision::editShown, this, [this] { m_settled.clear(); });

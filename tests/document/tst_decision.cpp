@@ -102,6 +102,11 @@ void TstDecision::typingIntoOneCellIsOneStep()
     d.redo();
     d.setJudgements(CriteriaMatrix, {{0, 1, QStringLiteral("1/4")}}, true);
     QCOMPARE(d.undoStack()->count(), 2);
+    // Typing that ends where it began leaves no step.
+    d.finishTyping();
+    d.setJudgements(CriteriaMatrix, {{2, 1, QStringLiteral("4")}}, true);
+    d.setJudgements(CriteriaMatrix, {{2, 1, QString()}}, true);
+    QCOMPARE(d.undoStack()->count(), 2);
 }
 
 void TstDecision::namesAndUser()
