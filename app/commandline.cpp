@@ -5,6 +5,7 @@
 #include "document/decisionfile.h"
 #include "document/decisionresults.h"
 #include "document/groupmerge.h"
+#include "document/wholefile.h"
 #include "platform/platformerror.h"
 #include "platform/printtarget.h"
 #include "report/reportprinter.h"
@@ -16,14 +17,10 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLibraryInfo>
-#include <QTemporaryFile>
 #include <QTranslator>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-
-#include <sys/stat.h>
 
 #ifndef ANALYZE_VERSION
 #define ANALYZE_VERSION "1.0"
@@ -97,7 +94,13 @@ int results(const CommandRequest &request, QIODevice &out, QIODevice &err)
     const auto computed = computeFile(request.inputs.value(0), err, &status);
     if (!computed)
         return status;
-    out.write(resultsJson(computed->second));
+    const QByteArray json = resultsJson(computed->second);
+    const bool written = out.write(json) == json.size();
+    // Standard output may be a full disk or /dev/full: cut JSON is no result.
+    auto *file = qobject_cast<QFileDevice *>(&out);
+    if (!written || (file && !file->flush()))
+        return refuse(err, CommandLine::tr("Не удалось вывести результат: %1")
+                                   .arg(file ? WholeFile::reason(*file) : out.errorString()));
     return CommandDone;
 }
 
@@ -109,18 +112,14 @@ int report(const CommandRequest &request, QIODevice &err)
         return status;
     const ReportData data = resultReportData(computed->first, computed->second, reportDateText());
 
-    // Printed beside the target first, so that a failed print leaves no file, nor half of one,
-    // and an older report stays whole.
-    const QFileInfo target(request.output);
-    QTemporaryFile sheet(target.absoluteDir().filePath(QStringLiteral(".analyze-report-XXXXXX.pdf")));
-    if (!sheet.open())
-        return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2").arg(request.output, sheet.errorString()));
-    sheet.close();
+    // The print target writes the file whole or not at all, the way a decision file is written.
     const QString previousOutput = PrintTarget::pdfOutput();
-    PrintTarget::setPdfOutput(sheet.fileName());
+    PrintTarget::setPdfOutput(request.output);
     QString failure;
     try {
         printReport(data);
+    } catch (const PrintTarget::FileNotWritten &error) {
+        failure = error.reason();
     } catch (const PlatformError &error) {
         failure = error.message();
     } catch (const std::exception &error) {
@@ -129,14 +128,6 @@ int report(const CommandRequest &request, QIODevice &err)
     PrintTarget::setPdfOutput(previousOutput);
     if (!failure.isEmpty())
         return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2").arg(request.output, failure));
-    if (std::rename(QFile::encodeName(sheet.fileName()).constData(), QFile::encodeName(request.output).constData()) != 0)
-        return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2")
-                                   .arg(request.output, QString::fromLocal8Bit(std::strerror(errno))));
-    sheet.setAutoRemove(false);
-    // A temporary file is private to its owner; the report gets a new file's usual permissions.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(QFile::encodeName(request.output).constData(), 0666 & ~mask);
     return CommandDone;
 }
 
@@ -164,7 +155,16 @@ int runParsed(const QStringList &arguments)
     QFile err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
-    return executeCommand(parseCommandLine(arguments), out, err);
+    const int status = executeCommand(parseCommandLine(arguments), out, err);
+    if (status != CommandDone)
+        return status;
+    // What the command printed counts only if it arrived.
+    if (!out.flush())
+        return refuse(err, CommandLine::tr("Не удалось вывести результат: %1").arg(WholeFile::reason(out)));
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return refuse(err, CommandLine::tr("Не удалось вывести результат: %1").arg(WholeFile::reason(errno ? errno : EIO)));
+    return CommandDone;
 }
 
 } // namespace

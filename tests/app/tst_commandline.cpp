@@ -4,6 +4,7 @@
 // statuses, standard output and error, output files written or not.
 
 #include "app_helpers.h"
+#include "document/smalldisk.h"
 
 #include "app/commandline.h"
 #include "app/sessiondocument.h"
@@ -137,6 +138,10 @@ private slots:
     void program();
     void parsing_data();
     void parsing();
+    void fullDisk_data();
+    void fullDisk();
+    void reportKeepsProtections_data();
+    void reportKeepsProtections();
 
 private:
     QTemporaryDir m_dir;
@@ -367,6 +372,115 @@ void TstCommandLine::parsing()
     QFETCH(QString, windowFile);
     QCOMPARE(isCommand(arguments), command);
     QCOMPARE(windowFileArgument(arguments), windowFile);
+}
+
+void TstCommandLine::fullDisk_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // DISK/ stands for the full disk
+    QTest::addColumn<QString>("output");        // where standard output goes
+    QTest::addColumn<QString>("old");           // a file on the disk that must stay as it was
+    QTest::newRow("results into a file") << QStringList{"--results", "group.ahp"} << "DISK/out.json" << "";
+    QTest::newRow("results into /dev/full") << QStringList{"--results", "group.ahp"} << "/dev/full" << "";
+    QTest::newRow("help into /dev/full") << QStringList{"--help"} << "/dev/full" << "";
+    QTest::newRow("report over an old one") << QStringList{"--report", "DISK/old.pdf", "group.ahp"} << "" << "old.pdf";
+    QTest::newRow("merge over an old one") << QStringList{"--merge", "DISK/old.ahp", "group.ahp", "group.ahp"} << "" << "old.ahp";
+}
+
+// A write that fails is exit 1 with the system's cause, and leaves the old file whole.
+void TstCommandLine::fullDisk()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    QFETCH(QString, old);
+    SmallDisk disk;
+    if (!disk.isUsable())
+        QSKIP("neither a small file system nor a file size limit can be had here");
+    arguments.replaceInStrings(QStringLiteral("DISK/"), disk.path() + QLatin1Char('/'));
+    output.replace(QStringLiteral("DISK/"), disk.path() + QLatin1Char('/'));
+    QByteArray oldBytes;
+    if (!old.isEmpty()) {
+        QFile group(path("group.ahp"));
+        QVERIFY(group.open(QIODevice::ReadOnly));
+        oldBytes = group.readAll();
+        QFile file(disk.filePath(old));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(oldBytes), oldBytes.size());
+    }
+
+    QProcess process;
+    process.setWorkingDirectory(m_dir.path());
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
+    disk.fill();
+    process.start(QStringLiteral(ANALYZE_EXECUTABLE), arguments);
+    const bool finished = process.waitForFinished(60000);
+    disk.release();
+    QVERIFY(finished);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    // Under a file size limit the sheet is cut already in memory; only a full disk has its cause.
+    if (output == QLatin1String("/dev/full") || disk.error() == ENOSPC)
+        QVERIFY2(err.contains("на диске нет места"), qPrintable(err));
+    else
+        QVERIFY2(err.contains("Не удалось"), qPrintable(err));
+    if (!old.isEmpty()) {
+        QFile file(disk.filePath(old));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), oldBytes);
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{old});
+    }
+}
+
+void TstCommandLine::reportKeepsProtections_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("private") << "private" << 0 << "";
+    QTest::newRow("read-only, someone else's") << "read-only" << 1 << "файл защищён от записи";
+    QTest::newRow("symbolic link") << "link" << 0 << "";
+}
+
+// The report is written the way a decision file is: permissions kept, a link followed, a file
+// marked read-only refused, nothing left beside it.
+void TstCommandLine::reportKeepsProtections()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    QTemporaryDir folder;
+    const QString real = folder.filePath(QStringLiteral("real.pdf"));
+    QString target = real;
+    {
+        QFile file(real);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+    QStringList expectedFiles{"real.pdf"};
+    if (kind == "private") {
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+    } else if (kind == "read-only") {
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(real).constData(), 65534, 65534), 0);
+    } else {
+        target = folder.filePath(QStringLiteral("link.pdf"));
+        QCOMPARE(::symlink("real.pdf", QFile::encodeName(target).constData()), 0);
+        expectedFiles.prepend("link.pdf");
+    }
+    const QFileInfo before(real);
+
+    const Run run = runCommand({"--report", target, path("group.ahp")});
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(err.toUtf8()), run.err.constData());
+    QFile file(real);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(5), status == 0 ? QByteArray("%PDF-") : QByteArray("old"));
+    const QFileInfo after(real);
+    QCOMPARE(after.permissions(), before.permissions());
+    QCOMPARE(after.ownerId(), before.ownerId());
+    QCOMPARE(QFileInfo(target).isSymLink(), kind == "link");
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), expectedFiles);
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstCommandLine)

@@ -3,6 +3,7 @@
 // the menu bar beside the pages' own shortcuts.
 
 #include "app_helpers.h"
+#include "document/smalldisk.h"
 
 #include "app/documentcontroller.h"
 #include "app/recoveryfile.h"
@@ -98,6 +99,7 @@ private slots:
     void unsavedQuestion();
     void recoveryCopy();
     void recoveryDeclined();
+    void fullDiskKeepsFileAndCopy();
     void recentFiles();
     void droppedFileOpens();
     void mergeFromMenu_data();
@@ -342,6 +344,58 @@ void TstDocuments::recoveryDeclined()
     QCOMPARE(page(next.get()), 0);
     QVERIFY(!next->isWindowModified());
     QVERIFY(!QFile::exists(recovery));
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Saving onto a full disk is an error the person sees; the file, the copy and the modified
+// mark stay as they were, and closing still asks.
+void TstDocuments::fullDiskKeepsFileAndCopy()
+{
+    SmallDisk disk;
+    if (!disk.isUsable())
+        QSKIP("neither a small file system nor a file size limit can be had here");
+    // The recovery copies go onto the small disk too.
+    QVERIFY(QDir(disk.path()).mkdir(QStringLiteral("recovery")));
+    QVERIFY(QDir().mkpath(QFileInfo(recoveryFolder()).path()));
+    QVERIFY(QFile::link(disk.filePath(QStringLiteral("recovery")), recoveryFolder()));
+    const QString path = disk.filePath(QStringLiteral("decision.ahp"));
+    const QString cause = disk.error() == ENOSPC ? "на диске нет места" : "файл слишком велик";
+
+    auto form = openWindow();
+    typeOneJudgement(form.get());
+    chosenFiles() = {path};
+    action(form.get(), "SaveAsAction")->trigger();
+    QVERIFY(!form->isWindowModified());
+    const QByteArray saved = contents(path);
+    StringGrid *grid = find<StringGrid>(form.get(), "ChoiceTab");
+    enterJudgement(grid, 3, 1, QStringLiteral("1/4"));
+    const QString recovery = form->documents()->recoveryPath();
+    QTRY_VERIFY_WITH_TIMEOUT(readDecisionFile(recovery).document, 2500);
+    const QByteArray copy = contents(recovery);
+
+    disk.fill();
+    enterJudgement(grid, 3, 2, QStringLiteral("5"));
+    QTRY_COMPARE_WITH_TIMEOUT(errors().size(), 1, 2500);
+    QVERIFY2(errors().last().contains(cause), qPrintable(errors().last()));
+    action(form.get(), "SaveAction")->trigger();
+    QCOMPARE(errors().size(), 2);
+    QVERIFY2(errors().last().contains(cause) && errors().last().contains(path), qPrintable(errors().last()));
+    QVERIFY(form->isWindowModified());
+    QCOMPARE(contents(path), saved);
+    QCOMPARE(contents(recovery), copy);
+    saveAnswer() = SaveQuestion::Answer::Cancel;
+    QVERIFY(!form->close());
+    QCOMPARE(saveQuestionsAsked(), 1);
+
+    disk.release();
+    saveAnswer() = SaveQuestion::Answer::Discard;
+    QVERIFY(form->close());
+    QVERIFY(QFile::remove(recoveryFolder()));
 }
 
 void TstDocuments::recentFiles()
