@@ -1,7 +1,7 @@
 #include "document/wholefile.h"
 
 #include <QCoreApplication>
-#include <QFileDevice>
+#include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -66,7 +66,8 @@ QString reason(const QFileDevice &file)
         if (text == qt_error_string(cause.code))
             return translated(cause.text);
     }
-    if (text.isEmpty() || text == QCoreApplication::translate("QIODevice", "Unknown error"))
+    // A device that never failed says "Unknown error"; so does Qt after a short write.
+    if (text.isEmpty() || text == QFile().errorString())
         return translated(UnknownText);
     return text;
 }
