@@ -36,6 +36,7 @@ DecisionReadResult readDecisionFile(const QString &path);
 // The file's bytes (UTF-8 JSON, members in the documented order). Writes whatever it is given;
 // saveDecisionFile checks first.
 QByteArray writeDecision(const DecisionDocument &document);
-// Atomic (QSaveFile): on failure the old file is left whole, false is returned and *error says why.
+// Whole or not at all (WholeFile::write): on failure the old file is left whole, false is
+// returned and *error says why, with the system's cause.
 // A document that checkDecision refuses, or one too large to be read again, is not written.
 bool saveDecisionFile(const QString &path, const DecisionDocument &document, QString *error);
