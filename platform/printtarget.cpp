@@ -1,16 +1,16 @@
 #include "platform/printtarget.h"
 
+#include "document/wholefile.h"
 #include "platform/cupsprintsystem.h"
 #include "platform/platformerror.h"
 #include "platform/printsystem.h"
-#include "document/wholefile.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <sys/mman.h>
