@@ -46,6 +46,9 @@ public:
     QList<QStringList> thresholdRows() const;
     static QStringList thresholdHeaders();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildChart();
     QWidget *buildSliders();
