@@ -73,7 +73,7 @@ DocumentController::DocumentController(TMainForm *form)
     watchChanges();
     m_form->setAcceptDrops(true);
     m_form->installEventFilter(this);
-    m_clean = SessionDocument::capture(*m_form);
+    m_clean = snapshot();
     updateTitle(false);
 }
 
@@ -204,14 +204,19 @@ void DocumentController::scheduleCheck()
     m_checkTimer.start();
 }
 
+DecisionDocument DocumentController::snapshot() const
+{
+    return SessionDocument::comparable(SessionDocument::capture(*m_form));
+}
+
 bool DocumentController::isModified() const
 {
-    return !m_clean || SessionDocument::capture(*m_form) != *m_clean;
+    return !m_clean || snapshot() != *m_clean;
 }
 
 void DocumentController::checkSession()
 {
-    const DecisionDocument now = SessionDocument::capture(*m_form);
+    const DecisionDocument now = snapshot();
     updateTitle(!m_clean || now != *m_clean);
     if (m_written != now && !m_recoveryTimer.isActive())
         m_recoveryTimer.start();
@@ -220,7 +225,8 @@ void DocumentController::checkSession()
 void DocumentController::writeRecovery()
 {
     m_recoveryTimer.stop();
-    const DecisionDocument now = SessionDocument::capture(*m_form);
+    const DecisionDocument shown = SessionDocument::capture(*m_form);
+    const DecisionDocument now = SessionDocument::comparable(shown);
     if (m_written == now)
         return;
     if (m_clean && now == *m_clean) {
@@ -230,7 +236,7 @@ void DocumentController::writeRecovery()
         return;
     }
     QString error;
-    if (m_recovery.write(now, &error)) {
+    if (m_recovery.write(shown, &error)) {
         m_written = now;
         m_recoveryFailed = false;
     } else if (!m_recoveryFailed) {
@@ -334,7 +340,7 @@ bool DocumentController::load(const QString &path)
         return false;
     }
     SessionDocument::restore(*m_form, *result.document);
-    adopt(QFileInfo(path).absoluteFilePath(), SessionDocument::capture(*m_form));
+    adopt(QFileInfo(path).absoluteFilePath(), snapshot());
     rememberRecent(path);
     return true;
 }
@@ -344,7 +350,7 @@ void DocumentController::newSession()
     if (!maySwitchSession())
         return;
     SessionDocument::startNew(*m_form);
-    adopt(QString(), SessionDocument::capture(*m_form));
+    adopt(QString(), snapshot());
 }
 
 bool DocumentController::save()
@@ -367,7 +373,7 @@ bool DocumentController::saveTo(const QString &path)
         ErrorDisplay::show(error);
         return false;
     }
-    adopt(QFileInfo(path).absoluteFilePath(), document);
+    adopt(QFileInfo(path).absoluteFilePath(), SessionDocument::comparable(document));
     rememberRecent(path);
     m_form->ShowHint(tr("Решение сохранено в файл «%1»").arg(shownName(path)));
     return true;

@@ -54,6 +54,8 @@ private:
     void watchChanges();
     void scheduleCheck();
     void checkSession();
+    // The session on the screen, in the form that the modified mark compares.
+    DecisionDocument snapshot() const;
     bool load(const QString &path);
     bool saveTo(const QString &path);
     void adopt(const QString &path, const DecisionDocument &clean);
@@ -65,7 +67,8 @@ private:
     TMainForm *m_form;
     QString m_baseTitle;
     QString m_path;
-    // The session as last opened, saved or started; none while a restored copy is unsaved.
+    // The session as last opened, saved or started (as snapshot() gives it); none while a
+    // restored copy is unsaved.
     std::optional<DecisionDocument> m_clean;
     // What the recovery copy holds, or the clean session once the copy was removed.
     std::optional<DecisionDocument> m_written;
