@@ -310,6 +310,7 @@ bool DocumentController::maySwitchSession()
 void DocumentController::adopt(const QString &path, const DecisionDocument &clean)
 {
     m_path = path;
+    m_pathStamp = path.isEmpty() ? FileStamp() : FileStamp::of(path);
     m_clean = clean;
     m_written = clean;
     m_recovery.remove();
@@ -333,6 +334,8 @@ void DocumentController::open()
 
 bool DocumentController::load(const QString &path)
 {
+    // Taken before the read: a change made while it reads is then seen at the next save.
+    const FileStamp stamp = FileStamp::of(path);
     // The whole file is read and checked before anything on the screen changes.
     const DecisionReadResult result = readDecisionFile(path);
     if (!result.document) {
@@ -341,6 +344,7 @@ bool DocumentController::load(const QString &path)
     }
     SessionDocument::restore(*m_form, *result.document);
     adopt(QFileInfo(path).absoluteFilePath(), snapshot());
+    m_pathStamp = stamp;
     rememberRecent(path);
     return true;
 }
@@ -365,8 +369,21 @@ bool DocumentController::saveAs()
     return !path.isEmpty() && saveTo(path);
 }
 
+bool DocumentController::mayOverwrite(const QString &path)
+{
+    if (m_path.isEmpty() || QFileInfo(path).absoluteFilePath() != m_path)
+        return true;
+    const FileStamp now = FileStamp::of(path);
+    // A file gone meanwhile is simply written again.
+    if (!now.exists || now == m_pathStamp)
+        return true;
+    return QuestionBox::ask(tr("Файл изменён другой программой. Перезаписать?"), tr("Сохранение"));
+}
+
 bool DocumentController::saveTo(const QString &path)
 {
+    if (!mayOverwrite(path))
+        return false;
     const DecisionDocument document = SessionDocument::capture(*m_form);
     QString error;
     if (!saveDecisionFile(path, document, &error)) {

@@ -393,6 +393,14 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Восстановление</source>
         <translation>Recovery</translation>
     </message>
+    <message>
+        <source>Файл изменён другой программой. Перезаписать?</source>
+        <translation>The file was changed by another program. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Сохранение</source>
+        <translation>Saving</translation>
+    </message>
 </context>
 <context>
     <name>FileChooser</name>

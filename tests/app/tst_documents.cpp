@@ -8,6 +8,7 @@
 #include "app/recoveryfile.h"
 #include "document/decisionfile.h"
 #include "platform/filechooser.h"
+#include "platform/questionbox.h"
 #include "platform/stringgrid.h"
 
 #include <QAbstractButton>
@@ -98,6 +99,8 @@ private slots:
     void unsavedQuestion();
     void recoveryCopy();
     void recoveryDeclined();
+    void saveOverChangedFile_data();
+    void saveOverChangedFile();
     void recentFiles();
     void droppedFileOpens();
     void mergeFromMenu_data();
@@ -342,6 +345,57 @@ void TstDocuments::recoveryDeclined()
     QCOMPARE(page(next.get()), 0);
     QVERIFY(!next->isWindowModified());
     QVERIFY(!QFile::exists(recovery));
+}
+
+void TstDocuments::saveOverChangedFile_data()
+{
+    QTest::addColumn<bool>("otherSaves");
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("unchanged on disk") << false << false;
+    QTest::newRow("changed, written over") << true << true;
+    QTest::newRow("changed, kept") << true << false;
+}
+
+void TstDocuments::saveOverChangedFile()
+{
+    QFETCH(bool, otherSaves);
+    QFETCH(bool, overwrite);
+    const QString path = file(QStringLiteral("shared.ahp"));
+    QFile::remove(path);
+    auto first = openWindow();
+    typeOneJudgement(first.get());
+    chosenFiles() = {path};
+    action(first.get(), "SaveAction")->trigger();
+
+    // A second window on the same file saves a change of its own.
+    auto second = openWindow();
+    QVERIFY(second->openDecisionFile(path));
+    if (otherSaves) {
+        enterJudgement(find<StringGrid>(second.get(), "ChoiceTab"), 3, 1, QStringLiteral("1/4"));
+        action(second.get(), "SaveAction")->trigger();
+        QVERIFY(!second->documents()->isModified());
+    }
+
+    closeHelp(first.get());
+    enterJudgement(find<StringGrid>(first.get(), "ChoiceTab"), 3, 2, QStringLiteral("5"));
+    QTRY_VERIFY(first->isWindowModified());
+    QStringList asked;
+    const auto previous = QuestionBox::setResponder([&](const QString &text, const QString &) {
+        asked << text;
+        return overwrite;
+    });
+    action(first.get(), "SaveAction")->trigger();
+    QuestionBox::setResponder(previous);
+
+    QCOMPARE(asked, otherSaves ? QStringList{QStringLiteral("Файл изменён другой программой. Перезаписать?")} : QStringList());
+    const bool written = !otherSaves || overwrite;
+    const DecisionReadResult read = readDecisionFile(path);
+    QVERIFY(read.document);
+    QCOMPARE(read.document->criteriaJudgements.at(1).at(2), QString(written ? QStringLiteral("5") : QString()));
+    QCOMPARE(read.document->criteriaJudgements.at(0).at(2), QString(written ? QString() : QStringLiteral("1/4")));
+    QCOMPARE(first->documents()->isModified(), !written);
+    QCOMPARE(first->isWindowModified(), !written);
+    QVERIFY(errors().isEmpty());
 }
 
 void TstDocuments::recentFiles()
