@@ -22,6 +22,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -236,7 +238,7 @@ void DocumentController::writeRecovery()
         return;
     }
     QString error;
-    if (m_recovery.write(shown, &error)) {
+    if (m_recovery.write(shown, m_path, &error)) {
         m_written = now;
         m_recoveryFailed = false;
     } else if (!m_recoveryFailed) {
@@ -433,22 +435,36 @@ void DocumentController::mergeGroup()
 
 void DocumentController::offerRecovery()
 {
+    // One copy at a time, newest first, each held through its question so that a program started
+    // meanwhile offers it no second time. After a "Да" the rest wait for the next start.
     for (const QString &path : RecoveryFile::orphans()) {
+        std::unique_ptr<QLockFile> claim = RecoveryFile::claim(path);
+        if (!claim)
+            continue;
         const DecisionReadResult result = readDecisionFile(path);
-        if (result.document
-            && QuestionBox::ask(tr("Прошлый сеанс работы закончился, не сохранив изменения. Восстановить его?"),
-                                tr("Восстановление"))) {
-            SessionDocument::restore(*m_form, *result.document);
-            m_path.clear();
-            m_clean.reset();
-            m_written.reset();
-            RecoveryFile::discard(path);
-            // The copy is gone: the window's own one takes its place at once.
-            ErrorDisplay::guarded([this] { writeRecovery(); });
-            updateTitle(true);
-            return;
+        if (!result.document) {
+            RecoveryFile::discard(path, std::move(claim));
+            continue;
         }
-        RecoveryFile::discard(path);
+        const QString sessionFile = RecoveryFile::sessionFileOf(path);
+        const QString name = sessionFile.isEmpty() ? tr("Без имени") : shownName(sessionFile);
+        const QString changed = QLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
+        if (!QuestionBox::ask(tr("Сеанс «%1» закончился, не сохранив изменения; последнее изменение %2. Восстановить его?")
+                                  .arg(name, changed),
+                              tr("Восстановление"))) {
+            RecoveryFile::discard(path, std::move(claim));
+            continue;
+        }
+        SessionDocument::restore(*m_form, *result.document);
+        m_path.clear();
+        m_pathStamp = FileStamp();
+        m_clean.reset();
+        m_written.reset();
+        RecoveryFile::discard(path, std::move(claim));
+        // The copy is gone: the window's own one takes its place at once.
+        ErrorDisplay::guarded([this] { writeRecovery(); });
+        updateTitle(true);
+        return;
     }
 }
 

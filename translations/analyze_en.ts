@@ -386,10 +386,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>The group’s decision was saved to the file “%1”</translation>
     </message>
     <message>
-        <source>Прошлый сеанс работы закончился, не сохранив изменения. Восстановить его?</source>
-        <translation>The last session ended without saving its changes. Restore it?</translation>
-    </message>
-    <message>
         <source>Восстановление</source>
         <translation>Recovery</translation>
     </message>
@@ -400,6 +396,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Сохранение</source>
         <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Сеанс «%1» закончился, не сохранив изменения; последнее изменение %2. Восстановить его?</source>
+        <translation>The session “%1” ended without saving its changes; last changed %2. Restore it?</translation>
     </message>
 </context>
 <context>

@@ -12,14 +12,17 @@
 #include "platform/stringgrid.h"
 
 #include <QAbstractButton>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMimeData>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 
 using namespace WindowTest;
@@ -84,6 +87,36 @@ void typeOneJudgement(TMainForm *form)
     goToCriteriaPage(form, 3, 3);
     enterJudgement(find<StringGrid>(form, "ChoiceTab"), 2, 1, QStringLiteral("7"));
 }
+
+// The recovery copy of a window that dies with unsaved work, its session saved as savedAs first
+// (unnamed when empty), its last change at the given time; empty when no copy was written.
+QString leaveOrphan(const QString &savedAs, const QDateTime &changed)
+{
+    auto form = openWindow();
+    typeOneJudgement(form.get());
+    if (!savedAs.isEmpty()) {
+        chosenFiles() = {savedAs};
+        form->documents()->save();
+    }
+    enterJudgement(find<StringGrid>(form.get(), "ChoiceTab"), 3, 1, QStringLiteral("1/4"));
+    const QString copy = form->documents()->recoveryPath();
+    if (!QTest::qWaitFor([&] { return QFile::exists(copy) && form->documents()->isModified(); }, 2500))
+        return QString();
+    form->documents()->writeRecovery();
+    QFile file(copy);
+    if (!file.open(QIODevice::ReadWrite) || !file.setFileTime(changed, QFileDevice::FileModificationTime))
+        return QString();
+    return copy;
+}
+
+// The process whose lock a recovery copy has, or 0.
+qint64 lockHolder(const QString &copy)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return QLockFile(copy + QStringLiteral(".lock")).getLockInfo(&pid, &host, &application) ? pid : 0;
+}
 }
 
 class TstDocuments : public QObject
@@ -99,6 +132,10 @@ private slots:
     void unsavedQuestion();
     void recoveryCopy();
     void recoveryDeclined();
+    void recoveryQuestionNamesSession_data();
+    void recoveryQuestionNamesSession();
+    void recoveryOfferedToOneProgram();
+    void recoveryHeldByRunningProgram();
     void saveOverChangedFile_data();
     void saveOverChangedFile();
     void recentFiles();
@@ -345,6 +382,101 @@ void TstDocuments::recoveryDeclined()
     QCOMPARE(page(next.get()), 0);
     QVERIFY(!next->isWindowModified());
     QVERIFY(!QFile::exists(recovery));
+}
+
+void TstDocuments::recoveryQuestionNamesSession_data()
+{
+    QTest::addColumn<QString>("savedAs");
+    QTest::addColumn<QString>("named");
+    QTest::newRow("unnamed") << QString() << QStringLiteral("«Без имени»");
+    QTest::newRow("saved") << QStringLiteral("named.ahp") << QStringLiteral("«named.ahp»");
+}
+
+void TstDocuments::recoveryQuestionNamesSession()
+{
+    QFETCH(QString, savedAs);
+    QFETCH(QString, named);
+    const QDateTime changed(QDate(2024, 3, 5), QTime(14, 37));
+    const QString copy = leaveOrphan(savedAs.isEmpty() ? QString() : file(savedAs), changed);
+    QVERIFY(!copy.isEmpty());
+
+    auto next = openWindow();
+    QStringList asked;
+    const auto previous = QuestionBox::setResponder([&asked](const QString &text, const QString &) {
+        asked << text;
+        return true;
+    });
+    next->documents()->offerRecovery();
+    QuestionBox::setResponder(previous);
+    QCOMPARE(asked.size(), 1);
+    QVERIFY2(asked.first().contains(named), qPrintable(asked.first()));
+    QVERIFY2(asked.first().contains(QLocale().toString(changed, QLocale::ShortFormat)), qPrintable(asked.first()));
+    QCOMPARE(find<StringGrid>(next.get(), "ChoiceTab")->cell(3, 1), QStringLiteral("1/4"));
+}
+
+void TstDocuments::recoveryOfferedToOneProgram()
+{
+    const QString older = leaveOrphan(file(QStringLiteral("older.ahp")), QDateTime::currentDateTime().addSecs(-3600));
+    const QString newer = leaveOrphan(QString(), QDateTime::currentDateTime());
+    QVERIFY(!older.isEmpty() && !newer.isEmpty());
+
+    // Two windows stand for two programs started after the crash, the second while the first
+    // one's question is open.
+    auto first = openWindow();
+    auto second = openWindow();
+    QStringList firstAsked;
+    QStringList secondAsked;
+    const auto previous = QuestionBox::setResponder([&](const QString &text, const QString &) {
+        if (!firstAsked.isEmpty()) {
+            secondAsked << text;
+            return false;
+        }
+        firstAsked << text;
+        second->documents()->offerRecovery();
+        return true;
+    });
+    first->documents()->offerRecovery();
+    QuestionBox::setResponder(previous);
+
+    QCOMPARE(firstAsked.size(), 1);
+    QVERIFY2(firstAsked.first().contains(QStringLiteral("«Без имени»")), qPrintable(firstAsked.first()));
+    QCOMPARE(secondAsked.size(), 1);
+    QVERIFY2(secondAsked.first().contains(QStringLiteral("«older.ahp»")), qPrintable(secondAsked.first()));
+    QVERIFY(first->isWindowModified());
+    QVERIFY(!second->isWindowModified());
+    QVERIFY(!QFile::exists(newer));
+    QVERIFY(!QFile::exists(older));
+    QCOMPARE(RecoveryFile::orphans(), QStringList());
+}
+
+void TstDocuments::recoveryHeldByRunningProgram()
+{
+    const QString copy = leaveOrphan(QString(), QDateTime::currentDateTime());
+    QVERIFY(!copy.isEmpty());
+    QProcess other;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    other.setProcessEnvironment(environment);
+    other.start(QStringLiteral(ANALYZE_EXECUTABLE), QStringList());
+    QVERIFY(other.waitForStarted());
+    // The other program holds the copy while its question waits for an answer.
+    QTRY_COMPARE_WITH_TIMEOUT(lockHolder(copy), other.processId(), 15000);
+
+    auto form = openWindow();
+    const int asked = questionsAsked();
+    form->documents()->offerRecovery();
+    QCOMPARE(questionsAsked(), asked);
+    QVERIFY(QFile::exists(copy));
+
+    // Killed with its question open: the copy is anybody's again.
+    other.kill();
+    QVERIFY(other.waitForFinished());
+    printAnswer() = true;
+    form->documents()->offerRecovery();
+    printAnswer() = false;
+    QCOMPARE(questionsAsked(), asked + 1);
+    QCOMPARE(find<StringGrid>(form.get(), "ChoiceTab")->cell(3, 1), QStringLiteral("1/4"));
+    QVERIFY(!QFile::exists(copy));
 }
 
 void TstDocuments::saveOverChangedFile_data()
