@@ -265,6 +265,16 @@ void SensitivityWindow::setWeight(int criterion, double weight)
     showState();
 }
 
+void SensitivityWindow::setWeights(const std::vector<double> &weights)
+{
+    if (weights.size() != m_state.weights.size())
+        return;
+    m_state = computeSensitivity(weights, m_data.localPriorities);
+    if (m_state.weights.size() != weights.size())
+        m_state.weights = weights;
+    showState();
+}
+
 void SensitivityWindow::resetWeights()
 {
     m_state = computeSensitivity(m_data.weights, m_data.localPriorities);

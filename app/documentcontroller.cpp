@@ -22,6 +22,8 @@
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLocale>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -73,7 +75,7 @@ DocumentController::DocumentController(TMainForm *form)
     watchChanges();
     m_form->setAcceptDrops(true);
     m_form->installEventFilter(this);
-    m_clean = SessionDocument::capture(*m_form);
+    m_clean = snapshot();
     updateTitle(false);
 }
 
@@ -204,14 +206,19 @@ void DocumentController::scheduleCheck()
     m_checkTimer.start();
 }
 
+DecisionDocument DocumentController::snapshot() const
+{
+    return SessionDocument::comparable(SessionDocument::capture(*m_form));
+}
+
 bool DocumentController::isModified() const
 {
-    return !m_clean || SessionDocument::capture(*m_form) != *m_clean;
+    return !m_clean || snapshot() != *m_clean;
 }
 
 void DocumentController::checkSession()
 {
-    const DecisionDocument now = SessionDocument::capture(*m_form);
+    const DecisionDocument now = snapshot();
     updateTitle(!m_clean || now != *m_clean);
     if (m_written != now && !m_recoveryTimer.isActive())
         m_recoveryTimer.start();
@@ -220,7 +227,8 @@ void DocumentController::checkSession()
 void DocumentController::writeRecovery()
 {
     m_recoveryTimer.stop();
-    const DecisionDocument now = SessionDocument::capture(*m_form);
+    const DecisionDocument shown = SessionDocument::capture(*m_form);
+    const DecisionDocument now = SessionDocument::comparable(shown);
     if (m_written == now)
         return;
     if (m_clean && now == *m_clean) {
@@ -230,7 +238,7 @@ void DocumentController::writeRecovery()
         return;
     }
     QString error;
-    if (m_recovery.write(now, &error)) {
+    if (m_recovery.write(shown, m_path, &error)) {
         m_written = now;
         m_recoveryFailed = false;
     } else if (!m_recoveryFailed) {
@@ -304,6 +312,7 @@ bool DocumentController::maySwitchSession()
 void DocumentController::adopt(const QString &path, const DecisionDocument &clean)
 {
     m_path = path;
+    m_pathStamp = path.isEmpty() ? FileStamp() : FileStamp::of(path);
     m_clean = clean;
     m_written = clean;
     m_recovery.remove();
@@ -327,6 +336,8 @@ void DocumentController::open()
 
 bool DocumentController::load(const QString &path)
 {
+    // Taken before the read: a change made while it reads is then seen at the next save.
+    const FileStamp stamp = FileStamp::of(path);
     // The whole file is read and checked before anything on the screen changes.
     const DecisionReadResult result = readDecisionFile(path);
     if (!result.document) {
@@ -334,7 +345,8 @@ bool DocumentController::load(const QString &path)
         return false;
     }
     SessionDocument::restore(*m_form, *result.document);
-    adopt(QFileInfo(path).absoluteFilePath(), SessionDocument::capture(*m_form));
+    adopt(QFileInfo(path).absoluteFilePath(), snapshot());
+    m_pathStamp = stamp;
     rememberRecent(path);
     return true;
 }
@@ -344,7 +356,7 @@ void DocumentController::newSession()
     if (!maySwitchSession())
         return;
     SessionDocument::startNew(*m_form);
-    adopt(QString(), SessionDocument::capture(*m_form));
+    adopt(QString(), snapshot());
 }
 
 bool DocumentController::save()
@@ -359,15 +371,28 @@ bool DocumentController::saveAs()
     return !path.isEmpty() && saveTo(path);
 }
 
+bool DocumentController::mayOverwrite(const QString &path)
+{
+    if (m_path.isEmpty() || QFileInfo(path).absoluteFilePath() != m_path)
+        return true;
+    const FileStamp now = FileStamp::of(path);
+    // A file gone meanwhile is simply written again.
+    if (!now.exists || now == m_pathStamp)
+        return true;
+    return QuestionBox::ask(tr("Файл изменён другой программой. Перезаписать?"), tr("Сохранение"));
+}
+
 bool DocumentController::saveTo(const QString &path)
 {
+    if (!mayOverwrite(path))
+        return false;
     const DecisionDocument document = SessionDocument::capture(*m_form);
     QString error;
     if (!saveDecisionFile(path, document, &error)) {
         ErrorDisplay::show(error);
         return false;
     }
-    adopt(QFileInfo(path).absoluteFilePath(), document);
+    adopt(QFileInfo(path).absoluteFilePath(), SessionDocument::comparable(document));
     rememberRecent(path);
     m_form->ShowHint(tr("Решение сохранено в файл «%1»").arg(shownName(path)));
     return true;
@@ -410,22 +435,36 @@ void DocumentController::mergeGroup()
 
 void DocumentController::offerRecovery()
 {
+    // One copy at a time, newest first, each held through its question so that a program started
+    // meanwhile offers it no second time. After a "Да" the rest wait for the next start.
     for (const QString &path : RecoveryFile::orphans()) {
+        std::unique_ptr<QLockFile> claim = RecoveryFile::claim(path);
+        if (!claim)
+            continue;
         const DecisionReadResult result = readDecisionFile(path);
-        if (result.document
-            && QuestionBox::ask(tr("Прошлый сеанс работы закончился, не сохранив изменения. Восстановить его?"),
-                                tr("Восстановление"))) {
-            SessionDocument::restore(*m_form, *result.document);
-            m_path.clear();
-            m_clean.reset();
-            m_written.reset();
-            RecoveryFile::discard(path);
-            // The copy is gone: the window's own one takes its place at once.
-            ErrorDisplay::guarded([this] { writeRecovery(); });
-            updateTitle(true);
-            return;
+        if (!result.document) {
+            RecoveryFile::discard(path, std::move(claim));
+            continue;
         }
-        RecoveryFile::discard(path);
+        const QString sessionFile = RecoveryFile::sessionFileOf(path);
+        const QString name = sessionFile.isEmpty() ? tr("Без имени") : shownName(sessionFile);
+        const QString changed = QLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
+        if (!QuestionBox::ask(tr("Сеанс «%1» закончился, не сохранив изменения; последнее изменение %2. Восстановить его?")
+                                  .arg(name, changed),
+                              tr("Восстановление"))) {
+            RecoveryFile::discard(path, std::move(claim));
+            continue;
+        }
+        SessionDocument::restore(*m_form, *result.document);
+        m_path.clear();
+        m_pathStamp = FileStamp();
+        m_clean.reset();
+        m_written.reset();
+        RecoveryFile::discard(path, std::move(claim));
+        // The copy is gone: the window's own one takes its place at once.
+        ErrorDisplay::guarded([this] { writeRecovery(); });
+        updateTitle(true);
+        return;
     }
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/recoveryfile.h"
 #include "document/decisiondocument.h"
+#include "platform/filestamp.h"
 
 #include <QObject>
 #include <QTimer>
@@ -54,8 +55,12 @@ private:
     void watchChanges();
     void scheduleCheck();
     void checkSession();
+    // The session on the screen, in the form that the modified mark compares.
+    DecisionDocument snapshot() const;
     bool load(const QString &path);
     bool saveTo(const QString &path);
+    // Before a save over path: asks whether to write over another program's change.
+    bool mayOverwrite(const QString &path);
     void adopt(const QString &path, const DecisionDocument &clean);
     void rememberRecent(const QString &path);
     void refreshRecentMenu();
@@ -65,7 +70,10 @@ private:
     TMainForm *m_form;
     QString m_baseTitle;
     QString m_path;
-    // The session as last opened, saved or started; none while a restored copy is unsaved.
+    // The file as this window last read or wrote it; another program's save changes it.
+    FileStamp m_pathStamp;
+    // The session as last opened, saved or started (as snapshot() gives it); none while a
+    // restored copy is unsaved.
     std::optional<DecisionDocument> m_clean;
     // What the recovery copy holds, or the clean session once the copy was removed.
     std::optional<DecisionDocument> m_written;

@@ -1,6 +1,7 @@
 #include "app/sessiondocument.h"
 
 #include "app/mainform.h"
+#include "app/translations.h"
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
 #include "platform/updown.h"
@@ -72,6 +73,25 @@ void goToTitlePage(TMainForm &form)
         focus->clearFocus();
     for (int guard = 0; page(form) > 0 && guard < 5; ++guard)
         form.PriorBtnClick();
+}
+
+void unifyDefaultNames(QStringList &names, const TranslatableText &nameTemplate, QString (*argument)(int))
+{
+    const QStringList forms = Translations::inEveryLanguage(nameTemplate);
+    for (int i = 0; i < names.size(); ++i) {
+        const QString shownArgument = argument(i);
+        for (const QString &form : forms) {
+            if (names.at(i) == form.arg(shownArgument)) {
+                names[i] = forms.first().arg(shownArgument);
+                break;
+            }
+        }
+    }
+}
+
+QString criterionNumber(int i)
+{
+    return QString::number(i + 1);
 }
 
 void setCounts(TMainForm &form, int criteria, int alternatives)
@@ -188,6 +208,13 @@ void startNew(TMainForm &form)
     setCounts(form, InitialCount, InitialCount);
     control<QLineEdit>(form, "StudentName")->setText(SettingsStore::readSignature());
     form.model().SessionPrepared = false;
+}
+
+DecisionDocument comparable(DecisionDocument document)
+{
+    unifyDefaultNames(document.criteria, CriterionNameTemplate, criterionNumber);
+    unifyDefaultNames(document.alternatives, AlternativeNameTemplate, alternativeLetter);
+    return document;
 }
 
 }

@@ -21,4 +21,9 @@ void restore(TMainForm &form, const DecisionDocument &document);
 // Back to the title page of a fresh start: counts of the design, the remembered user name.
 void startNew(TMainForm &form);
 
+// The document with every name the program gave, in any language the program speaks, as its
+// Russian source: a session shown in another language compares equal to itself, since a
+// switch of language is not an edit.
+DecisionDocument comparable(DecisionDocument document);
+
 }

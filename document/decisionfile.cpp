@@ -256,7 +256,7 @@ DecisionReadResult readDecisionFile(const QString &path)
     return result;
 }
 
-QByteArray writeDecision(const DecisionDocument &document)
+QByteArray writeDecision(const DecisionDocument &document, const ExtraMembers &extra)
 {
     const QByteArray indent("  ");
     QByteArray out;
@@ -264,6 +264,8 @@ QByteArray writeDecision(const DecisionDocument &document)
     out += "{\n";
     out += indent + "\"format\": " + JsonText::string(DecisionFileFormat) + ",\n";
     out += indent + "\"version\": " + QByteArray::number(DecisionFileVersion) + ",\n";
+    for (const auto &[name, value] : extra)
+        out += indent + JsonText::string(name) + ": " + JsonText::string(value) + ",\n";
     out += indent + "\"user\": " + JsonText::string(document.user) + ",\n";
     out += indent + "\"criteria\": " + JsonText::stringArray(document.criteria) + ",\n";
     out += indent + "\"alternatives\": " + JsonText::stringArray(document.alternatives) + ",\n";
@@ -289,7 +291,7 @@ QByteArray writeDecision(const DecisionDocument &document)
     return out;
 }
 
-bool saveDecisionFile(const QString &path, const DecisionDocument &document, QString *error)
+bool saveDecisionFile(const QString &path, const DecisionDocument &document, QString *error, const ExtraMembers &extra)
 {
     auto fail = [error](const QString &message) {
         if (error)
@@ -299,7 +301,7 @@ bool saveDecisionFile(const QString &path, const DecisionDocument &document, QSt
     const QString problem = checkDecision(document);
     if (!problem.isEmpty())
         return fail(DecisionFile::tr("Решение не сохранено в «%1»: %2").arg(path, problem));
-    const QByteArray bytes = writeDecision(document);
+    const QByteArray bytes = writeDecision(document, extra);
     if (bytes.size() > MaxDecisionFileSize)
         return fail(DecisionFile::tr("Решение не сохранено в «%1»: файл вышел бы больше %2 байт и не открылся бы снова")
                             .arg(path, QString::number(MaxDecisionFileSize)));

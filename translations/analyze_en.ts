@@ -390,12 +390,20 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>The group’s decision was saved to the file “%1”</translation>
     </message>
     <message>
-        <source>Прошлый сеанс работы закончился, не сохранив изменения. Восстановить его?</source>
-        <translation>The last session ended without saving its changes. Restore it?</translation>
-    </message>
-    <message>
         <source>Восстановление</source>
         <translation>Recovery</translation>
+    </message>
+    <message>
+        <source>Файл изменён другой программой. Перезаписать?</source>
+        <translation>The file was changed by another program. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Сохранение</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Сеанс «%1» закончился, не сохранив изменения; последнее изменение %2. Восстановить его?</source>
+        <translation>The session “%1” ended without saving its changes; last changed %2. Restore it?</translation>
     </message>
 </context>
 <context>
