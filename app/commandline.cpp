@@ -158,10 +158,10 @@ bool isCommand(const QStringList &arguments)
 
 namespace {
 
-// Qt's own options are listed only by --help-all.
+// Every option the program takes; Qt's own are listed in the help only by --help-all.
 void describeOptions(QCommandLineParser &parser, bool listQtOptions)
 {
-    // Qt's options are single-dash words (-platform, -style), as are ours to Qt's parser.
+    // Qt's options are words after a single dash (-platform, -style); ours may then be written so too.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(CommandLine::tr(
             "Анализ иерархий: выбор одной из альтернатив по нескольким критериям.\n"
