@@ -611,6 +611,33 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>QtOptions</name>
+    <message>
+        <source>Стиль виджетов: fusion, windows и другие установленные.</source>
+        <translation>Widget style: fusion, windows or another installed one.</translation>
+    </message>
+    <message>
+        <source>Таблица стилей Qt из файла.</source>
+        <translation>A Qt style sheet from a file.</translation>
+    </message>
+    <message>
+        <source>Число виджетов, оставшихся при выходе (для отладки).</source>
+        <translation>The number of widgets left at exit (debugging helper).</translation>
+    </message>
+    <message>
+        <source>То же, что --qwindowgeometry.</source>
+        <translation>The same as --qwindowgeometry.</translation>
+    </message>
+    <message>
+        <source>То же, что --qwindowtitle.</source>
+        <translation>The same as --qwindowtitle.</translation>
+    </message>
+    <message>
+        <source>То же, что --qwindowicon.</source>
+        <translation>The same as --qwindowicon.</translation>
+    </message>
+</context>
+<context>
     <name>RecoveryFile</name>
     <message>
         <source>Не удалось создать папку «%1» для копии сеанса.</source>
