@@ -12,11 +12,18 @@
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QVector>
+
+#include <numeric>
 
 namespace {
 
 constexpr int Margin = 20;
 constexpr int CellPadding = 4;
+// The fourth column of the table names the alternative that draws level.
+constexpr int NameColumn = 3;
+// About 6 pt on paper: the sheet's 800 pixels are drawn some 7 inches wide.
+constexpr int SmallestPixelSize = 9;
 const QString FontFamily = QStringLiteral("Arial");
 
 QFont sheetFont(int pixelSize, bool bold = false)
@@ -48,40 +55,72 @@ int drawText(QPainter &painter, int top, const QString &text, const QFont &font,
     return top + used.height();
 }
 
+// Height a cell needs for its text wrapped at blanks, padding included.
+int cellHeight(const QFont &font, const QString &text, int width)
+{
+    const QRect room(0, 0, qMax(1, width - 2 * CellPadding), 100000);
+    return QFontMetrics(font).boundingRect(room, Qt::TextWordWrap, text).height() + 2 * CellPadding;
+}
+
+// The header's type shrinks evenly until every word of it fits its column, no further than
+// the sheet's smallest size.
+QFont headerFontFor(const QStringList &headers, const QVector<int> &widths)
+{
+    QFont font = sheetFont(11, true);
+    auto fits = [&](const QFont &f) {
+        const QFontMetrics metrics(f);
+        for (int c = 0; c < headers.size() && c < widths.size(); ++c)
+            for (const QString &word : headers.at(c).split(QLatin1Char(' '), Qt::SkipEmptyParts))
+                if (metrics.horizontalAdvance(word) > widths.at(c) - 2 * CellPadding)
+                    return false;
+        return true;
+    };
+    while (!fits(font) && font.pixelSize() > SmallestPixelSize)
+        font.setPixelSize(font.pixelSize() - 1);
+    return font;
+}
+
 int drawTable(QPainter &painter, int top, const AnalysisSheet &sheet)
 {
     const int columns = int(sheet.tableHeaders.size());
     if (columns == 0)
         return top;
     const int width = AnalysisSheetWidth - 2 * Margin;
-    // The first column holds the names and takes what the numbers leave.
+    // Numbers take a narrow column each; the names of criteria and alternatives share the rest.
     const int numberWidth = width / (columns + 2);
-    const int firstWidth = width - numberWidth * (columns - 1);
-    const QFont headerFont = sheetFont(11, true);
-    const QFont cellFont = sheetFont(11);
-    const int rowHeight = QFontMetrics(cellFont).height() + 2 * CellPadding;
+    QVector<int> widths(columns, numberWidth);
+    const int nameColumns = columns > NameColumn ? 2 : 1;
+    const int nameWidth = (width - numberWidth * (columns - nameColumns)) / nameColumns;
+    widths[0] = nameWidth;
+    if (nameColumns == 2)
+        widths[NameColumn] = nameWidth;
+    widths[columns - 1] += width - std::accumulate(widths.cbegin(), widths.cend(), 0);
+    const QFont headerFont = headerFontFor(sheet.tableHeaders, widths);
 
-    auto drawRow = [&](int y, const QStringList &texts, const QFont &font, int height) {
+    // Every row is as tall as its tallest wrapped cell, so that no text crosses a border.
+    auto rowHeight = [&](const QStringList &texts, const QFont &font) {
+        int height = QFontMetrics(font).height() + 2 * CellPadding;
+        for (int c = 0; c < columns && c < texts.size(); ++c)
+            height = qMax(height, cellHeight(font, texts.at(c), widths.at(c)));
+        return height;
+    };
+    auto drawRow = [&](int y, const QStringList &texts, const QFont &font) {
+        const int height = rowHeight(texts, font);
         int x = Margin;
         painter.setFont(font);
         for (int c = 0; c < columns; ++c) {
-            const int w = c == 0 ? firstWidth : numberWidth;
-            const QRect cell(x, y, w, height);
+            const QRect cell(x, y, widths.at(c), height);
             painter.drawRect(cell);
-            const Qt::Alignment align = c == 0 || c == 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter;
+            const Qt::Alignment align = c == 0 || c == NameColumn ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter;
             const QString text = c < texts.size() ? texts.at(c) : QString();
-            painter.drawText(cell.adjusted(CellPadding, 0, -CellPadding, 0), int(align) | Qt::TextWordWrap,
-                             QFontMetrics(font).elidedText(text, Qt::ElideRight, (w - 2 * CellPadding) * 2));
-            x += w;
+            painter.drawText(cell.adjusted(CellPadding, CellPadding, -CellPadding, -CellPadding), int(align) | Qt::TextWordWrap, text);
+            x += widths.at(c);
         }
+        return y + height;
     };
-    const int headerHeight = 2 * QFontMetrics(headerFont).height() + 2 * CellPadding;
-    drawRow(top, sheet.tableHeaders, headerFont, headerHeight);
-    top += headerHeight;
-    for (int r = 0; r < sheet.tableRows.size(); ++r) {
-        drawRow(top, sheet.tableRows.at(r), r == sheet.boldRow ? sheetFont(11, true) : cellFont, rowHeight);
-        top += rowHeight;
-    }
+    top = drawRow(top, sheet.tableHeaders, headerFont);
+    for (int r = 0; r < sheet.tableRows.size(); ++r)
+        top = drawRow(top, sheet.tableRows.at(r), r == sheet.boldRow ? sheetFont(11, true) : sheetFont(11));
     return top;
 }
 

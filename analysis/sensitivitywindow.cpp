@@ -56,6 +56,36 @@ QString at(const QStringList &list, int i)
     return i >= 0 && i < list.size() ? list.at(i) : QString();
 }
 
+// Width of the names beside the sliders.
+constexpr int SliderCaptionWidth = 160;
+
+// A criterion's name beside its slider: whole words on two lines at most. What does not fit is
+// left to the tooltip, marked by an ellipsis after the last whole word, never cut inside one.
+QString sliderCaption(const QString &name, const QFontMetrics &metrics, int width)
+{
+    const QString ellipsis(QChar(0x2026));
+    QStringList lines{QString()};
+    bool cut = false;
+    for (const QString &word : name.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString joined = lines.last().isEmpty() ? word : lines.last() + QLatin1Char(' ') + word;
+        if (metrics.horizontalAdvance(joined) <= width) {
+            lines.last() = joined;
+        } else if (lines.size() < 2 && !lines.last().isEmpty() && metrics.horizontalAdvance(word) <= width) {
+            lines << word;
+        } else {
+            cut = true;
+            break;
+        }
+    }
+    if (cut) {
+        QString &last = lines.last();
+        while (!last.isEmpty() && metrics.horizontalAdvance(last + QLatin1Char(' ') + ellipsis) > width)
+            last.truncate(qMax(0, int(last.lastIndexOf(QLatin1Char(' ')))));
+        last = last.isEmpty() ? ellipsis : last + QLatin1Char(' ') + ellipsis;
+    }
+    return lines.join(QLatin1Char('\n'));
+}
+
 }
 
 SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
@@ -123,15 +153,21 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     buttons->addWidget(closeBtn);
 
     auto *layout = new QVBoxLayout(this);
-    layout->addLayout(top, 3);
-    layout->addLayout(bottom, 2);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
     layout->addLayout(buttons);
 
     connect(m_printBtn, &QPushButton::clicked, this, [this] { ErrorDisplay::guarded([this] { printSheet(); }); });
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::close);
 
-    resize(1100, 760);
     resetWeights();
+    // A box layout gives a row holding wrapped text its full height for the width, however
+    // small the window; its own minimum leaves that out, and the rows above were squeezed under
+    // theirs: the chart was drawn over the ranking and the sliders lost their tracks.
+    const QSize least = layout->totalMinimumSize();
+    const int leastHeight = layout->hasHeightForWidth() ? layout->totalHeightForWidth(least.width()) : 0;
+    setMinimumSize(least.width(), qMax(least.height(), leastHeight));
+    resize(1100, 760);
 }
 
 QStringList SensitivityWindow::thresholdHeaders()
@@ -168,12 +204,17 @@ void SensitivityWindow::buildChart()
     m_series->attachAxis(categories);
     m_valueAxis = new QValueAxis;
     m_valueAxis->setLabelFormat(QStringLiteral("%.2f"));
+    // The axis writes its numbers as the rest of the window does, with the locale's separator.
+    m_chart->setLocalizeNumbers(true);
+    m_chart->setLocale(locale());
     m_chart->addAxis(m_valueAxis, Qt::AlignLeft);
     m_series->attachAxis(m_valueAxis);
     m_chartView = new QChartView(m_chart, this);
     m_chartView->setObjectName(QStringLiteral("contributionChart"));
     m_chartView->setRenderHint(QPainter::Antialiasing);
-    m_chartView->setMinimumSize(480, 320);
+    // Tall enough for the title and a legend line for every criterion.
+    const int legendLines = int(m_data.criteria.size()) + 3;
+    m_chartView->setMinimumSize(480, qMax(320, legendLines * (fontMetrics().height() + 8)));
 }
 
 QWidget *SensitivityWindow::buildSliders()
@@ -182,13 +223,16 @@ QWidget *SensitivityWindow::buildSliders()
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     for (int i = 0; i < m_data.criteria.size(); ++i) {
-        auto *name = new QLabel(m_data.criteria.at(i), box);
-        name->setMaximumWidth(160);
+        auto *name = new QLabel(sliderCaption(m_data.criteria.at(i), fontMetrics(), SliderCaptionWidth), box);
+        name->setObjectName(QStringLiteral("weightName%1").arg(i + 1));
+        name->setTextFormat(Qt::PlainText);
         name->setToolTip(m_data.criteria.at(i));
         auto *slider = new QSlider(Qt::Horizontal, box);
         slider->setObjectName(QStringLiteral("weightSlider%1").arg(i + 1));
         slider->setRange(0, SliderSteps);
         slider->setPageStep(SliderSteps / 20);
+        // A track short enough to vanish at the window's smallest size cannot be read or dragged.
+        slider->setMinimumWidth(fontMetrics().averageCharWidth() * 12);
         auto *value = new QLabel(box);
         value->setMinimumWidth(fontMetrics().horizontalAdvance(QStringLiteral("0,0000")) + 4);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -218,6 +262,16 @@ void SensitivityWindow::setWeight(int criterion, double weight)
     if (criterion < 0 || size_t(criterion) >= m_state.weights.size())
         return;
     m_state = computeSensitivity(rescaledWeights(m_state.weights, criterion, weight), m_data.localPriorities);
+    showState();
+}
+
+void SensitivityWindow::setWeights(const std::vector<double> &weights)
+{
+    if (weights.size() != m_state.weights.size())
+        return;
+    m_state = computeSensitivity(weights, m_data.localPriorities);
+    if (m_state.weights.size() != weights.size())
+        m_state.weights = weights;
     showState();
 }
 
@@ -351,6 +405,15 @@ void SensitivityWindow::showThresholds()
                                      quoted(at(m_data.alternatives, t.newBest).simplified())));
     } else {
         m_critical->setText(tr("Ни один вес не меняет лучшую альтернативу: выбор устойчив."));
+    }
+}
+
+void SensitivityWindow::changeEvent(QEvent *event)
+{
+    QDialog::changeEvent(event);
+    if (event->type() == QEvent::LocaleChange && m_chart) {
+        m_chart->setLocale(locale());
+        showState();
     }
 }
 

@@ -35,6 +35,8 @@ public:
 
     // Sets one criterion's weight as its slider does, the others rescaled in proportion.
     void setWeight(int criterion, double weight);
+    // All the weights at once, as the sliders left them (a window made again keeps them).
+    void setWeights(const std::vector<double> &weights);
     // Back to the weights the wizard computed.
     void resetWeights();
     // Prints the analysis sheet (asks first, like the wizard's own print).
@@ -45,6 +47,9 @@ public:
     QString criticalText() const;
     QList<QStringList> thresholdRows() const;
     static QStringList thresholdHeaders();
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void buildChart();

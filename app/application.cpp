@@ -10,7 +10,6 @@
 #include "platform/helpviewer.h"
 #include "platform/platformerror.h"
 #include "platform/programidentity.h"
-#include "platform/settingsstore.h"
 #include "report/repform.h"
 
 #include <QApplication>
@@ -42,31 +41,37 @@ void prepareApplication(QApplication &)
     QFont::insertSubstitutions(QStringLiteral("Arial"), sansSerif);
 
     // The title and Qt's own dialogs (the Yes and No of a question) speak the chosen language too.
-    Translations::apply(chooseLanguage(SettingsStore::readLanguage(), LanguageEnvironment::current()));
+    Translations::applyChosen();
+}
+
+std::unique_ptr<TMainForm> startWindow(QApplication &app, const QString &file)
+{
+    prepareApplication(app);
+    auto mainForm = std::make_unique<TMainForm>();
+    mainForm->show();
+    // A file named on the command line opens as "Открыть…" would; otherwise the session of a
+    // window that never closed normally is offered back.
+    if (!file.isEmpty())
+        mainForm->openDecisionFile(file);
+    else
+        mainForm->documents()->offerRecovery();
+    return mainForm;
 }
 
 int runApplication(int argc, char *argv[])
 {
-    // --results, --report and --merge run here, before (and without) any window or display.
+    // --results, --report, --merge, the help and a wrong command line end here, before (and
+    // without) any window or display.
     if (const std::optional<int> status = runCommandLine(argc, argv))
         return *status;
 
     QApplication app(argc, argv);
     try {
-        prepareApplication(app);
-        TMainForm mainForm;
-        mainForm.show();
-        // A file named on the command line opens as "Открыть…" would; otherwise the session
-        // of a window that never closed normally is offered back.
-        const QString file = windowFileArgument(QApplication::arguments());
-        if (!file.isEmpty())
-            mainForm.openDecisionFile(file);
-        else
-            mainForm.documents()->offerRecovery();
+        const std::unique_ptr<TMainForm> mainForm = startWindow(app, windowFileArgument(QApplication::arguments()));
         // The report page's template, made once the window has been drawn so that it does not
         // hold back the first picture; every print makes its own fresh copy.
         std::unique_ptr<TRepForm> repForm;
-        QTimer::singleShot(50, &mainForm, [&repForm] { repForm = std::make_unique<TRepForm>(); });
+        QTimer::singleShot(50, mainForm.get(), [&repForm] { repForm = std::make_unique<TRepForm>(); });
         return app.exec();
     } catch (const PlatformError &error) {
         ErrorDisplay::show(error.message());

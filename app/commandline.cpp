@@ -1,10 +1,14 @@
 #include "app/commandline.h"
 
 #include "app/application.h"
+#include "app/qtoptions.h"
 #include "app/resultreport.h"
+#include "app/translations.h"
 #include "document/decisionfile.h"
 #include "document/decisionresults.h"
 #include "document/groupmerge.h"
+#include "document/wholefile.h"
+#include "platform/errordisplay.h"
 #include "platform/platformerror.h"
 #include "platform/printtarget.h"
 #include "report/reportprinter.h"
@@ -15,15 +19,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QTemporaryFile>
-#include <QTranslator>
 
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
-
-#include <sys/stat.h>
 
 #ifndef ANALYZE_VERSION
 #define ANALYZE_VERSION "1.0"
@@ -40,25 +38,6 @@ const QString ResultsOption = QStringLiteral("results");
 const QString ReportOption = QStringLiteral("report");
 const QString MergeOption = QStringLiteral("merge");
 const QString ProgramName = QStringLiteral("analyze");
-
-// Only these make the program a command; anything else (Qt's own -platform, -style, ...) is
-// left to the window.
-const QStringList CommandArguments = {
-    QStringLiteral("--results"), QStringLiteral("--report"), QStringLiteral("--merge"),
-    QStringLiteral("-h"), QStringLiteral("--help"), QStringLiteral("-?"), QStringLiteral("--help-all"),
-    QStringLiteral("-v"), QStringLiteral("--version"),
-};
-
-bool isReportRequest(const QStringList &arguments)
-{
-    for (const QString &argument : arguments.mid(1)) {
-        if (argument == QLatin1String("--"))
-            return false;
-        if (argument == QLatin1String("--report") || argument.startsWith(QLatin1String("--report=")))
-            return true;
-    }
-    return false;
-}
 
 void say(QIODevice &device, const QString &text)
 {
@@ -97,7 +76,13 @@ int results(const CommandRequest &request, QIODevice &out, QIODevice &err)
     const auto computed = computeFile(request.inputs.value(0), err, &status);
     if (!computed)
         return status;
-    out.write(resultsJson(computed->second));
+    const QByteArray json = resultsJson(computed->second);
+    const bool written = out.write(json) == json.size();
+    // Standard output may be a full disk or /dev/full: cut JSON is no result.
+    auto *file = qobject_cast<QFileDevice *>(&out);
+    if (!written || (file && !file->flush()))
+        return refuse(err, CommandLine::tr("Не удалось вывести результат: %1")
+                                   .arg(file ? WholeFile::reason(*file) : out.errorString()));
     return CommandDone;
 }
 
@@ -109,18 +94,14 @@ int report(const CommandRequest &request, QIODevice &err)
         return status;
     const ReportData data = resultReportData(computed->first, computed->second, reportDateText());
 
-    // Printed beside the target first, so that a failed print leaves no file, nor half of one,
-    // and an older report stays whole.
-    const QFileInfo target(request.output);
-    QTemporaryFile sheet(target.absoluteDir().filePath(QStringLiteral(".analyze-report-XXXXXX.pdf")));
-    if (!sheet.open())
-        return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2").arg(request.output, sheet.errorString()));
-    sheet.close();
+    // The print target writes the file whole or not at all, the way a decision file is written.
     const QString previousOutput = PrintTarget::pdfOutput();
-    PrintTarget::setPdfOutput(sheet.fileName());
+    PrintTarget::setPdfOutput(request.output);
     QString failure;
     try {
         printReport(data);
+    } catch (const PrintTarget::FileNotWritten &error) {
+        failure = error.reason();
     } catch (const PlatformError &error) {
         failure = error.message();
     } catch (const std::exception &error) {
@@ -129,14 +110,6 @@ int report(const CommandRequest &request, QIODevice &err)
     PrintTarget::setPdfOutput(previousOutput);
     if (!failure.isEmpty())
         return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2").arg(request.output, failure));
-    if (std::rename(QFile::encodeName(sheet.fileName()).constData(), QFile::encodeName(request.output).constData()) != 0)
-        return refuse(err, CommandLine::tr("Не удалось записать отчёт «%1»: %2")
-                                   .arg(request.output, QString::fromLocal8Bit(std::strerror(errno))));
-    sheet.setAutoRemove(false);
-    // A temporary file is private to its owner; the report gets a new file's usual permissions.
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::chmod(QFile::encodeName(request.output).constData(), 0666 & ~mask);
     return CommandDone;
 }
 
@@ -164,41 +137,56 @@ int runParsed(const QStringList &arguments)
     QFile err;
     out.open(stdout, QIODevice::WriteOnly);
     err.open(stderr, QIODevice::WriteOnly);
-    return executeCommand(parseCommandLine(arguments), out, err);
+    const int status = executeCommand(parseCommandLine(arguments), out, err);
+    if (status != CommandDone)
+        return status;
+    // What the command printed counts only if it arrived.
+    if (!out.flush())
+        return refuse(err, CommandLine::tr("Не удалось вывести результат: %1").arg(WholeFile::reason(out)));
+    errno = 0;
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return refuse(err, CommandLine::tr("Не удалось вывести результат: %1").arg(WholeFile::reason(errno ? errno : EIO)));
+    return CommandDone;
 }
 
 } // namespace
 
 bool isCommand(const QStringList &arguments)
 {
-    for (const QString &argument : arguments.mid(1)) {
-        if (argument == QLatin1String("--"))
-            return false;
-        const QString name = argument.section(QLatin1Char('='), 0, 0);
-        if (CommandArguments.contains(name))
-            return true;
-    }
-    return false;
+    return parseCommandLine(arguments).mode != CommandRequest::Mode::Window;
+}
+
+namespace {
+
+// Every option the program takes; Qt's own are listed in the help only by --help-all.
+void describeOptions(QCommandLineParser &parser, bool listQtOptions)
+{
+    // Qt's options are words after a single dash (-platform, -style); ours may then be written so too.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(CommandLine::tr(
+            "Анализ иерархий: выбор одной из альтернатив по нескольким критериям.\n"
+            "Без команд открывает окно (с файлом решения, если он назван)."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    parser.addOptions({
+            QCommandLineOption(ResultsOption, CommandLine::tr("Вывести вычисленное решение из ФАЙЛА в JSON на стандартный вывод.")),
+            QCommandLineOption(ReportOption, CommandLine::tr("Записать отчёт страницы результата для ФАЙЛА в PDF."),
+                               CommandLine::tr("OUT.pdf")),
+            QCommandLineOption(MergeOption,
+                               CommandLine::tr("Объединить решения группы из ФАЙЛОВ (геометрическое среднее суждений) в OUT.ahp."),
+                               CommandLine::tr("OUT.ahp")),
+    });
+    parser.addOptions(qtOwnOptions(listQtOptions));
+    parser.addPositionalArgument(CommandLine::tr("ФАЙЛ"), CommandLine::tr("Файл решения (.ahp); для --merge два и больше."),
+                                 CommandLine::tr("[ФАЙЛ…]"));
+}
+
 }
 
 CommandRequest parseCommandLine(const QStringList &arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(CommandLine::tr(
-            "Анализ иерархий: выбор одной из альтернатив по нескольким критериям.\n"
-            "Без команд открывает окно (с файлом решения, если он назван)."));
-    const QCommandLineOption helpOption = parser.addHelpOption();
-    const QCommandLineOption versionOption = parser.addVersionOption();
-    const QCommandLineOption resultsOption(ResultsOption,
-            CommandLine::tr("Вывести вычисленное решение из ФАЙЛА в JSON на стандартный вывод."));
-    const QCommandLineOption reportOption(ReportOption,
-            CommandLine::tr("Записать отчёт страницы результата для ФАЙЛА в PDF."), CommandLine::tr("OUT.pdf"));
-    const QCommandLineOption mergeOption(MergeOption,
-            CommandLine::tr("Объединить решения группы из ФАЙЛОВ (геометрическое среднее суждений) в OUT.ahp."),
-            CommandLine::tr("OUT.ahp"));
-    parser.addOptions({resultsOption, reportOption, mergeOption});
-    parser.addPositionalArgument(CommandLine::tr("ФАЙЛ"), CommandLine::tr("Файл решения (.ahp); для --merge два и больше."),
-                                 CommandLine::tr("[ФАЙЛ…]"));
+    describeOptions(parser, false);
 
     CommandRequest request;
     auto wrong = [&request](const QString &text) {
@@ -208,31 +196,40 @@ CommandRequest parseCommandLine(const QStringList &arguments)
     };
     if (!parser.parse(arguments))
         return wrong(parser.errorText());
-    if (parser.isSet(helpOption)) {
+    if (parser.isSet(QStringLiteral("help-all"))) {
+        QCommandLineParser everything;
+        describeOptions(everything, true);
+        request.mode = CommandRequest::Mode::Help;
+        request.text = everything.helpText();
+        return request;
+    }
+    if (parser.isSet(QStringLiteral("help"))) {
         request.mode = CommandRequest::Mode::Help;
         request.text = parser.helpText();
         return request;
     }
-    if (parser.isSet(versionOption)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         request.mode = CommandRequest::Mode::Version;
         request.text = ProgramName + QLatin1Char(' ') + QStringLiteral(ANALYZE_VERSION) + QLatin1Char('\n');
         return request;
     }
-    const int commands = int(parser.isSet(resultsOption)) + int(parser.isSet(reportOption)) + int(parser.isSet(mergeOption));
-    if (commands > 1)
+    const bool results = parser.isSet(ResultsOption);
+    const bool report = parser.isSet(ReportOption);
+    const bool merge = parser.isSet(MergeOption);
+    if (int(results) + int(report) + int(merge) > 1)
         return wrong(CommandLine::tr("Можно указать только одну из команд --results, --report и --merge"));
-    if (parser.values(reportOption).size() > 1 || parser.values(mergeOption).size() > 1)
+    if (parser.values(ReportOption).size() > 1 || parser.values(MergeOption).size() > 1)
         return wrong(CommandLine::tr("Выходной файл можно указать только один раз"));
     request.inputs = parser.positionalArguments();
     const qsizetype files = request.inputs.size();
-    if (parser.isSet(mergeOption)) {
+    if (merge) {
         request.mode = CommandRequest::Mode::Merge;
-        request.output = parser.value(mergeOption);
+        request.output = parser.value(MergeOption);
         if (files < 2)
             return wrong(CommandLine::tr("Для --merge нужны два или больше файла решений"));
-    } else if (parser.isSet(reportOption) || parser.isSet(resultsOption)) {
-        request.mode = parser.isSet(reportOption) ? CommandRequest::Mode::Report : CommandRequest::Mode::Results;
-        request.output = parser.value(reportOption);
+    } else if (report || results) {
+        request.mode = report ? CommandRequest::Mode::Report : CommandRequest::Mode::Results;
+        request.output = parser.value(ReportOption);
         if (files != 1)
             return wrong(CommandLine::tr("Нужен ровно один файл решения, а указано %1").arg(files));
     } else if (files > 1) {
@@ -275,9 +272,17 @@ std::optional<int> runCommandLine(int argc, char *argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
-    if (!isCommand(arguments))
+    const CommandRequest::Mode mode = parseCommandLine(arguments).mode;
+    if (mode == CommandRequest::Mode::Window)
         return std::nullopt;
-    if (isReportRequest(arguments)) {
+    // Without a window, what the platform reports (an unreadable settings file, a missing
+    // translation) goes where the command's own messages go.
+    ErrorDisplay::setSink([](const QString &message) {
+        QFile err;
+        if (err.open(stderr, QIODevice::WriteOnly))
+            say(err, message);
+    });
+    if (mode == CommandRequest::Mode::Report) {
         // The report is drawn by widgets, but never shown: no display is needed or used.
         qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication app(argc, argv);
@@ -285,9 +290,8 @@ std::optional<int> runCommandLine(int argc, char *argv[])
         return runParsed(QCoreApplication::arguments());
     }
     QCoreApplication app(argc, argv);
-    // Qt's own texts of the help (its headings, the standard options) in Russian too.
-    QTranslator translator;
-    if (translator.load(QStringLiteral("qtbase_ru"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
+    // The language of the window: its texts, Qt's own in the help and the parser's messages.
+    Translations::applyChosen();
+    // Parsed again now that the texts speak that language.
     return runParsed(QCoreApplication::arguments());
 }

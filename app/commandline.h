@@ -27,8 +27,9 @@ struct CommandRequest
 
 enum CommandStatus { CommandDone = 0, CommandRefused = 1, CommandNotComputable = 2 };
 
-// True when the arguments ask for a command rather than the window, so that no window (nor a
-// display) is ever needed for them.
+// True when the arguments are not the window's: a command, the help, the version, or a wrong
+// command line (refused with its message, exit status 1). None of them needs a window or a
+// display. Qt's own options (-platform, -style, ...) belong to the window.
 bool isCommand(const QStringList &arguments);
 // Arguments as the program gets them, the program's own name first.
 CommandRequest parseCommandLine(const QStringList &arguments);
@@ -39,7 +40,7 @@ int executeCommand(const CommandRequest &request, QIODevice &out, QIODevice &err
 
 // The window's hook: the decision file that "analyze [FILE]" names, to be handed to
 // TMainForm::openDecisionFile once the window is up; empty when none is named (or the command
-// line asks for a command). arguments are QApplication::arguments(), Qt's own options removed.
+// line asks for a command).
 QString windowFileArgument(const QStringList &arguments);
 
 // For main: a command is parsed and run in an application object of its own (offscreen for the

@@ -20,6 +20,8 @@
 #include <QDragEnterEvent>
 #include <QDropEvent>
 #include <QFileInfo>
+#include <QLocale>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMimeData>
@@ -190,6 +192,8 @@ bool DocumentController::maySwitchSession()
 void DocumentController::adopt(const QString &path)
 {
     m_path = path;
+    m_pathStamp = path.isEmpty() ? FileStamp() : FileStamp::of(path);
+    m_recovery->setSessionFile(path);
     m_form->decision()->setSaved();
     m_recovery->remove();
     updateTitle();
@@ -211,6 +215,8 @@ void DocumentController::open()
 
 bool DocumentController::load(const QString &path)
 {
+    // Taken before the read: a change made while it reads is then seen at the next save.
+    const FileStamp stamp = FileStamp::of(path);
     // The whole file is read and checked before anything on the screen changes.
     const DecisionReadResult result = readDecisionFile(path);
     if (!result.document) {
@@ -219,6 +225,7 @@ bool DocumentController::load(const QString &path)
     }
     m_form->openDocument(*result.document, true);
     adopt(QFileInfo(path).absoluteFilePath());
+    m_pathStamp = stamp;
     m_recent->remember(path);
     return true;
 }
@@ -243,8 +250,21 @@ bool DocumentController::saveAs()
     return !path.isEmpty() && saveTo(path);
 }
 
+bool DocumentController::mayOverwrite(const QString &path)
+{
+    if (m_path.isEmpty() || QFileInfo(path).absoluteFilePath() != m_path)
+        return true;
+    const FileStamp now = FileStamp::of(path);
+    // A file gone meanwhile is simply written again.
+    if (!now.exists || now == m_pathStamp)
+        return true;
+    return QuestionBox::ask(tr("Файл изменён другой программой. Перезаписать?"), tr("Сохранение"));
+}
+
 bool DocumentController::saveTo(const QString &path)
 {
+    if (!mayOverwrite(path))
+        return false;
     QString error;
     if (!saveDecisionFile(path, m_form->decision()->document(), &error)) {
         ErrorDisplay::show(error);
@@ -299,20 +319,35 @@ void DocumentController::mergeGroup()
 
 void DocumentController::offerRecovery()
 {
+    // One copy at a time, newest first, each held through its question so that a program started
+    // meanwhile offers it no second time. After a "Да" the rest wait for the next start.
     for (const QString &path : RecoveryFile::orphans()) {
+        std::unique_ptr<QLockFile> claim = RecoveryFile::claim(path);
+        if (!claim)
+            continue;
         const DecisionReadResult result = readDecisionFile(path);
-        if (result.document
-            && QuestionBox::ask(tr("Прошлый сеанс работы закончился, не сохранив изменения. Восстановить его?"),
-                                tr("Восстановление"))) {
-            m_form->openDocument(*result.document, false);
-            m_path.clear();
-            RecoveryFile::discard(path);
-            // The copy is gone: the window's own one takes its place at once.
-            ErrorDisplay::guarded([this] { writeRecovery(); });
-            updateTitle();
-            return;
+        if (!result.document) {
+            RecoveryFile::discard(path, std::move(claim));
+            continue;
         }
-        RecoveryFile::discard(path);
+        const QString sessionFile = RecoveryFile::sessionFileOf(path);
+        const QString name = sessionFile.isEmpty() ? tr("Без имени") : shownName(sessionFile);
+        const QString changed = QLocale().toString(QFileInfo(path).lastModified(), QLocale::ShortFormat);
+        if (!QuestionBox::ask(tr("Сеанс «%1» закончился, не сохранив изменения; последнее изменение %2. Восстановить его?")
+                                  .arg(name, changed),
+                              tr("Восстановление"))) {
+            RecoveryFile::discard(path, std::move(claim));
+            continue;
+        }
+        m_form->openDocument(*result.document, false);
+        m_path.clear();
+        m_pathStamp = FileStamp();
+        m_recovery->setSessionFile(QString());
+        RecoveryFile::discard(path, std::move(claim));
+        // The copy is gone: the window's own one takes its place at once.
+        ErrorDisplay::guarded([this] { writeRecovery(); });
+        updateTitle();
+        return;
     }
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/filestamp.h"
+
 #include <QObject>
 
 class TMainForm;
@@ -47,6 +49,8 @@ private:
     void createMenus();
     bool load(const QString &path);
     bool saveTo(const QString &path);
+    // Before a save over path: asks whether to write over another program's change.
+    bool mayOverwrite(const QString &path);
     // The decision on the screen is the one in this file (none: a new one).
     void adopt(const QString &path);
     void updateTitle();
@@ -54,6 +58,8 @@ private:
     TMainForm *m_form;
     QString m_baseTitle;
     QString m_path;
+    // The file as this window last read or wrote it; another program's save changes it.
+    FileStamp m_pathStamp;
     RecoveryCopy *m_recovery = nullptr;
     RecentFiles *m_recent = nullptr;
     QAction *m_printAction = nullptr;

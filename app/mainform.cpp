@@ -48,6 +48,7 @@
 namespace {
 const QString TitleHelpKeyword = QStringLiteral("IDH_Main");
 const QString DateFormat = QStringLiteral("dd.MM.yyyy");
+const char SensitivityCaption[] = QT_TRANSLATE_NOOP("TMainForm", "&Чувствительность…");
 
 constexpr int StatusClearInterval = 2000;
 
@@ -214,7 +215,7 @@ void TMainForm::setUpAnalysis()
     alternativesLayout->addWidget(m_compRevisions);
     resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
 
-    auto *sensitivityBtn = new QPushButton(tr("&Чувствительность…"), ui->Panel5);
+    auto *sensitivityBtn = new QPushButton(tr(SensitivityCaption), ui->Panel5);
     sensitivityBtn->setObjectName(QStringLiteral("SensitivityBtn"));
     auto *sensitivityRow = new QHBoxLayout;
     sensitivityRow->setContentsMargins(0, 0, 8, 4);
@@ -1515,6 +1516,13 @@ void TMainForm::showTranslatedTexts()
     }
     updateUndoActions();
     ShowHint(QString());
+    if (auto *sensitivityBtn = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn")))
+        sensitivityBtn->setText(tr(SensitivityCaption));
+    // The panels under the grids say their sentences again once the names below have followed.
+    for (RevisionPanel *panel : {m_choiceRevisions, m_compRevisions}) {
+        if (panel)
+            panel->invalidate();
+    }
     if (!m_model.SessionPrepared)
         return;
 
@@ -1537,5 +1545,15 @@ void TMainForm::showTranslatedTexts()
     ui->Globales->setCell(0, 1, GlobalValueHeader.text());
     if (ui->Notebook->currentIndex() == ResultPage)
         fillResultPage();
+    for (JudgementWordsLine *words : {m_choiceWords, m_compWords})
+        words->refresh();
+    if (m_sensitivity) {
+        // Made again in the new language, with the names that followed it, at the same weights.
+        const QRect geometry = m_sensitivity->geometry();
+        const std::vector<double> weights = m_sensitivity->state().weights;
+        SensitivityBtnClick();
+        m_sensitivity->setWeights(weights);
+        m_sensitivity->setGeometry(geometry);
+    }
     FormResize();
 }

@@ -31,7 +31,7 @@ void RecoveryCopy::writeNow()
         return;
     }
     QString error;
-    if (m_file.write(m_decision->document(), &error)) {
+    if (m_file.write(m_decision->document(), m_sessionFile, &error)) {
         m_failed = false;
     } else if (!m_failed) {
         // Said once; the next change tries again without repeating the box every second.

@@ -16,6 +16,8 @@ public:
     explicit RecoveryCopy(Decision *decision, QObject *parent = nullptr);
 
     QString path() const { return m_file.path(); }
+    // The decision file the session was opened from or saved to (empty: none), named in the copy.
+    void setSessionFile(const QString &path) { m_sessionFile = path; }
     // Writes the copy now, or removes it when nothing is unsaved. A failed write is reported
     // once (through the exception the error display shows); the next change tries again.
     void writeNow();
@@ -26,5 +28,6 @@ private:
     Decision *m_decision;
     RecoveryFile m_file;
     QTimer m_timer;
+    QString m_sessionFile;
     bool m_failed = false;
 };

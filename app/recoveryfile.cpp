@@ -7,6 +7,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLockFile>
 #include <QStandardPaths>
 #include <QUuid>
@@ -14,6 +16,7 @@
 namespace {
 const QString FilePattern = QStringLiteral("session-*.ahp");
 const QString LockSuffix = QStringLiteral(".lock");
+const QString SessionFileMember = QStringLiteral("sessionFile");
 }
 
 RecoveryFile::RecoveryFile()
@@ -28,7 +31,7 @@ QString RecoveryFile::folder()
     return QStandardPaths::writableLocation(QStandardPaths::AppDataLocation) + QStringLiteral("/recovery");
 }
 
-bool RecoveryFile::write(const DecisionDocument &document, QString *error)
+bool RecoveryFile::write(const DecisionDocument &document, const QString &sessionFile, QString *error)
 {
     if (!QDir().mkpath(folder())) {
         *error = QCoreApplication::translate("RecoveryFile", "Не удалось создать папку «%1» для копии сеанса.")
@@ -46,7 +49,7 @@ bool RecoveryFile::write(const DecisionDocument &document, QString *error)
             return false;
         }
     }
-    return saveDecisionFile(m_path, document, error);
+    return saveDecisionFile(m_path, document, error, {{SessionFileMember, sessionFile}});
 }
 
 void RecoveryFile::remove()
@@ -70,8 +73,31 @@ QStringList RecoveryFile::orphans()
     return result;
 }
 
-void RecoveryFile::discard(const QString &path)
+std::unique_ptr<QLockFile> RecoveryFile::claim(const QString &path)
 {
+    auto lock = std::make_unique<QLockFile>(path + LockSuffix);
+    lock->setStaleLockTime(0);
+    // A program that offered it and is gone again leaves a stale lock, taken over here; one that
+    // took it meanwhile has removed the file.
+    if (!lock->tryLock(0) || !QFileInfo::exists(path))
+        return nullptr;
+    return lock;
+}
+
+QString RecoveryFile::sessionFileOf(const QString &path)
+{
+    QFile file(path);
+    if (file.size() > MaxDecisionFileSize || !file.open(QIODevice::ReadOnly))
+        return QString();
+    return QJsonDocument::fromJson(file.readAll()).object().value(SessionFileMember).toString();
+}
+
+void RecoveryFile::discard(const QString &path, std::unique_ptr<QLockFile> claim)
+{
+    // The copy goes before its lock, so that no other program finds it unclaimed.
     QFile::remove(path);
-    QFile::remove(path + LockSuffix);
+    if (claim)
+        claim->unlock();
+    else
+        QFile::remove(path + LockSuffix);
 }

@@ -4,6 +4,8 @@
 
 #include "platform/datapaths.h"
 #include "platform/errordisplay.h"
+#include "platform/platformerror.h"
+#include "platform/settingsstore.h"
 
 #include <QApplication>
 #include <QLibraryInfo>
@@ -74,6 +76,21 @@ void Translations::apply(Language language)
         ErrorDisplay::show(QCoreApplication::translate("Application", MissingTranslationMessage)
                                .arg(directory.isEmpty() ? EnglishFile + QStringLiteral(".qm") : directory));
     }
+}
+
+void Translations::applyChosen()
+{
+    // The environment's language first, so that a message about the settings file speaks it.
+    const Language fromEnvironment = chooseLanguage(std::nullopt, LanguageEnvironment::current());
+    apply(fromEnvironment);
+    std::optional<Language> remembered;
+    try {
+        remembered = SettingsStore::readLanguage();
+    } catch (const PlatformError &error) {
+        ErrorDisplay::show(error.message());
+    }
+    if (remembered && *remembered != fromEnvironment)
+        apply(*remembered);
 }
 
 Language Translations::current()

@@ -24,8 +24,22 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/resources/help/ DESTINATION ${ANALYZE_DA
 install(DIRECTORY ${PROJECT_BINARY_DIR}/translations/ DESTINATION ${ANALYZE_DATA_SUBDIR}/translations
     OPTIONAL FILES_MATCHING PATTERN "*.qm")
 
-# cpack -G DEB
 set(ANALYZE_PACKAGE_MAINTAINER "Orvasta <analyze@orvasta.ru>" CACHE STRING "Maintainer of the Debian package")
+# The first packaging of this version (1.0-1): its changelog is Debian's own, not the program's.
+set(CPACK_DEBIAN_PACKAGE_RELEASE 1)
+
+# Debian wants the copyright and its own changelog beside every package's documentation, the
+# changelog compressed to the full and without a time stamp (gzip -9n).
+install(FILES ${PROJECT_SOURCE_DIR}/resources/debian/copyright DESTINATION ${CMAKE_INSTALL_DOCDIR})
+configure_file(${PROJECT_SOURCE_DIR}/resources/debian/changelog.in ${PROJECT_BINARY_DIR}/debian/changelog.Debian @ONLY)
+execute_process(COMMAND gzip -9n -c ${PROJECT_BINARY_DIR}/debian/changelog.Debian
+    OUTPUT_FILE ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz RESULT_VARIABLE gzip_status)
+if(NOT gzip_status EQUAL 0)
+    message(FATAL_ERROR "gzip could not compress the Debian changelog")
+endif()
+install(FILES ${PROJECT_BINARY_DIR}/debian/changelog.Debian.gz DESTINATION ${CMAKE_INSTALL_DOCDIR})
+
+# cpack -G DEB
 set(CPACK_PACKAGE_NAME analyze)
 set(CPACK_PACKAGE_VENDOR Orvasta)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})

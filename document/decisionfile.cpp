@@ -1,6 +1,7 @@
 #include "document/decisionfile.h"
 
 #include "document/jsontext.h"
+#include "document/wholefile.h"
 #include "model/decisionmodel.h"
 
 #include <QCoreApplication>
@@ -10,9 +11,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QJsonParseError>
-#include <QSaveFile>
 #include <QStringDecoder>
 
+#include <cerrno>
 #include <cmath>
 
 namespace {
@@ -226,8 +227,13 @@ DecisionReadResult readDecision(const QByteArray &bytes)
 DecisionReadResult readDecisionFile(const QString &path)
 {
     const QFileInfo info(path);
-    if (!info.exists())
-        return refused(DecisionFile::tr("Файл «%1» не найден").arg(path));
+    if (!info.exists()) {
+        // A loop of links or a folder without access is not a missing file: the system says which.
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly) || file.errorString() == qt_error_string(ENOENT))
+            return refused(DecisionFile::tr("Файл «%1» не найден").arg(path));
+        return refused(DecisionFile::tr("Не удалось открыть файл «%1»: %2").arg(path, WholeFile::reason(file)));
+    }
     // A fifo or a device would block or never end: only a regular file is opened at all.
     if (!info.isFile())
         return refused(DecisionFile::tr("«%1» не является обычным файлом").arg(path));
@@ -250,7 +256,7 @@ DecisionReadResult readDecisionFile(const QString &path)
     return result;
 }
 
-QByteArray writeDecision(const DecisionDocument &document)
+QByteArray writeDecision(const DecisionDocument &document, const ExtraMembers &extra)
 {
     const QByteArray indent("  ");
     QByteArray out;
@@ -258,6 +264,8 @@ QByteArray writeDecision(const DecisionDocument &document)
     out += "{\n";
     out += indent + "\"format\": " + JsonText::string(DecisionFileFormat) + ",\n";
     out += indent + "\"version\": " + QByteArray::number(DecisionFileVersion) + ",\n";
+    for (const auto &[name, value] : extra)
+        out += indent + JsonText::string(name) + ": " + JsonText::string(value) + ",\n";
     out += indent + "\"user\": " + JsonText::string(document.user) + ",\n";
     out += indent + "\"criteria\": " + JsonText::stringArray(document.criteria) + ",\n";
     out += indent + "\"alternatives\": " + JsonText::stringArray(document.alternatives) + ",\n";
@@ -283,7 +291,7 @@ QByteArray writeDecision(const DecisionDocument &document)
     return out;
 }
 
-bool saveDecisionFile(const QString &path, const DecisionDocument &document, QString *error)
+bool saveDecisionFile(const QString &path, const DecisionDocument &document, QString *error, const ExtraMembers &extra)
 {
     auto fail = [error](const QString &message) {
         if (error)
@@ -293,20 +301,13 @@ bool saveDecisionFile(const QString &path, const DecisionDocument &document, QSt
     const QString problem = checkDecision(document);
     if (!problem.isEmpty())
         return fail(DecisionFile::tr("Решение не сохранено в «%1»: %2").arg(path, problem));
-    const QByteArray bytes = writeDecision(document);
+    const QByteArray bytes = writeDecision(document, extra);
     if (bytes.size() > MaxDecisionFileSize)
         return fail(DecisionFile::tr("Решение не сохранено в «%1»: файл вышел бы больше %2 байт и не открылся бы снова")
                             .arg(path, QString::number(MaxDecisionFileSize)));
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(DecisionFile::tr("Не удалось записать файл «%1»: %2").arg(path, file.errorString()));
-    if (file.write(bytes) != bytes.size()) {
-        const QString reason = file.errorString();
-        file.cancelWriting();
+    QString reason;
+    if (!WholeFile::write(path, bytes, &reason))
         return fail(DecisionFile::tr("Не удалось записать файл «%1»: %2").arg(path, reason));
-    }
-    if (!file.commit())
-        return fail(DecisionFile::tr("Не удалось записать файл «%1»: %2").arg(path, file.errorString()));
     if (error)
         error->clear();
     return true;

@@ -3,8 +3,10 @@
 #include "document/decisiondocument.h"
 
 #include <QByteArray>
+#include <QList>
 #include <QString>
 #include <optional>
+#include <utility>
 
 // Reading, checking and writing decision files (UTF-8 JSON, extension .ahp, format
 // "analyze-decision", version 1). See docs/decision-file.md.
@@ -33,9 +35,15 @@ DecisionReadResult readDecision(const QByteArray &bytes);
 // large is refused with a message too.
 DecisionReadResult readDecisionFile(const QString &path);
 
+// String members written after "version", besides the decision's own (a recovery copy names the
+// file of its session); readers that do not know them ignore them.
+using ExtraMembers = QList<std::pair<QString, QString>>;
+
 // The file's bytes (UTF-8 JSON, members in the documented order). Writes whatever it is given;
 // saveDecisionFile checks first.
-QByteArray writeDecision(const DecisionDocument &document);
-// Atomic (QSaveFile): on failure the old file is left whole, false is returned and *error says why.
+QByteArray writeDecision(const DecisionDocument &document, const ExtraMembers &extra = {});
+// Whole or not at all (WholeFile::write): on failure the old file is left whole, false is
+// returned and *error says why, with the system's cause.
 // A document that checkDecision refuses, or one too large to be read again, is not written.
-bool saveDecisionFile(const QString &path, const DecisionDocument &document, QString *error);
+bool saveDecisionFile(const QString &path, const DecisionDocument &document, QString *error,
+                      const ExtraMembers &extra = {});

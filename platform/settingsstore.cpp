@@ -3,12 +3,17 @@
 #include "platformerror.h"
 #include "programidentity.h"
 
+#include "document/wholefile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStorageInfo>
+
+#include <cerrno>
 
 namespace {
 
@@ -26,6 +31,7 @@ const char *const LanguageDamagedFileMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить выбранный язык: файл настроек «%1» повреждён.");
 const char *const RecentNoAccessMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» недоступен для записи.");
+const char *const CauseMessage = QT_TRANSLATE_NOOP("SettingsStore", "Причина: %1.");
 const char *const RecentDamagedFileMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» повреждён.");
 
@@ -118,8 +124,12 @@ void writeValue(const QString &key, const QVariant &value, const QString &noAcce
         settings.remove(key);
 
     const QString shownName = QDir::toNativeSeparators(fileName);
-    throw PlatformError((status == QSettings::FormatError ? damagedFileMessage : noAccessMessage)
-                            .arg(shownName));
+    QString message = (status == QSettings::FormatError ? damagedFileMessage : noAccessMessage).arg(shownName);
+    // QSettings tells only that the write failed; a full disk is the usual reason and can be seen.
+    const QStorageInfo disk(QFileInfo(fileName).absolutePath());
+    if (status == QSettings::AccessError && disk.isValid() && disk.bytesAvailable() == 0)
+        message += QLatin1Char(' ') + QCoreApplication::translate("SettingsStore", CauseMessage).arg(WholeFile::reason(ENOSPC));
+    throw PlatformError(message);
 }
 
 }

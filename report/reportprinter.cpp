@@ -14,8 +14,11 @@
 #include <QPainter>
 #include <QPicture>
 #include <QPrinter>
+#include <QVector>
 
+#include <algorithm>
 #include <memory>
+#include <numeric>
 
 namespace {
 
@@ -111,33 +114,161 @@ void settle(TRepForm &page)
     QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
 }
 
-// Narrow columns of a wide table would break their words. The grid's font shrinks until its
-// widest word fits its column, but never below the smallest readable size; a word that still
-// does not fit breaks inside itself.
-void fitFontToColumns(StringGrid &grid, int smallestPixelSize)
+// The widths a grid's columns need at a font: each text on one line, and the narrowest that
+// keeps every word and number whole. Cells of the first row may turn upwards when allowed, the
+// others too when upright is true.
+struct ColumnNeeds
 {
-    const int textMargin = 2 * WrappedCell::horizontalPadding(grid.font()) + 1;
-    const QFontMetrics metrics(grid.font());
-    double share = 1.0;
+    QVector<int> oneLine;
+    QVector<int> narrowest;
+    // One line for every cell below the first row.
+    QVector<int> bodyOneLine;
+};
+
+ColumnNeeds columnNeeds(const StringGrid &grid, const QFont &font, bool upright)
+{
+    ColumnNeeds needs;
     for (int c = 0; c < grid.colCount(); ++c) {
-        const int room = grid.colWidth(c) - textMargin;
-        if (room <= 0)
-            continue;
+        int oneLine = 1;
+        int bodyOneLine = 1;
+        int narrowest = 1;
         for (int r = 0; r < grid.rowCount(); ++r) {
-            const QStringList words = grid.cell(c, r).split(QChar(u' '), Qt::SkipEmptyParts);
-            for (const QString &word : words) {
-                const int needed = metrics.horizontalAdvance(word);
-                if (needed > room)
-                    share = qMin(share, double(room) / needed);
-            }
+            const QString text = grid.cell(c, r);
+            if (text.isEmpty())
+                continue;
+            const int line = WrappedCell::oneLineWidth(font, text);
+            oneLine = qMax(oneLine, line);
+            if (r > 0)
+                bodyOneLine = qMax(bodyOneLine, line);
+            int word = WrappedCell::widestWordWidth(font, text);
+            if ((upright || r == 0) && !WrappedCell::isNumber(text))
+                word = qMin(word, WrappedCell::upwardsWidth(font, text));
+            narrowest = qMax(narrowest, word);
         }
+        needs.oneLine.append(oneLine);
+        needs.narrowest.append(narrowest);
+        needs.bodyOneLine.append(qMax(narrowest, bodyOneLine));
     }
-    QFont font = grid.font();
-    const int size = qMax(qMin(font.pixelSize(), smallestPixelSize), int(font.pixelSize() * share));
-    if (size == font.pixelSize())
+    return needs;
+}
+
+int total(const QVector<int> &widths)
+{
+    int sum = 0;
+    for (int w : widths)
+        sum += w;
+    return sum;
+}
+
+// Shares the room between the columns. Each gets what it cannot do without; then the columns
+// whose cells below the first row would wrap get one line for them, the cheapest first, since
+// every such cell makes a row taller; what is left goes to the headings in proportion to what
+// they lack for one line, and the rest evenly.
+QVector<int> shareRoom(const ColumnNeeds &needs, int room)
+{
+    const int count = int(needs.oneLine.size());
+    QVector<int> widths = needs.narrowest;
+    QVector<int> order(count);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&needs](int a, int b) {
+        return needs.bodyOneLine.at(a) - needs.narrowest.at(a) < needs.bodyOneLine.at(b) - needs.narrowest.at(b);
+    });
+    for (int c : order) {
+        const int lacking = needs.bodyOneLine.at(c) - widths.at(c);
+        if (lacking > 0 && total(widths) + lacking <= room)
+            widths[c] += lacking;
+    }
+    int spare = room - total(widths);
+    int lacking = 0;
+    for (int c = 0; c < count; ++c)
+        lacking += qMax(0, needs.oneLine.at(c) - widths.at(c));
+    if (spare > 0 && lacking > 0) {
+        const double share = qMin(1.0, double(spare) / lacking);
+        for (int c = 0; c < count; ++c)
+            widths[c] += int(qMax(0, needs.oneLine.at(c) - widths.at(c)) * share);
+        spare = room - total(widths);
+    }
+    if (spare > 0 && count > 0) {
+        for (int c = 0; c < count; ++c)
+            widths[c] += spare / count;
+        widths[count - 1] += spare % count;
+    }
+    return widths;
+}
+
+// A table too wide for the paper first shrinks its type evenly, no further than the smallest
+// readable size; only then do its texts wrap at blanks, and a heading word that still has no
+// room runs upwards. Numbers and words are never broken. Columns are equal while every text
+// fits one line in an equal share.
+void fitGridToWidth(StringGrid &grid, int smallestPixelSize)
+{
+    const int count = grid.colCount();
+    const int room = grid.width() - 2 * grid.frameWidth();
+    if (count <= 0 || room <= 0)
         return;
-    font.setPixelSize(size);
+    QFont font = grid.font();
+    const int smallest = qMin(font.pixelSize(), smallestPixelSize);
+    ColumnNeeds needs = columnNeeds(grid, font, false);
+    while (total(needs.oneLine) > room && font.pixelSize() > smallest) {
+        font.setPixelSize(qMax(smallest, qMin(font.pixelSize() - 1,
+                                              int(font.pixelSize() * double(room) / total(needs.oneLine)))));
+        needs = columnNeeds(grid, font, false);
+    }
+    if (total(needs.narrowest) > room)
+        needs = columnNeeds(grid, font, true);
     grid.setFont(font);
+
+    int widest = 0;
+    for (int w : needs.oneLine)
+        widest = qMax(widest, w);
+    if (widest <= room / count) {
+        for (int c = 0; c < count; ++c)
+            grid.setColWidth(c, room / count);
+        return;
+    }
+    const QVector<int> widths = shareRoom(needs, room);
+    for (int c = 0; c < count; ++c)
+        grid.setColWidth(c, widths.at(c));
+}
+
+// A label's text stays on the sheet: its type shrinks evenly until its widest word fits, no
+// further than the smallest readable size; a word still too wide (a name typed without blanks)
+// is then broken where the line ends, since nothing else keeps it on the paper.
+void fitLabelToWidth(QLabel &label, int smallestPixelSize)
+{
+    const QString text = label.text();
+    const int room = label.contentsRect().width() - 2 * label.margin();
+    if (text.isEmpty() || room <= 0)
+        return;
+    auto widestWord = [&text](const QFont &font) {
+        const QFontMetricsF metrics(font);
+        qreal widest = 0;
+        for (const QString &word : text.split(QChar(u' '), Qt::SkipEmptyParts))
+            widest = qMax(widest, metrics.horizontalAdvance(word));
+        return widest;
+    };
+    QFont font = label.font();
+    const int smallest = qMin(font.pixelSize(), smallestPixelSize);
+    while (widestWord(font) > room && font.pixelSize() > smallest)
+        font.setPixelSize(qMax(smallest, qMin(font.pixelSize() - 1, int(font.pixelSize() * room / widestWord(font)))));
+    label.setFont(font);
+    if (widestWord(font) <= room)
+        return;
+    const QFontMetricsF metrics(font);
+    QStringList words;
+    for (const QString &word : text.split(QChar(u' '))) {
+        QString piece;
+        QString broken;
+        for (const QChar ch : word) {
+            if (!piece.isEmpty() && metrics.horizontalAdvance(piece + ch) > room) {
+                broken += piece + QChar(u'\n');
+                piece.clear();
+            }
+            piece += ch;
+        }
+        words << broken + piece;
+    }
+    label.setText(words.join(QChar(u' ')));
 }
 
 // Every row tall enough for the wrapped texts of its cells, and never lower than it was.
@@ -254,12 +385,11 @@ void printReport(const ReportData &data)
 
     const int smallestText = qRound(SmallestTextPoints * printer->resolution() / 72.0);
     for (StringGrid *grid : pageGrids(*page)) {
-        const int width = grid->width() / grid->colCount();
-        for (int c = 0; c < grid->colCount(); ++c)
-            grid->setColWidth(c, width);
-        fitFontToColumns(*grid, smallestText);
+        fitGridToWidth(*grid, smallestText);
         fitRowsToTexts(*grid);
     }
+    for (QLabel *label : {page->studLabel(), page->repName(), page->decision()})
+        fitLabelToWidth(*label, smallestText);
     page->fitBandsToContents();
     for (StringGrid *grid : {page->altRep(), page->repGrid(), page->globalesRep()}) {
         grid->clearCurrentCell();

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Builds the Debian package in build-package/ (analyze_<version>_<arch>.deb): a release build
+# Builds the Debian package in build-package/ (analyze_<version>-<release>_<arch>.deb): a release build
 # without tests, installed under /usr, its dependencies computed by dpkg-shlibdeps.
 # Install it with: sudo apt-get install ./build-package/analyze_*.deb
 set -euo pipefail

@@ -16,6 +16,8 @@ packages=(
     poppler-utils
     # the SVG icon engine of the button pictures; the Debian package and the checks of its files
     libqt6svg6 dpkg-dev file desktop-file-utils appstream
+    # the check of the Debian package
+    lintian
 )
 if [ "${ANALYZE_EXTRA_PACKAGES:-}" != "" ]; then
     # shellcheck disable=SC2206

@@ -124,6 +124,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Окно не открывается из команды</source>
         <translation>The window is not opened from a command</translation>
     </message>
+    <message>
+        <source>Не удалось вывести результат: %1</source>
+        <translation>Could not write the result: %1</translation>
+    </message>
 </context>
 <context>
     <name>DecisionFile</name>
@@ -386,12 +390,20 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>The group’s decision was saved to the file “%1”</translation>
     </message>
     <message>
-        <source>Прошлый сеанс работы закончился, не сохранив изменения. Восстановить его?</source>
-        <translation>The last session ended without saving its changes. Restore it?</translation>
-    </message>
-    <message>
         <source>Восстановление</source>
         <translation>Recovery</translation>
+    </message>
+    <message>
+        <source>Файл изменён другой программой. Перезаписать?</source>
+        <translation>The file was changed by another program. Overwrite it?</translation>
+    </message>
+    <message>
+        <source>Сохранение</source>
+        <translation>Saving</translation>
+    </message>
+    <message>
+        <source>Сеанс «%1» закончился, не сохранив изменения; последнее изменение %2. Восстановить его?</source>
+        <translation>The session “%1” ended without saving its changes; last changed %2. Restore it?</translation>
     </message>
 </context>
 <context>
@@ -588,6 +600,41 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Не удалось начать печать: нет места для временного файла</source>
         <translation>Could not start printing: no room for the temporary file</translation>
+    </message>
+    <message>
+        <source>Страница не напечатана: лист не удалось записать целиком во временный файл</source>
+        <translation>The page was not printed: the sheet could not be written whole to a temporary file</translation>
+    </message>
+    <message>
+        <source>Не удалось записать файл «%1»: %2</source>
+        <translation>Could not write the file “%1”: %2</translation>
+    </message>
+</context>
+<context>
+    <name>QtOptions</name>
+    <message>
+        <source>Стиль виджетов: fusion, windows и другие установленные.</source>
+        <translation>Widget style: fusion, windows or another installed one.</translation>
+    </message>
+    <message>
+        <source>Таблица стилей Qt из файла.</source>
+        <translation>A Qt style sheet from a file.</translation>
+    </message>
+    <message>
+        <source>Число виджетов, оставшихся при выходе (для отладки).</source>
+        <translation>The number of widgets left at exit (debugging helper).</translation>
+    </message>
+    <message>
+        <source>То же, что --qwindowgeometry.</source>
+        <translation>The same as --qwindowgeometry.</translation>
+    </message>
+    <message>
+        <source>То же, что --qwindowtitle.</source>
+        <translation>The same as --qwindowtitle.</translation>
+    </message>
+    <message>
+        <source>То же, что --qwindowicon.</source>
+        <translation>The same as --qwindowicon.</translation>
     </message>
 </context>
 <context>
@@ -848,6 +895,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Файл настроек «%1» не прочитан: это не обычный файл или он больше 1 МБ. Имя пользователя не будет запомнено.</source>
         <translation>The settings file “%1” was not read: it is not a regular file or is larger than 1 MB. The user name will not be remembered.</translation>
     </message>
+    <message>
+        <source>Причина: %1.</source>
+        <translation>Cause: %1.</translation>
+    </message>
 </context>
 <context>
     <name>Synthesis</name>
@@ -866,6 +917,65 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>&apos; или </source>
         <translation>&apos; or </translation>
+    </message>
+</context>
+<context>
+    <name>SystemError</name>
+    <message>
+        <source>на диске нет места</source>
+        <translation>no space left on the device</translation>
+    </message>
+    <message>
+        <source>исчерпана дисковая квота</source>
+        <translation>the disk quota is used up</translation>
+    </message>
+    <message>
+        <source>файл слишком велик для этого диска</source>
+        <translation>the file is too large for this disk</translation>
+    </message>
+    <message>
+        <source>диск доступен только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>нет прав доступа</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>операция не разрешена</source>
+        <translation>the operation is not permitted</translation>
+    </message>
+    <message>
+        <source>нет такого файла или папки</source>
+        <translation>no such file or folder</translation>
+    </message>
+    <message>
+        <source>часть пути не является папкой</source>
+        <translation>a part of the path is not a folder</translation>
+    </message>
+    <message>
+        <source>это папка</source>
+        <translation>it is a folder</translation>
+    </message>
+    <message>
+        <source>петля символических ссылок</source>
+        <translation>a loop of symbolic links</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>ошибка ввода-вывода</source>
+        <translation>an input/output error</translation>
+    </message>
+    <message>
+        <source>файл защищён от записи</source>
+        <translation>the file is protected from writing</translation>
+    </message>
+    <message>
+        <source>причина неизвестна</source>
+        <translation>the cause is unknown</translation>
     </message>
 </context>
 <context>

@@ -8,6 +8,8 @@
 #include "platform/questionbox.h"
 
 #include <QBarSet>
+#include <QGraphicsTextItem>
+#include <QRegularExpression>
 #include <QChartView>
 #include <QLabel>
 #include <QProcess>
@@ -57,6 +59,59 @@ ReviewedMatrix matrix(const QString &title, const QList<QStringList> &texts)
     return m;
 }
 
+// Fifteen criteria and ten long-named alternatives; "Альтернатива номер 5" draws level with
+// the best under every criterion, so it fills the threshold table's fourth column.
+SensitivityData largeDecision()
+{
+    SensitivityData data;
+    data.criteria = {"Энергоэффективность", "Надёжность", "Цена", "Стоимость обслуживания за десять лет эксплуатации",
+                     "Гарантийный срок", "Ремонтопригодность", "Безопасность", "Производительность", "Шумность",
+                     "Экологичность", "Совместимость", "Доступность запчастей", "Эргономичность",
+                     "Внешний вид", "Долговечностьиещёоченьдлинноеслово"};
+    for (int k = 1; k <= 10; ++k)
+        data.alternatives << QStringLiteral("Альтернатива номер %1").arg(k);
+    // The first criterion, half of the weight, carries Alpha; the other fourteen favour number 5.
+    for (int i = 0; i < 15; ++i) {
+        data.weights.push_back(i == 0 ? 0.5 : 0.5 / 14);
+        std::vector<double> local(10, i == 0 ? 0.0225 : 0.05);
+        local[0] = i == 0 ? 0.8 : 0.2;
+        local[4] = i == 0 ? 0.02 : 0.4;
+        data.localPriorities.push_back(local);
+    }
+    data.userName = "Иванов";
+    data.dateText = "07.12.2026";
+    return data;
+}
+
+struct PdfWord
+{
+    QString text;
+    QRectF box;
+};
+
+QList<PdfWord> pdfWords(const QString &path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")});
+    process.waitForFinished(30000);
+    const QString html = QString::fromUtf8(process.readAllStandardOutput());
+    const QRegularExpression word(QStringLiteral(
+        "<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<PdfWord> words;
+    for (auto it = word.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch m = it.next();
+        words.append({m.captured(5), QRectF(QPointF(m.captured(1).toDouble(), m.captured(2).toDouble()),
+                                            QPointF(m.captured(3).toDouble(), m.captured(4).toDouble()))});
+    }
+    return words;
+}
+
+// A widget's rectangle in the window's coordinates.
+QRect inWindow(const QWidget *widget, const QWidget *window)
+{
+    return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
+}
+
 QString pdfText(const QString &path)
 {
     QProcess process;
@@ -79,6 +134,10 @@ private slots:
     void thresholdTable();
     void analysisSheet();
     void printFailureReported();
+    void sheetRowsHoldTheirTexts();
+    void minimumSizeShowsEverythingWhole();
+    void sliderNamesKeepWholeWords();
+    void axisUsesTheLocaleSeparator();
 };
 
 void TstSensitivityWindow::initTestCase()
@@ -189,6 +248,109 @@ void TstSensitivityWindow::printFailureReported()
     ErrorDisplay::setSink({});
     QCOMPARE(errors.size(), 1);
     QVERIFY(errors.first().startsWith("Не удалось"));
+}
+
+// Names wrapped over lines make their rows taller: no text of the sheet crosses into another's.
+void TstSensitivityWindow::sheetRowsHoldTheirTexts()
+{
+    SensitivityWindow window(largeDecision());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    for (const QStringList &row : window.thresholdRows())
+        QCOMPARE(row.at(3), "Альтернатива номер 5");
+    QTemporaryDir dir;
+    const QString path = dir.filePath("analysis.pdf");
+    PrintTarget::setPdfOutput(path);
+    window.printSheet();
+    PrintTarget::setPdfOutput(QString());
+    if (const QString folder = qEnvironmentVariable("ANALYZE_SCREENSHOTS"); !folder.isEmpty())
+        QFile::copy(path, QDir(folder).filePath("analysis-sheet-15x10.pdf"));
+
+    const QList<PdfWord> words = pdfWords(path);
+    int fives = 0;
+    for (int a = 0; a < words.size(); ++a) {
+        fives += words.at(a).text == "номер" ? 1 : 0;
+        QVERIFY2(words.at(a).box.left() >= 0 && words.at(a).box.right() <= 596, qPrintable(words.at(a).text));
+        for (int b = a + 1; b < words.size(); ++b) {
+            const QRectF both = words.at(a).box.adjusted(0.2, 0.2, -0.2, -0.2) & words.at(b).box.adjusted(0.2, 0.2, -0.2, -0.2);
+            QVERIFY2(both.isEmpty(), qPrintable(words.at(a).text + " overlaps " + words.at(b).text));
+        }
+    }
+    QVERIFY(fives >= 15);
+}
+
+// At its smallest the window still shows every part whole, side by side and never one over
+// another: the chart, the sliders with their tracks, the ranking, the table, the buttons.
+void TstSensitivityWindow::minimumSizeShowsEverythingWhole()
+{
+    SensitivityWindow window(largeDecision());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.resize(1, 1);
+    QTRY_COMPARE(window.size(), window.minimumSize());
+    QCoreApplication::processEvents();
+    if (const QString folder = qEnvironmentVariable("ANALYZE_SCREENSHOTS"); !folder.isEmpty())
+        window.grab().save(QDir(folder).filePath("sensitivity-minimum.png"));
+
+    const QRect chart = inWindow(window.chartView(), &window);
+    QVERIFY(window.rect().contains(chart));
+    QVERIFY(window.chartView()->viewport()->rect().contains(window.chartView()->chart()->geometry().toAlignedRect()));
+    const auto *ranking = window.findChild<QLabel *>("ranking");
+    QVERIFY2(!chart.intersects(inWindow(ranking->parentWidget(), &window)), "the chart covers the ranking");
+    QVERIFY(ranking->height() >= ranking->sizeHint().height());
+    QVERIFY(!chart.intersects(inWindow(window.findChild<QTableWidget *>("thresholds"), &window)));
+    for (int i = 1; i <= 15; ++i) {
+        const auto *slider = window.findChild<QSlider *>(QStringLiteral("weightSlider%1").arg(i));
+        const auto *name = window.findChild<QLabel *>(QStringLiteral("weightName%1").arg(i));
+        QVERIFY(slider && name);
+        QVERIFY2(slider->height() >= slider->minimumSizeHint().height() && slider->width() >= 60,
+                 qPrintable(QStringLiteral("slider %1: %2 x %3").arg(i).arg(slider->width()).arg(slider->height())));
+        QVERIFY2(name->height() >= name->sizeHint().height() && name->width() >= name->sizeHint().width(),
+                 qPrintable(name->text()));
+        QVERIFY(!chart.intersects(inWindow(slider, &window)));
+    }
+    for (const char *button : {"printSheet", "closeSensitivity", "resetWeights"}) {
+        const auto *b = window.findChild<QPushButton *>(button);
+        QVERIFY(b->width() >= b->sizeHint().width() && b->height() >= b->minimumSizeHint().height());
+    }
+}
+
+// A name shows whole words only, on two lines at most; the whole name is in the tooltip.
+void TstSensitivityWindow::sliderNamesKeepWholeWords()
+{
+    SensitivityWindow window(largeDecision());
+    for (int i = 0; i < 15; ++i) {
+        const auto *label = window.findChild<QLabel *>(QStringLiteral("weightName%1").arg(i + 1));
+        QVERIFY(label);
+        const QString name = window.data().criteria.at(i);
+        QCOMPARE(label->toolTip(), name);
+        QStringList shown = label->text().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
+        QVERIFY(label->text().count('\n') <= 1);
+        const bool cut = !shown.isEmpty() && shown.last() == QString(QChar(0x2026));
+        if (cut)
+            shown.removeLast();
+        QCOMPARE(name.split(' ').mid(0, shown.size()), shown);
+        QCOMPARE(cut, shown.size() < name.split(' ').size());
+        QVERIFY(label->fontMetrics().boundingRect(QRect(0, 0, 160, 1000), 0, label->text()).width() <= 160);
+    }
+}
+
+// Under a comma locale the chart's axis writes its numbers with a comma too.
+void TstSensitivityWindow::axisUsesTheLocaleSeparator()
+{
+    SensitivityWindow window(closeRace());
+    window.setLocale(QLocale(QLocale::Russian, QLocale::Russia));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QStringList labels;
+    for (QGraphicsItem *item : window.chartView()->scene()->items())
+        if (auto *text = dynamic_cast<QGraphicsTextItem *>(item))
+            if (text->isVisible() && text->toPlainText().contains(QRegularExpression("^\\d[.,]\\d+$")))
+                labels << text->toPlainText();
+    QVERIFY2(labels.size() >= 3, qPrintable(labels.join(' ')));
+    for (const QString &label : labels)
+        QVERIFY2(label.contains(','), qPrintable(labels.join(' ')));
+    QVERIFY(window.rankingText().contains("0,38"));
 }
 
 QTEST_MAIN(TstSensitivityWindow)

@@ -4,6 +4,7 @@
 // statuses, standard output and error, output files written or not.
 
 #include "app_helpers.h"
+#include "document/smalldisk.h"
 
 #include "app/commandline.h"
 #include "app/resultreport.h"
@@ -136,6 +137,12 @@ private slots:
     void program();
     void parsing_data();
     void parsing();
+    void fullDisk_data();
+    void fullDisk();
+    void reportKeepsProtections_data();
+    void reportKeepsProtections();
+    void asPersonTypesIt_data();
+    void asPersonTypesIt();
 
 private:
     QTemporaryDir m_dir;
@@ -356,7 +363,13 @@ void TstCommandLine::parsing_data()
     QTest::newRow("results") << QStringList{"analyze", "--results", "a.ahp"} << true << "";
     QTest::newRow("report with =") << QStringList{"analyze", "--report=o.pdf", "a.ahp"} << true << "";
     QTest::newRow("help") << QStringList{"analyze", "-h"} << true << "";
-    QTest::newRow("two files for the window") << QStringList{"analyze", "a.ahp", "b.ahp"} << false << "";
+    QTest::newRow("two files for the window") << QStringList{"analyze", "a.ahp", "b.ahp"} << true << "";
+    QTest::newRow("a misspelt command") << QStringList{"analyze", "--result", "a.ahp"} << true << "";
+    QTest::newRow("an unknown option") << QStringList{"analyze", "--bogus", "a.ahp"} << true << "";
+    QTest::newRow("help with Qt's options") << QStringList{"analyze", "--help-all"} << true << "";
+    QTest::newRow("Qt's platform and style") << QStringList{"analyze", "-platform", "offscreen", "-style", "fusion", "a.ahp"} << false << "a.ahp";
+    QTest::newRow("Qt's options with = and two dashes") << QStringList{"analyze", "-style=fusion", "--reverse", "a.ahp", "-qwindowtitle", "T"} << false << "a.ahp";
+    QTest::newRow("X11's options") << QStringList{"analyze", "-display", ":1", "-geometry", "10x10", "-nograb", "a.ahp"} << false << "a.ahp";
 }
 
 void TstCommandLine::parsing()
@@ -366,6 +379,228 @@ void TstCommandLine::parsing()
     QFETCH(QString, windowFile);
     QCOMPARE(isCommand(arguments), command);
     QCOMPARE(windowFileArgument(arguments), windowFile);
+}
+
+void TstCommandLine::fullDisk_data()
+{
+    QTest::addColumn<QStringList>("arguments"); // DISK/ stands for the full disk
+    QTest::addColumn<QString>("output");        // where standard output goes
+    QTest::addColumn<QString>("old");           // a file on the disk that must stay as it was
+    QTest::newRow("results into a file") << QStringList{"--results", "group.ahp"} << "DISK/out.json" << "";
+    QTest::newRow("results into /dev/full") << QStringList{"--results", "group.ahp"} << "/dev/full" << "";
+    QTest::newRow("help into /dev/full") << QStringList{"--help"} << "/dev/full" << "";
+    QTest::newRow("report over an old one") << QStringList{"--report", "DISK/old.pdf", "group.ahp"} << "" << "old.pdf";
+    QTest::newRow("merge over an old one") << QStringList{"--merge", "DISK/old.ahp", "group.ahp", "group.ahp"} << "" << "old.ahp";
+}
+
+// A write that fails is exit 1 with the system's cause, and leaves the old file whole.
+void TstCommandLine::fullDisk()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, output);
+    QFETCH(QString, old);
+    SmallDisk disk;
+    if (!disk.isUsable())
+        QSKIP("neither a small file system nor a file size limit can be had here");
+    arguments.replaceInStrings(QStringLiteral("DISK/"), disk.path() + QLatin1Char('/'));
+    output.replace(QStringLiteral("DISK/"), disk.path() + QLatin1Char('/'));
+    QByteArray oldBytes;
+    if (!old.isEmpty()) {
+        QFile group(path("group.ahp"));
+        QVERIFY(group.open(QIODevice::ReadOnly));
+        oldBytes = group.readAll();
+        QFile file(disk.filePath(old));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QCOMPARE(file.write(oldBytes), oldBytes.size());
+    }
+
+    QProcess process;
+    process.setWorkingDirectory(m_dir.path());
+    if (!output.isEmpty())
+        process.setStandardOutputFile(output);
+    disk.fill();
+    process.start(QStringLiteral(ANALYZE_EXECUTABLE), arguments);
+    const bool finished = process.waitForFinished(60000);
+    disk.release();
+    QVERIFY(finished);
+    const QString err = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitCode(), 1);
+    // Under a file size limit the sheet is cut already in memory; only a full disk has its cause.
+    if (output == QLatin1String("/dev/full") || disk.error() == ENOSPC)
+        QVERIFY2(err.contains("на диске нет места"), qPrintable(err));
+    else
+        QVERIFY2(err.contains("Не удалось"), qPrintable(err));
+    if (!old.isEmpty()) {
+        QFile file(disk.filePath(old));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), oldBytes);
+        QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{old});
+    }
+}
+
+void TstCommandLine::reportKeepsProtections_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("err");
+    QTest::newRow("private") << "private" << 0 << "";
+    QTest::newRow("read-only, someone else's") << "read-only" << 1 << "файл защищён от записи";
+    QTest::newRow("symbolic link") << "link" << 0 << "";
+}
+
+// The report is written the way a decision file is: permissions kept, a link followed, a file
+// marked read-only refused, nothing left beside it.
+void TstCommandLine::reportKeepsProtections()
+{
+    QFETCH(QString, kind);
+    QFETCH(int, status);
+    QFETCH(QString, err);
+    QTemporaryDir folder;
+    const QString real = folder.filePath(QStringLiteral("real.pdf"));
+    QString target = real;
+    {
+        QFile file(real);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("old");
+    }
+    QStringList expectedFiles{"real.pdf"};
+    if (kind == "private") {
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::WriteOwner));
+    } else if (kind == "read-only") {
+        QVERIFY(QFile::setPermissions(real, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        if (::geteuid() == 0)
+            QCOMPARE(::chown(QFile::encodeName(real).constData(), 65534, 65534), 0);
+    } else {
+        target = folder.filePath(QStringLiteral("link.pdf"));
+        QCOMPARE(::symlink("real.pdf", QFile::encodeName(target).constData()), 0);
+        expectedFiles.prepend("link.pdf");
+    }
+    const QFile::Permissions permissions = QFileInfo(real).permissions();
+    const uint owner = QFileInfo(real).ownerId();
+
+    const Run run = runCommand({"--report", target, path("group.ahp")});
+    QCOMPARE(run.status, status);
+    QVERIFY2(run.err.contains(err.toUtf8()), run.err.constData());
+    QFile file(real);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.read(5), status == 0 ? QByteArray("%PDF-") : QByteArray("old"));
+    QCOMPARE(QFileInfo(real).permissions(), permissions);
+    QCOMPARE(QFileInfo(real).ownerId(), owner);
+    QCOMPARE(QFileInfo(target).isSymLink(), kind == "link");
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden | QDir::System), expectedFiles);
+}
+
+// The real program under each language as a person starts it. A wrong command line ends at once
+// with its message; a right one reaches the window, which opens the file (and so remembers it
+// among the recent files).
+void TstCommandLine::asPersonTypesIt_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("lang");
+    QTest::addColumn<QString>("settings"); // the remembered language, "fifo" for an unreadable file
+    QTest::addColumn<int>("status");       // -1: the window, still open
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+
+    const QString russian = QStringLiteral("C.UTF-8");
+    const QString english = QStringLiteral("en_US.UTF-8");
+    const auto both = [&](const char *name, const QStringList &arguments, int status, const QStringList &ru, const QStringList &en) {
+        QTest::addRow("%s, Russian", name) << arguments << russian << "" << status << ru[0] << ru[1];
+        QTest::addRow("%s, English", name) << arguments << english << "" << status << en[0] << en[1];
+    };
+    both("two files", {"group.ahp", "group.ahp"}, 1,
+         {"", "Окно открывает один файл решения, а указано 2\nСправка: analyze --help"},
+         {"", "The window opens one decision file, but 2 were given\nHelp: analyze --help"});
+    both("misspelt command", {"--result", "group.ahp"}, 1,
+         {"", "Неизвестный параметр «result».\nСправка: analyze --help"}, {"", "Unknown option 'result'.\nHelp: analyze --help"});
+    both("unknown option", {"--bogus", "group.ahp"}, 1,
+         {"", "Неизвестный параметр «bogus»."}, {"", "Unknown option 'bogus'."});
+    both("help", {"--help"}, 0, {"Использование: ", ""}, {"Usage: ", ""});
+    both("help lists the help of Qt's options", {"--help"}, 0, {"--help-all ", ""}, {"--help-all ", ""});
+    both("help with Qt's options", {"--help-all"}, 0, {"--style <style>", ""}, {"--platform <platformName[:options]>  QPA plugin.", ""});
+    both("own options in the help with Qt's", {"--help-all"}, 0, {"Вывести вычисленное решение", ""}, {"Write the computed decision", ""});
+    both("results", {"--results", "group.ahp"}, 0,
+         {"\"decision\": \"Для Вашей задачи наиболее оптимальна", ""}, {"\"decision\": \"For your problem the best choice is", ""});
+    both("Qt's platform", {"-platform", "offscreen", "group.ahp"}, -1, {"", ""}, {"", ""});
+    both("Qt's style", {"-style", "fusion", "group.ahp"}, -1, {"", ""}, {"", ""});
+    both("Qt's options written otherwise", {"-style=fusion", "--reverse", "group.ahp", "-qwindowtitle", "T"}, -1, {"", ""}, {"", ""});
+
+    // The remembered language comes before the environment's.
+    QTest::newRow("English remembered") << QStringList{"--bogus"} << russian << "en" << 1 << "" << "Unknown option 'bogus'.";
+    QTest::newRow("Russian remembered") << QStringList{"--results", "group.ahp"} << english << "ru" << 0
+                                        << "\"decision\": \"Для Вашей задачи" << "";
+    QTest::newRow("unreadable settings, a command") << QStringList{"--results", "group.ahp"} << english << "fifo" << 0
+                                                     << "\"decision\": \"For your problem" << "not read";
+    QTest::newRow("unreadable settings, the help") << QStringList{"--help"} << russian << "fifo" << 0
+                                                    << "Использование: " << "не прочитан";
+}
+
+void TstCommandLine::asPersonTypesIt()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, lang);
+    QFETCH(QString, settings);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+
+    QTemporaryDir home;
+    const QString settingsFile = home.filePath("config/Orvasta/Analyse.conf");
+    QVERIFY(QDir().mkpath(QFileInfo(settingsFile).path()));
+    if (settings == "fifo") {
+        QCOMPARE(QProcess::execute("mkfifo", {settingsFile}), 0);
+    } else if (!settings.isEmpty()) {
+        QFile file(settingsFile);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.write("[Software]\nOrvasta\\Analyse\\Language=" + settings.toUtf8() + "\n") > 0);
+        QVERIFY(file.flush());
+    }
+
+    QProcess process;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char *name : {"LANGUAGE", "LC_ALL", "LC_MESSAGES", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
+    environment.insert("LANG", lang);
+    // A window that opened by mistake stays up, where a display would have refused it.
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    environment.insert("XDG_CONFIG_HOME", home.filePath("config"));
+    environment.insert("XDG_DATA_HOME", home.filePath("data"));
+    environment.insert("XDG_RUNTIME_DIR", home.path());
+    process.setProcessEnvironment(environment);
+    process.setWorkingDirectory(m_dir.path());
+    process.start(QStringLiteral(ANALYZE_EXECUTABLE), arguments);
+    QVERIFY(process.waitForStarted());
+
+    if (status < 0) {
+        const auto opened = [&settingsFile] {
+            QFile file(settingsFile);
+            return file.open(QIODevice::ReadOnly) && file.readAll().contains("group.ahp");
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(opened() || process.state() == QProcess::NotRunning, 60000);
+        const QString stdErr = QString::fromUtf8(process.readAllStandardError());
+        QVERIFY2(process.state() == QProcess::Running, qPrintable(stdErr));
+        process.kill();
+        process.waitForFinished();
+        return;
+    }
+
+    // A command or a refusal ends by itself, with no window to close.
+    const bool finished = process.waitForFinished(30000);
+    if (!finished)
+        process.kill();
+    QVERIFY2(finished, "the program did not end: a window opened");
+    const QString stdOut = QString::fromUtf8(process.readAllStandardOutput());
+    const QString stdErr = QString::fromUtf8(process.readAllStandardError());
+    QCOMPARE(process.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(process.exitCode(), status);
+    if (out.isEmpty())
+        QVERIFY2(stdOut.isEmpty(), qPrintable(stdOut));
+    else
+        QVERIFY2(stdOut.contains(out), qPrintable(stdOut));
+    if (err.isEmpty())
+        QVERIFY2(stdErr.isEmpty(), qPrintable(stdErr));
+    else
+        QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstCommandLine)

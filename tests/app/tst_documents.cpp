@@ -3,22 +3,27 @@
 // the menu bar beside the pages' own shortcuts.
 
 #include "app_helpers.h"
+#include "document/smalldisk.h"
 
 #include "app/documentcontroller.h"
 #include "app/recoveryfile.h"
 #include "document/decisionfile.h"
 #include "platform/filechooser.h"
+#include "platform/questionbox.h"
 #include "platform/stringgrid.h"
 
 #include <QAbstractButton>
+#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QLockFile>
 #include <QMimeData>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 
 using namespace WindowTest;
@@ -83,6 +88,36 @@ void typeOneJudgement(TMainForm *form)
     goToCriteriaPage(form, 3, 3);
     enterJudgement(find<StringGrid>(form, "ChoiceTab"), 2, 1, QStringLiteral("7"));
 }
+
+// The recovery copy of a window that dies with unsaved work, its session saved as savedAs first
+// (unnamed when empty), its last change at the given time; empty when no copy was written.
+QString leaveOrphan(const QString &savedAs, const QDateTime &changed)
+{
+    auto form = openWindow();
+    typeOneJudgement(form.get());
+    if (!savedAs.isEmpty()) {
+        chosenFiles() = {savedAs};
+        form->documents()->save();
+    }
+    enterJudgement(find<StringGrid>(form.get(), "ChoiceTab"), 3, 1, QStringLiteral("1/4"));
+    const QString copy = form->documents()->recoveryPath();
+    if (!QTest::qWaitFor([&] { return QFile::exists(copy) && form->documents()->isModified(); }, 2500))
+        return QString();
+    form->documents()->writeRecovery();
+    QFile file(copy);
+    if (!file.open(QIODevice::ReadWrite) || !file.setFileTime(changed, QFileDevice::FileModificationTime))
+        return QString();
+    return copy;
+}
+
+// The process whose lock a recovery copy has, or 0.
+qint64 lockHolder(const QString &copy)
+{
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    return QLockFile(copy + QStringLiteral(".lock")).getLockInfo(&pid, &host, &application) ? pid : 0;
+}
 }
 
 class TstDocuments : public QObject
@@ -98,6 +133,11 @@ private slots:
     void unsavedQuestion();
     void recoveryCopy();
     void recoveryDeclined();
+    void fullDiskKeepsFileAndCopy();
+    void recoveryOfferedToOneProgram();
+    void recoveryHeldByRunningProgram();
+    void saveOverChangedFile_data();
+    void saveOverChangedFile();
     void recentFiles();
     void droppedFileOpens();
     void mergeFromMenu_data();
@@ -342,6 +382,175 @@ void TstDocuments::recoveryDeclined()
     QCOMPARE(page(next.get()), 0);
     QVERIFY(!next->isWindowModified());
     QVERIFY(!QFile::exists(recovery));
+}
+
+QByteArray contents(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
+}
+
+// Saving onto a full disk is an error the person sees; the file, the copy and the modified
+// mark stay as they were, and closing still asks.
+void TstDocuments::fullDiskKeepsFileAndCopy()
+{
+    SmallDisk disk;
+    if (!disk.isUsable())
+        QSKIP("neither a small file system nor a file size limit can be had here");
+    // The recovery copies go onto the small disk too.
+    QVERIFY(QDir(disk.path()).mkdir(QStringLiteral("recovery")));
+    QVERIFY(QDir().mkpath(QFileInfo(recoveryFolder()).path()));
+    QVERIFY(QFile::link(disk.filePath(QStringLiteral("recovery")), recoveryFolder()));
+    const QString path = disk.filePath(QStringLiteral("decision.ahp"));
+    const QString cause = disk.error() == ENOSPC ? "на диске нет места" : "файл слишком велик";
+
+    auto form = openWindow();
+    typeOneJudgement(form.get());
+    chosenFiles() = {path};
+    action(form.get(), "SaveAsAction")->trigger();
+    QVERIFY(!form->isWindowModified());
+    const QByteArray saved = contents(path);
+    StringGrid *grid = find<StringGrid>(form.get(), "ChoiceTab");
+    enterJudgement(grid, 3, 1, QStringLiteral("1/4"));
+    const QString recovery = form->documents()->recoveryPath();
+    QTRY_VERIFY_WITH_TIMEOUT(readDecisionFile(recovery).document, 2500);
+    const QByteArray copy = contents(recovery);
+
+    disk.fill();
+    enterJudgement(grid, 3, 2, QStringLiteral("5"));
+    QTRY_COMPARE_WITH_TIMEOUT(errors().size(), 1, 2500);
+    QVERIFY2(errors().last().contains(cause), qPrintable(errors().last()));
+    action(form.get(), "SaveAction")->trigger();
+    QCOMPARE(errors().size(), 2);
+    QVERIFY2(errors().last().contains(cause) && errors().last().contains(path), qPrintable(errors().last()));
+    QVERIFY(form->isWindowModified());
+    QCOMPARE(contents(path), saved);
+    QCOMPARE(contents(recovery), copy);
+    saveAnswer() = SaveQuestion::Answer::Cancel;
+    QVERIFY(!form->close());
+    QCOMPARE(saveQuestionsAsked(), 1);
+
+    disk.release();
+    saveAnswer() = SaveQuestion::Answer::Discard;
+    QVERIFY(form->close());
+    QVERIFY(QFile::remove(recoveryFolder()));
+}
+
+void TstDocuments::recoveryOfferedToOneProgram()
+{
+    const QDateTime changed(QDate(2024, 3, 5), QTime(14, 37));
+    const QString older = leaveOrphan(file(QStringLiteral("older.ahp")), changed.addSecs(-3600));
+    const QString newer = leaveOrphan(QString(), changed);
+    QVERIFY(!older.isEmpty() && !newer.isEmpty());
+
+    // Two windows stand for two programs started after the crash, the second while the first
+    // one's question is open.
+    auto first = openWindow();
+    auto second = openWindow();
+    QStringList firstAsked;
+    QStringList secondAsked;
+    const auto previous = QuestionBox::setResponder([&](const QString &text, const QString &) {
+        if (!firstAsked.isEmpty()) {
+            secondAsked << text;
+            return false;
+        }
+        firstAsked << text;
+        second->documents()->offerRecovery();
+        return true;
+    });
+    first->documents()->offerRecovery();
+    QuestionBox::setResponder(previous);
+
+    // Each question names its session and the time of its last change.
+    QCOMPARE(firstAsked.size(), 1);
+    QVERIFY2(firstAsked.first().contains(QStringLiteral("«Без имени»"))
+                 && firstAsked.first().contains(QLocale().toString(changed, QLocale::ShortFormat)),
+             qPrintable(firstAsked.first()));
+    QCOMPARE(secondAsked.size(), 1);
+    QVERIFY2(secondAsked.first().contains(QStringLiteral("«older.ahp»")), qPrintable(secondAsked.first()));
+    QVERIFY(first->isWindowModified());
+    QVERIFY(!second->isWindowModified());
+    QVERIFY(!QFile::exists(newer));
+    QVERIFY(!QFile::exists(older));
+    QCOMPARE(RecoveryFile::orphans(), QStringList());
+}
+
+void TstDocuments::recoveryHeldByRunningProgram()
+{
+    const QString copy = leaveOrphan(QString(), QDateTime::currentDateTime());
+    QVERIFY(!copy.isEmpty());
+    QProcess other;
+    other.start(QStringLiteral(ANALYZE_EXECUTABLE), {QStringLiteral("-platform"), QStringLiteral("offscreen")});
+    QVERIFY(other.waitForStarted());
+    // The other program holds the copy while its question waits for an answer.
+    QTRY_COMPARE_WITH_TIMEOUT(lockHolder(copy), other.processId(), 15000);
+
+    auto form = openWindow();
+    const int asked = questionsAsked();
+    form->documents()->offerRecovery();
+    QCOMPARE(questionsAsked(), asked);
+    QVERIFY(QFile::exists(copy));
+
+    // Killed with its question open: the copy is anybody's again.
+    other.kill();
+    QVERIFY(other.waitForFinished());
+    printAnswer() = true;
+    form->documents()->offerRecovery();
+    printAnswer() = false;
+    QCOMPARE(questionsAsked(), asked + 1);
+    QCOMPARE(find<StringGrid>(form.get(), "ChoiceTab")->cell(3, 1), QStringLiteral("1/4"));
+    QVERIFY(!QFile::exists(copy));
+}
+
+void TstDocuments::saveOverChangedFile_data()
+{
+    QTest::addColumn<bool>("otherSaves");
+    QTest::addColumn<bool>("overwrite");
+    QTest::newRow("unchanged on disk") << false << false;
+    QTest::newRow("changed, written over") << true << true;
+    QTest::newRow("changed, kept") << true << false;
+}
+
+void TstDocuments::saveOverChangedFile()
+{
+    QFETCH(bool, otherSaves);
+    QFETCH(bool, overwrite);
+    const QString path = file(QStringLiteral("shared.ahp"));
+    QFile::remove(path);
+    auto first = openWindow();
+    typeOneJudgement(first.get());
+    chosenFiles() = {path};
+    action(first.get(), "SaveAction")->trigger();
+
+    // A second window on the same file saves a change of its own.
+    auto second = openWindow();
+    QVERIFY(second->openDecisionFile(path));
+    if (otherSaves) {
+        enterJudgement(find<StringGrid>(second.get(), "ChoiceTab"), 3, 1, QStringLiteral("1/4"));
+        action(second.get(), "SaveAction")->trigger();
+        QVERIFY(!second->documents()->isModified());
+    }
+
+    closeHelp(first.get());
+    enterJudgement(find<StringGrid>(first.get(), "ChoiceTab"), 3, 2, QStringLiteral("5"));
+    QTRY_VERIFY(first->isWindowModified());
+    QStringList asked;
+    const auto previous = QuestionBox::setResponder([&](const QString &text, const QString &) {
+        asked << text;
+        return overwrite;
+    });
+    action(first.get(), "SaveAction")->trigger();
+    QuestionBox::setResponder(previous);
+
+    QCOMPARE(asked, otherSaves ? QStringList{QStringLiteral("Файл изменён другой программой. Перезаписать?")} : QStringList());
+    const bool written = !otherSaves || overwrite;
+    const DecisionReadResult read = readDecisionFile(path);
+    QVERIFY(read.document);
+    QCOMPARE(read.document->criteriaJudgements.at(1).at(2), QString(written ? QStringLiteral("5") : QString()));
+    QCOMPARE(read.document->criteriaJudgements.at(0).at(2), QString(written ? QString() : QStringLiteral("1/4")));
+    QCOMPARE(first->documents()->isModified(), !written);
+    QCOMPARE(first->isWindowModified(), !written);
+    QVERIFY(errors().isEmpty());
 }
 
 void TstDocuments::recentFiles()

@@ -3,6 +3,8 @@
 
 #include "app_helpers.h"
 
+#include "analysis/sensitivitywindow.h"
+#include "app/documentcontroller.h"
 #include "app/pagetexts.h"
 #include "app/translations.h"
 #include "entry/keyfilter.h"
@@ -22,6 +24,11 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QAbstractBarSeries>
+#include <QBarSet>
+#include <QChartView>
+#include <QPlainTextEdit>
+#include <QTableWidget>
 #include <QTextBrowser>
 
 using namespace WindowTest;
@@ -63,6 +70,20 @@ QStringList visibleTexts(const QWidget *root)
             for (int row = 0; row < grid->rowCount(); ++row)
                 for (int col = 0; col < grid->colCount(); ++col)
                     add(w, grid->cell(col, row));
+        } else if (const auto *edit = qobject_cast<const QPlainTextEdit *>(w)) {
+            add(w, edit->toPlainText());
+        } else if (const auto *table = qobject_cast<const QTableWidget *>(w)) {
+            for (int col = 0; col < table->columnCount(); ++col) {
+                add(w, table->model()->headerData(col, Qt::Horizontal).toString());
+                for (int row = 0; row < table->rowCount(); ++row)
+                    add(w, table->item(row, col) ? table->item(row, col)->text() : QString());
+            }
+        } else if (const auto *chart = qobject_cast<const QChartView *>(w)) {
+            add(w, chart->chart()->title());
+            for (const QAbstractSeries *series : chart->chart()->series())
+                if (const auto *bars = qobject_cast<const QAbstractBarSeries *>(series))
+                    for (const QBarSet *set : bars->barSets())
+                        add(w, set->label());
         } else if (const auto *bar = qobject_cast<const QMenuBar *>(w)) {
             // The language menu reads the same in both languages, so that either reader finds it.
             for (const QAction *action : bar->actions()) {
@@ -128,6 +149,10 @@ private slots:
     void englishWindowShowsNoRussian();
     void menuSwitchesAtOnceAndRemembers();
     void helpFollowsLanguage();
+    void switchIsNoEdit_data();
+    void switchIsNoEdit();
+    void switchShowsEveryTextAnew_data();
+    void switchShowsEveryTextAnew();
     void menuAcceleratorIsFree_data();
     void menuAcceleratorIsFree();
 };
@@ -266,6 +291,109 @@ void TstLanguage::helpFollowsLanguage()
     QCoreApplication::sendPostedEvents();
     QVERIFY(hasCyrillic(browser->toPlainText()));
     QCOMPARE(viewer.currentTopic(), QStringLiteral("2"));
+    QCOMPARE(errors(), QStringList());
+}
+
+void TstLanguage::switchIsNoEdit_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("fresh title page") << 0 << false;
+    QTest::newRow("names page") << 1 << false;
+    QTest::newRow("criteria page") << 2 << false;
+    QTest::newRow("saved result page") << 4 << true;
+}
+
+void TstLanguage::switchIsNoEdit()
+{
+    QFETCH(int, target);
+    QFETCH(bool, saved);
+    QTemporaryDir dir;
+    auto form = openWindow();
+    if (target == 4)
+        QVERIFY(goToResultPage(form.get(), 3, 3));
+    for (int i = page(form.get()); i < target; ++i)
+        QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+    QCOMPARE(page(form.get()), target);
+    if (saved) {
+        chosenFiles() = {dir.filePath(QStringLiteral("saved.ahp"))};
+        QVERIFY(form->documents()->save());
+    }
+    QVERIFY(!form->documents()->isModified());
+
+    for (const char *language : {"EnglishAction", "RussianAction", "EnglishAction"}) {
+        languageAction(form.get(), language)->trigger();
+        QCoreApplication::sendPostedEvents();
+        QCoreApplication::processEvents();
+        QVERIFY2(!form->documents()->isModified(), language);
+        QVERIFY2(!form->isWindowModified(), qPrintable(form->windowTitle()));
+    }
+    const QString title = form->windowTitle();
+    QVERIFY2(!title.contains(QStringLiteral("Untitled")), qPrintable(title));
+    saveQuestionsAsked() = 0;
+    saveAnswer() = SaveQuestion::Answer::Cancel;
+    QVERIFY(form->close());
+    QCOMPARE(saveQuestionsAsked(), 0);
+}
+
+void TstLanguage::switchShowsEveryTextAnew_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::newRow("names page") << 1;
+    QTest::newRow("criteria page") << 2;
+    QTest::newRow("alternatives page") << 3;
+    QTest::newRow("result page with sensitivity") << 4;
+}
+
+void TstLanguage::switchShowsEveryTextAnew()
+{
+    QFETCH(int, target);
+    // Judgements that contradict each other, so that the revision panels say all they can.
+    const QList<QStringList> contradicting = {{"9", "1/9", "9"}, {"9", "1/9"}, {"9"}};
+    auto form = openWindow();
+    QWidget *sensitivity = nullptr;
+    switch (target) {
+    case 1:
+        QVERIFY(goToCriteriaPage(form.get(), 4, 4));
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+        break;
+    case 2: {
+        QVERIFY(goToCriteriaPage(form.get(), 4, 4));
+        auto *choiceTab = find<StringGrid>(form.get(), "ChoiceTab");
+        QVERIFY(enterMatrix(choiceTab, contradicting));
+        clickCell(choiceTab, 2, 1);
+        break;
+    }
+    case 3: {
+        QVERIFY(goToAlternativesPage(form.get(), 4, 4));
+        auto *compTab = find<StringGrid>(form.get(), "CompTab");
+        QVERIFY(enterMatrix(compTab, contradicting));
+        clickCell(compTab, 2, 1);
+        break;
+    }
+    default:
+        QVERIFY(goToResultPage(form.get(), 3, 3));
+        QVERIFY(click(find<QPushButton>(form.get(), "SensitivityBtn")));
+        break;
+    }
+    QCOMPARE(page(form.get()), target);
+    QCoreApplication::processEvents();
+
+    languageAction(form.get(), "EnglishAction")->trigger();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    for (SensitivityWindow *window : form->findChildren<SensitivityWindow *>())
+        if (window->isVisible())
+            sensitivity = window;
+    QCOMPARE(sensitivity != nullptr, target == 4);
+    screenshot(form.get(), QStringLiteral("switched-%1").arg(target));
+    QStringList russian = russianTexts(form.get());
+    if (sensitivity) {
+        screenshot(sensitivity, QStringLiteral("switched-sensitivity"));
+        russian << russianTexts(sensitivity);
+    }
+    QVERIFY2(russian.isEmpty(), qPrintable(russian.join(QStringLiteral("; "))));
     QCOMPARE(errors(), QStringList());
 }
 

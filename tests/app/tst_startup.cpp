@@ -4,6 +4,8 @@
 
 #include "app_helpers.h"
 
+#include "app/application.h"
+#include "platform/errordisplay.h"
 #include "platform/programidentity.h"
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
@@ -32,6 +34,8 @@ private slots:
     void rememberedName_data();
     void rememberedName();
     void unreadableStoreReportedOnce();
+    void startsDespiteUnusableStore_data();
+    void startsDespiteUnusableStore();
     void controlsByName_data();
     void controlsByName();
     void closeAsksNothing_data();
@@ -147,6 +151,64 @@ void TstStartup::unreadableStoreReportedOnce()
     QCOMPARE(errors().size(), 1);
     QDir(configHome()).removeRecursively();
     errors().clear();
+}
+
+void TstStartup::startsDespiteUnusableStore_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("a link to /dev/zero") << "zero";
+    QTest::newRow("a FIFO") << "fifo";
+    QTest::newRow("a 2 MB file") << "large";
+}
+
+// The program's own start with a settings file it must not read: the message first, then the
+// window, which works with an empty name.
+void TstStartup::startsDespiteUnusableStore()
+{
+    QFETCH(QString, kind);
+
+    errors().clear();
+    QDir(configHome()).removeRecursively();
+    QVERIFY(QDir(configHome()).mkpath(QStringLiteral("Orvasta")));
+    const QString store = QDir(configHome()).filePath(QStringLiteral("Orvasta/Analyse.conf"));
+    if (kind == "zero") {
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), store));
+    } else if (kind == "fifo") {
+        QCOMPARE(QProcess::execute(QStringLiteral("mkfifo"), {store}), 0);
+    } else {
+        QFile file(store);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        QVERIFY(file.resize(2 * 1024 * 1024));
+    }
+
+    QStringList shown;
+    bool windowBeforeMessage = false;
+    const ErrorDisplay::Sink previous = ErrorDisplay::setSink([&](const QString &message) {
+        shown << message;
+        for (const QWidget *widget : QApplication::topLevelWidgets())
+            windowBeforeMessage = windowBeforeMessage || (qobject_cast<const TMainForm *>(widget) && widget->isVisible());
+    });
+    std::unique_ptr<TMainForm> form;
+    try {
+        form = startWindow(*qApp, QString());
+    } catch (...) {
+    }
+    ErrorDisplay::setSink(previous);
+
+    QVERIFY(form);
+    QCOMPARE(shown.size(), 1);
+    QVERIFY2(shown.first().contains(QStringLiteral("не прочитан")), qPrintable(shown.first()));
+    QVERIFY(!windowBeforeMessage);
+    QVERIFY(form->isVisible());
+    QVERIFY(QTest::qWaitForWindowActive(form.get()));
+    auto *name = find<QLineEdit>(form.get(), "StudentName");
+    QCOMPARE(name->text(), QString());
+    replaceText(name, QStringLiteral("Иванов"));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 1);
+    QVERIFY(errors().isEmpty());
+    form.reset();
+    QDir(configHome()).removeRecursively();
 }
 
 void TstStartup::controlsByName_data()

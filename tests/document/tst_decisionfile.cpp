@@ -1,6 +1,7 @@
 // Decision files as they are written, read back and refused.
 
 #include "document_helpers.h"
+#include "smalldisk.h"
 
 #include "document/decisionfile.h"
 
@@ -94,6 +95,7 @@ private slots:
     void saveReplacesWhole();
     void failedSaveKeepsOldFile_data();
     void failedSaveKeepsOldFile();
+    void fullDiskKeepsOldFile();
 };
 
 void TstDecisionFile::roundTrip_data()
@@ -240,6 +242,7 @@ void TstDecisionFile::fileRefused_data()
     QTest::newRow("fifo") << "fifo" << "не является обычным файлом";
     QTest::newRow("huge") << "huge" << "слишком велик";
     QTest::newRow("bad content") << "bad" << "не открыт. Файл пуст";
+    QTest::newRow("link to itself") << "loop" << "петля символических ссылок";
 }
 
 void TstDecisionFile::fileRefused()
@@ -260,6 +263,8 @@ void TstDecisionFile::fileRefused()
     } else if (kind == "bad") {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly));
+    } else if (kind == "loop") {
+        QCOMPARE(::symlink("decision.ahp", QFile::encodeName(path).constData()), 0);
     }
     const DecisionReadResult result = readDecisionFile(path);
     QVERIFY(!result.document);
@@ -285,6 +290,8 @@ void TstDecisionFile::failedSaveKeepsOldFile_data()
     QTest::addColumn<QString>("message");
     QTest::newRow("wrong counts") << "decision.ahp" << "Решение не сохранено";
     QTest::newRow("no such folder") << "blocker/decision.ahp" << "Не удалось записать файл";
+    // Even root, who may write it, leaves a file marked read-only as it is.
+    QTest::newRow("read-only") << "read-only" << "файл защищён от записи";
 }
 
 void TstDecisionFile::failedSaveKeepsOldFile()
@@ -307,10 +314,40 @@ void TstDecisionFile::failedSaveKeepsOldFile()
     DecisionDocument bad = decision(4, 3);
     if (where == "decision.ahp")
         bad.alternativesJudgements.removeLast();
+    if (where == "read-only") {
+        QVERIFY(QFile::setPermissions(old, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+        where = "decision.ahp";
+        bad = decision(3, 3);
+    }
     QVERIFY(!saveDecisionFile(dir.filePath(where), bad, &error));
     QVERIFY2(error.contains(message), qPrintable(error));
     QVERIFY(oldFile.open(QIODevice::ReadOnly));
     QCOMPARE(oldFile.readAll(), oldBytes);
+}
+
+// A write that fails partway renames nothing over the old file and says why.
+void TstDecisionFile::fullDiskKeepsOldFile()
+{
+    SmallDisk disk;
+    if (!disk.isUsable())
+        QSKIP("neither a small file system nor a file size limit can be had here");
+    const QString path = disk.filePath(QStringLiteral("decision.ahp"));
+    QString error;
+    QVERIFY(saveDecisionFile(path, decision(3, 3), &error));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+
+    disk.fill();
+    const bool saved = saveDecisionFile(path, decision(15, 10), &error);
+    disk.release();
+    QVERIFY(!saved);
+    const QString cause = disk.error() == ENOSPC ? "на диске нет места" : "файл слишком велик";
+    QVERIFY2(error.contains(cause) && error.contains(path), qPrintable(error));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{"decision.ahp"});
 }
 
 QTEST_GUILESS_MAIN(TstDecisionFile)

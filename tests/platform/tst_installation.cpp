@@ -124,6 +124,36 @@ private slots:
         QCOMPARE(dataDirectoryOf(bin, QStringLiteral("translations")), translations);
     }
 
+    // The Debian package of this build, made as scripts/package.sh makes it, carries Debian's
+    // documentation files and passes lintian without an error. The suite runs on a finished
+    // build, so CPack's build before packaging only finds everything up to date.
+    void packagePassesLintian()
+    {
+#ifdef ANALYZE_SANITIZED_BUILD
+        QSKIP("a sanitized build is never packaged; the normal build's suite checks the package");
+#endif
+        const QString lintian = QStandardPaths::findExecutable(QStringLiteral("lintian"));
+        QVERIFY2(!lintian.isEmpty(), "lintian is not installed (scripts/setup.sh installs it)");
+        QTemporaryDir packages;
+        int exitCode = 0;
+        const QString log = run(QStringLiteral(ANALYZE_CPACK), {QStringLiteral("-G"), QStringLiteral("DEB"), QStringLiteral("-B"), packages.path(),
+                                QStringLiteral("--config"), QStringLiteral(ANALYZE_BUILD_DIR "/CPackConfig.cmake")}, &exitCode);
+        QVERIFY2(exitCode == 0, qPrintable(log));
+        const QStringList debs = QDir(packages.path()).entryList({QStringLiteral("analyze_*.deb")});
+        QCOMPARE(debs.size(), 1);
+        const QString deb = packages.filePath(debs.first());
+
+        const QString contents = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--contents"), deb}, &exitCode);
+        QCOMPARE(exitCode, 0);
+        for (const QString &file : {QStringLiteral("./usr/share/doc/analyze/copyright"), QStringLiteral("./usr/share/doc/analyze/changelog.Debian.gz"),
+                                    QStringLiteral("./usr/bin/analyze")})
+            QVERIFY2(contents.contains(QLatin1Char(' ') + file + QLatin1Char('\n')), qPrintable(file));
+
+        const QString report = run(lintian, {QStringLiteral("--tag-display-limit"), QStringLiteral("0"), deb}, &exitCode);
+        const QStringList errors = report.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^E: ")));
+        QVERIFY2(exitCode == 0 && errors.isEmpty(), qPrintable(report));
+    }
+
 private:
     QTemporaryDir m_prefix;
 };

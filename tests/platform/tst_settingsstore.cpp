@@ -1,5 +1,6 @@
 #include "platform/platformerror.h"
 #include "platform/settingsstore.h"
+#include "document/smalldisk.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -70,6 +71,7 @@ private slots:
 
     void failingWriteThrowsAndKeepsOldValue_data();
     void failingWriteThrowsAndKeepsOldValue();
+    void fullDiskNamedAndOldValueKept();
 };
 
 void TstSettingsStore::init()
@@ -241,6 +243,34 @@ void TstSettingsStore::failingWriteThrowsAndKeepsOldValue()
     QVERIFY(QDir().rename(savedFolder, storeFolder()));
     SettingsStore::readSignature();
     QCOMPARE(signatureOnDisk(), QVariant(QStringLiteral("Старое имя")));
+}
+
+void TstSettingsStore::fullDiskNamedAndOldValueKept()
+{
+    SmallDisk disk;
+    if (!disk.isUsable())
+        QSKIP("neither a small file system nor a file size limit can be had here");
+    QVERIFY(QFile::link(disk.path(), storeFolder()));
+    SettingsStore::writeSignature(QStringLiteral("Старое имя"));
+    QFile file(storeFile());
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray old = file.readAll();
+    file.close();
+
+    disk.fill();
+    QString message;
+    try {
+        SettingsStore::writeSignature(QStringLiteral("Новое имя, длиннее старого"));
+    } catch (const PlatformError &error) {
+        message = error.message();
+    }
+    disk.release();
+    QVERIFY2(message.contains(QStringLiteral("Не удалось сохранить имя пользователя")), qPrintable(message));
+    if (disk.error() == ENOSPC)
+        QVERIFY2(message.contains(QStringLiteral("на диске нет места")), qPrintable(message));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), old);
+    QVERIFY(QFile::remove(storeFolder()));
 }
 
 int main(int argc, char *argv[])

@@ -73,6 +73,70 @@ static bool wholeInOneCell(const QList<SheetWord> &words, const QString &text, q
     return false;
 }
 
+// Realistic names of a large decision: long words, and many of them, on a crowded sheet.
+static const QStringList LongCriteria = {
+    "Энергоэффективность", "Надёжность", "Цена", "Стоимость обслуживания", "Гарантийный срок",
+    "Ремонтопригодность", "Безопасность", "Производительность", "Шумность", "Экологичность",
+    "Совместимость", "Доступность запчастей", "Эргономичность", "Внешний вид", "Долговечность"};
+
+// Priorities as the window writes them, eight decimals after a comma.
+static QString priorityText(int seed)
+{
+    return QStringLiteral("0,%1").arg(11623491 + seed * 1234567 % 80000000, 8, 10, QChar(u'0'));
+}
+
+// A 15 x 10 decision with the names above, on the page of the given index.
+static ReportData largeDecision(int pageIndex)
+{
+    ReportData data = pageIndex == 1 ? namesPage(15, 10) : pageIndex == 2 ? criteriaPage(15) : resultPage(15, 10);
+    data.criteriaNames = LongCriteria;
+    for (int k = 0; k < data.alternativeNames.size(); ++k)
+        data.alternativeNames[k] = QStringLiteral("Альтернатива номер %1").arg(k + 1);
+    if (pageIndex == 2) {
+        for (int i = 0; i < 15; ++i) {
+            data.table[0][i + 1] = LongCriteria.at(i);
+            data.table[i + 1][0] = LongCriteria.at(i);
+            data.table[i + 1][16] = priorityText(i);
+        }
+    } else if (pageIndex == 4) {
+        for (int i = 0; i < 15; ++i)
+            data.table[0][i + 1] = LongCriteria.at(i);
+        for (int j = 1; j <= 10; ++j)
+            for (int i = 1; i <= 15; ++i)
+                data.table[j][i] = priorityText(j * 15 + i);
+    }
+    return data;
+}
+
+// Every word and number of texts stands whole on one line of the sheet, in type of at least
+// 6 pt; no word of the sheet leaves the paper or overlaps another.
+static void verifyWordsWhole(const QString &pdfPath, const QStringList &texts)
+{
+    const QList<SheetWord> words = sheetWords(pdfPath);
+    QVERIFY(!words.isEmpty());
+    PrintTarget::setPdfOutput(pdfPath);
+    const QRectF paper = PrintTarget::open()->printer().pageLayout().fullRectPoints();
+    PrintTarget::setPdfOutput(QString());
+    QStringList printed;
+    for (const SheetWord &word : words) {
+        printed << word.text;
+        QVERIFY2(paper.contains(word.box), qPrintable(word.text + " leaves the paper"));
+    }
+    for (const QString &text : texts)
+        for (const QString &piece : text.split(QChar(u' '), Qt::SkipEmptyParts)) {
+            bool found = false;
+            for (const SheetWord &word : words)
+                found = found || (word.text == piece && (piece.size() > 1 ? qMin(word.box.width(), word.box.height())
+                                                                             : qMax(word.box.width(), word.box.height())) >= 6.0);
+            QVERIFY2(found, qPrintable(QStringLiteral("\"%1\" is not whole: %2").arg(piece, printed.join(' '))));
+        }
+    for (int a = 0; a < words.size(); ++a)
+        for (int b = a + 1; b < words.size(); ++b) {
+            const QRectF both = words.at(a).box.adjusted(0.3, 0.3, -0.3, -0.3) & words.at(b).box.adjusted(0.3, 0.3, -0.3, -0.3);
+            QVERIFY2(both.isEmpty(), qPrintable(words.at(a).text + " overlaps " + words.at(b).text));
+        }
+}
+
 class TstReportPrinter : public QObject
 {
     Q_OBJECT
@@ -90,6 +154,9 @@ private slots:
     void tableTallerThanThePaperStaysOnOneSheet();
     void longTextsPrintWhole_data();
     void longTextsPrintWhole();
+    void wordsAndNumbersStayWhole_data();
+    void wordsAndNumbersStayWhole();
+    void longUserNameStaysOnThePaper();
     void twoPrintsGiveTheSameSheet();
     void unwritableOutputThrowsAndDisposesOfThePage();
     void noPrinterThrowsAndDisposesOfThePage();
@@ -134,16 +201,16 @@ void TstReportPrinter::sheet_data()
     QTest::newRow("names, 3 and 3") << namesPage(3, 3)
         << header + QStringList{"=AltA Вариант A AltC Вариант C", "=AltB Вариант B", "=Названия критериев",
                                 "=№ критерия 1 2 3", "=Название Критерий 1 Критерий 2 Критерий 3"};
-    // Fifteen names share the width: the cells break at their blanks, numbers above names.
+    // Fifteen names share the width: the type shrinks until every name fits one line.
     QTest::newRow("names, 15 and 7") << namesPage(15, 7)
         << header + QStringList{"=AltA Вариант A AltE Вариант E", "=AltC Вариант C AltG Вариант G",
-                                "=AltD Вариант D", "=Названия критериев", "=№", "=" + numbers("%1", 1, 15),
-                                "=Название", "=" + numbers("%1", 1, 15)};
+                                "=AltD Вариант D", "=Названия критериев", "=№ критерия " + numbers("%1", 1, 15),
+                                "=Название " + numbers("Критерий %1", 1, 15)};
     QTest::newRow("criteria matrix of 15") << criteriaPage(15)
         << header + QStringList{"=Случайная согласованность: 1.49", "=Индекс согласованности: 0.0712",
                                 "=Отношение согласованности: 0.0478", "=Таблица относительной важности критериев",
-                                "=1 1/2 1/3 1/4 1/5 1/6 1/7 1/8 1/9 1/10 1/11 1/12 1/13 1/14 1/15 0.0000011",
-                                "=" + numbers("15/%1", 1, 14) + " 1 0.0000151"};
+                                "=Критерий 1 1 1/2 1/3 1/4 1/5 1/6 1/7 1/8 1/9 1/10 1/11 1/12 1/13 1/14 1/15 0.0000011",
+                                "=Критерий 15 " + numbers("15/%1", 1, 14) + " 1 0.0000151"};
     QTest::newRow("alternatives matrix of 10") << alternativesPage(10, "Цена")
         << header + QStringList{"=Случайная согласованность: 0.58", "=Матрица сравнения для критерия 'Цена'",
                                 "=A B C D E F G H I J Приоритет",
@@ -291,6 +358,57 @@ void TstReportPrinter::longTextsPrintWhole()
     if (!decision.isEmpty())
         QVERIFY2(sheetLines(printed.text).join(QChar(u' ')).contains(QStringLiteral("Резюме - ") + decision),
                  qPrintable(printed.text));
+}
+
+void TstReportPrinter::wordsAndNumbersStayWhole_data()
+{
+    QTest::addColumn<ReportData>("data");
+    QTest::addColumn<QStringList>("whole");
+
+    ReportData names = largeDecision(1);
+    QTest::newRow("names, 15 x 10") << names << names.criteriaNames + names.alternativeNames;
+    ReportData criteria = largeDecision(2);
+    QStringList criteriaTexts = criteria.criteriaNames;
+    for (int i = 0; i < 15; ++i)
+        criteriaTexts << priorityText(i);
+    QTest::newRow("criteria, 15 x 10") << criteria << criteriaTexts;
+    ReportData result = largeDecision(4);
+    QStringList resultTexts = result.criteriaNames + result.alternativeNames;
+    for (int j = 1; j <= 10; ++j)
+        resultTexts << result.table[j].mid(1);
+    QTest::newRow("result, 15 x 10") << result << resultTexts;
+
+    // Names of 115 characters in words, as in the result report of the command line.
+    ReportData long115 = largeDecision(4);
+    for (int i = 0; i < 15; ++i) {
+        QString name = QStringLiteral("Критерий %1 о качестве обслуживания").arg(i + 1);
+        while (name.size() < 115)
+            name += QStringLiteral(" и надёжности");
+        name.truncate(115);
+        long115.criteriaNames[i] = name.trimmed();
+        long115.table[0][i + 1] = name.trimmed();
+    }
+    QTest::newRow("result, names of 115 characters") << long115 << long115.criteriaNames;
+}
+
+void TstReportPrinter::wordsAndNumbersStayWhole()
+{
+    QFETCH(ReportData, data);
+    QFETCH(QStringList, whole);
+
+    const PrintedSheet printed = printSheet(data, QTest::currentDataTag());
+    QCOMPARE(printed.pages, 1);
+    verifyWordsWhole(printed.pdfPath, whole);
+}
+
+void TstReportPrinter::longUserNameStaysOnThePaper()
+{
+    ReportData data = resultPage(3, 3);
+    data.userName = QString(200, QChar(u'Ж'));
+    const PrintedSheet printed = printSheet(data, QStringLiteral("long user name"));
+    verifyWordsWhole(printed.pdfPath, {data.dateText});
+    // Broken where nothing else keeps it on the paper, and none of it lost.
+    QVERIFY2(QString(printed.text).remove(QRegularExpression("\\s")).contains(data.userName), qPrintable(printed.text));
 }
 
 void TstReportPrinter::twoPrintsGiveTheSameSheet()
