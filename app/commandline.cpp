@@ -57,7 +57,7 @@ std::optional<std::pair<DecisionDocument, DecisionResults>> computeFile(const QS
 {
     const DecisionReadResult read = readDecisionFile(path);
     if (!read.document) {
-        *status = refuse(err, read.error);
+        *status = refuse(err, notOpenedText(path, read.error));
         return std::nullopt;
     }
     const DecisionComputation computation = computeDecision(*read.document);
@@ -119,7 +119,7 @@ int merge(const CommandRequest &request, QIODevice &err)
     for (const QString &path : request.inputs) {
         const DecisionReadResult read = readDecisionFile(path);
         if (!read.document)
-            return refuse(err, read.error);
+            return refuse(err, notOpenedText(path, read.error));
         inputs.append(MergeInput{path, *read.document});
     }
     const MergeResult merged = mergeDecisions(inputs);

@@ -220,7 +220,7 @@ bool DocumentController::load(const QString &path)
     // The whole file is read and checked before anything on the screen changes.
     const DecisionReadResult result = readDecisionFile(path);
     if (!result.document) {
-        ErrorDisplay::show(tr("Файл «%1» не открыт: %2").arg(QDir::toNativeSeparators(path), result.error));
+        ErrorDisplay::show(notOpenedText(QDir::toNativeSeparators(path), result.error));
         return false;
     }
     m_form->openDocument(*result.document, true);
@@ -289,7 +289,7 @@ void DocumentController::mergeGroup()
     for (const QString &path : files) {
         const DecisionReadResult result = readDecisionFile(path);
         if (!result.document) {
-            ErrorDisplay::show(tr("Файл «%1» не открыт: %2").arg(QDir::toNativeSeparators(path), result.error));
+            ErrorDisplay::show(notOpenedText(QDir::toNativeSeparators(path), result.error));
             return;
         }
         inputs.append(MergeInput{shownName(path), *result.document});

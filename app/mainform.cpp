@@ -351,7 +351,8 @@ void TMainForm::centreOnScreen()
 
 namespace {
 // Menu titles take letters that the pages' own controls leave free where they can: Р for the
-// edit menu; the help menu shares its А only with the label of a read-only field.
+// edit menu; the help menu shares its А only with the label of a read-only field (in English the
+// edit menu's T does the same).
 const char EditMenuTitle[] = QT_TRANSLATE_NOOP("TMainForm", "П&равка");
 const char UndoText[] = QT_TRANSLATE_NOOP("TMainForm", "&Отменить");
 const char UndoStepText[] = QT_TRANSLATE_NOOP("TMainForm", "&Отменить: %1");

@@ -9,7 +9,7 @@ const QString Diagonal = QStringLiteral("1");
 
 enum CommandId { CellTypingId = 1, UserTypingId };
 
-QString tr(const char *text)
+QString translated(const char *text)
 {
     return QCoreApplication::translate("Decision", text);
 }
@@ -119,7 +119,7 @@ public:
     QString describe() const override
     {
         const NameList list = m_place.matrix == CriteriaMatrix ? NameList::Criteria : NameList::Alternatives;
-        return tr("суждение «%1» : «%2»")
+        return QCoreApplication::translate("Decision", "суждение «%1» : «%2»")
                 .arg(m_decision->name(list, m_place.row), m_decision->name(list, m_place.col));
     }
 
@@ -163,7 +163,7 @@ public:
         setObsolete(m_after == m_before);
         return true;
     }
-    QString describe() const override { return tr("имя пользователя"); }
+    QString describe() const override { return QCoreApplication::translate("Decision", "имя пользователя"); }
 
 private:
     void apply(const QString &user)
@@ -186,8 +186,8 @@ public:
     void undo() override { apply(m_before); }
     QString describe() const override
     {
-        return m_place.list == NameList::Criteria ? tr("название критерия «%1»").arg(m_decision->name(m_place.list, m_place.index))
-                                                  : tr("название альтернативы «%1»").arg(m_decision->name(m_place.list, m_place.index));
+        return m_place.list == NameList::Criteria ? QCoreApplication::translate("Decision", "название критерия «%1»").arg(m_decision->name(m_place.list, m_place.index))
+                                                  : QCoreApplication::translate("Decision", "название альтернативы «%1»").arg(m_decision->name(m_place.list, m_place.index));
     }
 
 private:
@@ -220,7 +220,7 @@ public:
     }
     void redo() override { m_decision->putWhole(m_after); }
     void undo() override { m_decision->putWhole(m_before); }
-    QString describe() const override { return tr(m_what); }
+    QString describe() const override { return translated(m_what); }
 
 private:
     // Both copies share their unchanged parts with the document and with each other.

@@ -231,29 +231,31 @@ DecisionReadResult readDecisionFile(const QString &path)
         // A loop of links or a folder without access is not a missing file: the system says which.
         QFile file(path);
         if (file.open(QIODevice::ReadOnly) || file.errorString() == qt_error_string(ENOENT))
-            return refused(DecisionFile::tr("Файл «%1» не найден").arg(path));
-        return refused(DecisionFile::tr("Не удалось открыть файл «%1»: %2").arg(path, WholeFile::reason(file)));
+            return refused(DecisionFile::tr("Такого файла нет"));
+        return refused(DecisionFile::tr("Не удалось открыть: %1").arg(WholeFile::reason(file)));
     }
     // A fifo or a device would block or never end: only a regular file is opened at all.
     if (!info.isFile())
-        return refused(DecisionFile::tr("«%1» не является обычным файлом").arg(path));
+        return refused(DecisionFile::tr("Это не обычный файл"));
     if (info.size() > MaxDecisionFileSize)
-        return refused(DecisionFile::tr("Файл «%1» слишком велик для файла решения (%2 байт, допустимо до %3)")
-                               .arg(path, QString::number(info.size()), QString::number(MaxDecisionFileSize)));
+        return refused(DecisionFile::tr("Он слишком велик для файла решения (%1 байт, допустимо до %2)")
+                               .arg(QString::number(info.size()), QString::number(MaxDecisionFileSize)));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return refused(DecisionFile::tr("Не удалось открыть файл «%1»: %2").arg(path, file.errorString()));
+        return refused(DecisionFile::tr("Не удалось открыть: %1").arg(WholeFile::reason(file)));
     // The size may have changed since it was looked at; never read more than the limit.
     const QByteArray bytes = file.read(MaxDecisionFileSize + 1);
     if (file.error() != QFileDevice::NoError)
-        return refused(DecisionFile::tr("Не удалось прочитать файл «%1»: %2").arg(path, file.errorString()));
+        return refused(DecisionFile::tr("Не удалось прочитать: %1").arg(WholeFile::reason(file)));
     if (bytes.size() > MaxDecisionFileSize)
-        return refused(DecisionFile::tr("Файл «%1» слишком велик для файла решения (%2 байт, допустимо до %3)")
-                               .arg(path, QString::number(bytes.size()), QString::number(MaxDecisionFileSize)));
-    DecisionReadResult result = readDecision(bytes);
-    if (!result.document)
-        result.error = DecisionFile::tr("Файл «%1» не открыт. %2").arg(path, result.error);
-    return result;
+        return refused(DecisionFile::tr("Он слишком велик для файла решения (%1 байт, допустимо до %2)")
+                               .arg(QString::number(bytes.size()), QString::number(MaxDecisionFileSize)));
+    return readDecision(bytes);
+}
+
+QString notOpenedText(const QString &path, const QString &reason)
+{
+    return DecisionFile::tr("Файл «%1» не открыт. %2").arg(path, reason);
 }
 
 QByteArray writeDecision(const DecisionDocument &document, const ExtraMembers &extra)

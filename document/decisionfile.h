@@ -32,8 +32,11 @@ QString checkDecision(const DecisionDocument &document);
 // Checks everything: JSON, format, version, counts, matrix sizes, every cell and name a string.
 DecisionReadResult readDecision(const QByteArray &bytes);
 // The same from a file; a file that cannot be opened, is not a regular file or is implausibly
-// large is refused with a message too.
+// large is refused too. The error is the reason alone, without the file's name.
 DecisionReadResult readDecisionFile(const QString &path);
+// What a refused file reads as, composed once by whoever reports it:
+// "Файл «decision.ahp» не открыт. Файл повреждён: …".
+QString notOpenedText(const QString &path, const QString &reason);
 
 // String members written after "version", besides the decision's own (a recovery copy names the
 // file of its session); readers that do not know them ignore them.

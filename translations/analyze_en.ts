@@ -130,6 +130,37 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>Decision</name>
+    <message>
+        <source>суждение «%1» : «%2»</source>
+        <translation>judgement “%1” : “%2”</translation>
+    </message>
+    <message>
+        <source>имя пользователя</source>
+        <translation>user name</translation>
+    </message>
+    <message>
+        <source>название критерия «%1»</source>
+        <translation>name of criterion “%1”</translation>
+    </message>
+    <message>
+        <source>название альтернативы «%1»</source>
+        <translation>name of alternative “%1”</translation>
+    </message>
+    <message>
+        <source>число критериев и альтернатив</source>
+        <translation>numbers of criteria and alternatives</translation>
+    </message>
+    <message>
+        <source>очистка матрицы критериев</source>
+        <translation>emptying of the criteria matrix</translation>
+    </message>
+    <message>
+        <source>решение группы</source>
+        <translation>group decision</translation>
+    </message>
+</context>
+<context>
     <name>DecisionFile</name>
     <message>
         <source>строка %1 («%2»), столбец %3 («%4»)</source>
@@ -244,26 +275,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>“alternativesJudgements” must be an array of matrices</translation>
     </message>
     <message>
-        <source>Файл «%1» не найден</source>
-        <translation>The file “%1” was not found</translation>
-    </message>
-    <message>
-        <source>«%1» не является обычным файлом</source>
-        <translation>“%1” is not a regular file</translation>
-    </message>
-    <message>
-        <source>Файл «%1» слишком велик для файла решения (%2 байт, допустимо до %3)</source>
-        <translation>The file “%1” is too large for a decision file (%2 bytes, up to %3 allowed)</translation>
-    </message>
-    <message>
-        <source>Не удалось открыть файл «%1»: %2</source>
-        <translation>Could not open the file “%1”: %2</translation>
-    </message>
-    <message>
-        <source>Не удалось прочитать файл «%1»: %2</source>
-        <translation>Could not read the file “%1”: %2</translation>
-    </message>
-    <message>
         <source>Файл «%1» не открыт. %2</source>
         <translation>The file “%1” was not opened. %2</translation>
     </message>
@@ -282,6 +293,26 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>%1: %2 (в ячейке «%3»)</source>
         <translation>%1: %2 (in the cell “%3”)</translation>
+    </message>
+    <message>
+        <source>Такого файла нет</source>
+        <translation>There is no such file</translation>
+    </message>
+    <message>
+        <source>Не удалось открыть: %1</source>
+        <translation>It could not be opened: %1</translation>
+    </message>
+    <message>
+        <source>Это не обычный файл</source>
+        <translation>It is not a regular file</translation>
+    </message>
+    <message>
+        <source>Он слишком велик для файла решения (%1 байт, допустимо до %2)</source>
+        <translation>It is too large for a decision file (%1 bytes, up to %2 allowed)</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать: %1</source>
+        <translation>It could not be read: %1</translation>
     </message>
 </context>
 <context>
@@ -330,26 +361,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>E&amp;xit</translation>
     </message>
     <message>
-        <source>Сп&amp;равка</source>
-        <translation>H&amp;elp</translation>
-    </message>
-    <message>
-        <source>&amp;Содержание</source>
-        <translation>&amp;Contents</translation>
-    </message>
-    <message>
-        <source>&amp;О программе</source>
-        <translation>&amp;About</translation>
-    </message>
-    <message>
-        <source>О программе</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;, версия %2&lt;/p&gt;&lt;p&gt;Выбор лучшей из альтернатив по нескольким критериям методом анализа иерархий.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;, version %2&lt;/p&gt;&lt;p&gt;Choosing the best of the alternatives by several criteria with the Analytic Hierarchy Process.&lt;/p&gt;</translation>
-    </message>
-    <message>
         <source>Без имени</source>
         <translation>Untitled</translation>
     </message>
@@ -360,10 +371,6 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Открыть решение</source>
         <translation>Open a Decision</translation>
-    </message>
-    <message>
-        <source>Файл «%1» не открыт: %2</source>
-        <translation>The file “%1” was not opened: %2</translation>
     </message>
     <message>
         <source>Сохранить решение</source>
@@ -1135,6 +1142,46 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>&amp;Чувствительность…</source>
         <translation>&amp;Sensitivity…</translation>
+    </message>
+    <message>
+        <source>П&amp;равка</source>
+        <translation>Edi&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить: %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить: %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Справк&amp;а</source>
+        <translation>H&amp;elp</translation>
+    </message>
+    <message>
+        <source>&amp;Содержание</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;, версия %2&lt;/p&gt;&lt;p&gt;Выбор лучшей из альтернатив по нескольким критериям методом анализа иерархий.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;, version %2&lt;/p&gt;&lt;p&gt;Choosing the best of the alternatives by several criteria with the Analytic Hierarchy Process.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>

@@ -279,7 +279,8 @@ void TstCommandLine::program_data()
     QTest::newRow("results") << QStringList{"--results", "group.ahp"} << 0 << "{\"criteria\": {\"weights\": [" << "" << "";
     QTest::newRow("results, unreadable") << QStringList{"--results", "broken.ahp"} << 1 << ""
                                          << "Файл «broken.ahp» не открыт. Файл повреждён" << "";
-    QTest::newRow("results, missing") << QStringList{"--results", "nothing.ahp"} << 1 << "" << "не найден" << "";
+    QTest::newRow("results, missing") << QStringList{"--results", "nothing.ahp"} << 1 << ""
+                                      << "Файл «nothing.ahp» не открыт. Такого файла нет" << "";
     QTest::newRow("results, empty cell") << QStringList{"--results", "unfinished.ahp"} << 2 << ""
             << "Ячейка должна быть заполнена: матрица альтернатив для критерия 3 («Критерий 3»), строка 1 («Альтернатива   A»), столбец 2 («Альтернатива   B»)"
             << "";
