@@ -7,6 +7,8 @@
 #include "analysis/sensitivitywindow.h"
 #include "app/buttonicons.h"
 #include "app/documentcontroller.h"
+#include "app/editmenu.h"
+#include "app/helpmenu.h"
 #include "app/gridfit.h"
 #include "app/wholecontrols.h"
 #include "app/languagemenu.h"
@@ -32,12 +34,9 @@
 
 #include <QApplication>
 #include <QDate>
-#include <QAction>
 #include <QKeyEvent>
 #include <QLayout>
-#include <QMenu>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QScreen>
 #include <QHeaderView>
 #include <QScrollBar>
@@ -349,81 +348,21 @@ void TMainForm::centreOnScreen()
 
 // ---- menus -------------------------------------------------------------------------------
 
-namespace {
-// Menu titles take letters that the pages' own controls leave free where they can: Р for the
-// edit menu; the help menu shares its А only with the label of a read-only field (in English the
-// edit menu's T does the same).
-const char EditMenuTitle[] = QT_TRANSLATE_NOOP("TMainForm", "П&равка");
-const char UndoText[] = QT_TRANSLATE_NOOP("TMainForm", "&Отменить");
-const char UndoStepText[] = QT_TRANSLATE_NOOP("TMainForm", "&Отменить: %1");
-const char RedoText[] = QT_TRANSLATE_NOOP("TMainForm", "&Повторить");
-const char RedoStepText[] = QT_TRANSLATE_NOOP("TMainForm", "&Повторить: %1");
-const char HelpMenuTitle[] = QT_TRANSLATE_NOOP("TMainForm", "Справк&а");
-const char HelpContentsText[] = QT_TRANSLATE_NOOP("TMainForm", "&Содержание");
-const char AboutText[] = QT_TRANSLATE_NOOP("TMainForm", "&О программе");
-}
-
 void TMainForm::createMenus()
 {
-    QMenu *edit = menuBar()->addMenu(tr(EditMenuTitle));
-    edit->setObjectName(QStringLiteral("EditMenu"));
-    m_undoAction = edit->addAction(tr(UndoText));
-    m_undoAction->setObjectName(QStringLiteral("UndoAction"));
-    m_undoAction->setShortcuts(QKeySequence::Undo);
-    m_redoAction = edit->addAction(tr(RedoText));
-    m_redoAction->setObjectName(QStringLiteral("RedoAction"));
-    m_redoAction->setShortcuts(QKeySequence::Redo);
-    connect(m_undoAction, &QAction::triggered, this, [this] { ErrorDisplay::guarded([this] { undoOrRedo(true); }); });
-    connect(m_redoAction, &QAction::triggered, this, [this] { ErrorDisplay::guarded([this] { undoOrRedo(false); }); });
-    connect(m_decision->undoStack(), &QUndoStack::indexChanged, this, &TMainForm::updateUndoActions);
-    updateUndoActions();
-
-    QMenu *help = menuBar()->addMenu(tr(HelpMenuTitle));
-    help->setObjectName(QStringLiteral("HelpMenu"));
-    QAction *contents = help->addAction(tr(HelpContentsText));
-    contents->setObjectName(QStringLiteral("HelpAction"));
-    contents->setShortcut(QKeySequence(Qt::Key_F1));
-    connect(contents, &QAction::triggered, this, [this] { ErrorDisplay::guarded([this] { HelpBtnClick(); }); });
-    QAction *about = help->addAction(tr(AboutText));
-    about->setObjectName(QStringLiteral("AboutAction"));
-    connect(about, &QAction::triggered, this, [this] {
-        QString version = QCoreApplication::applicationVersion();
-        if (version.isEmpty())
-            version = QStringLiteral("1.0");
-        QMessageBox::about(this, tr("О программе"),
-                           tr("<p><b>%1</b>, версия %2</p><p>Выбор лучшей из альтернатив по нескольким критериям "
-                              "методом анализа иерархий.</p>")
-                                   .arg(tr("Анализ иерархий").toHtmlEscaped(), version.toHtmlEscaped()));
+    new EditMenu(this, m_decision, [this] {
+        // A name being typed is committed first, so that it is a step of its own to take back,
+        // and an open cell editor hands its text over.
+        if (ui->Notebook->currentIndex() == NamesPage) {
+            ChoiceNameExit();
+            ChoiceAltExit();
+        }
+        for (StringGrid *grid : {ui->ChoiceTab, ui->CompTab}) {
+            if (grid->isEditing())
+                grid->setFocus(Qt::OtherFocusReason);
+        }
     });
-}
-
-void TMainForm::updateUndoActions()
-{
-    if (!m_undoAction)
-        return;
-    const QString undo = m_decision->undoText();
-    const QString redo = m_decision->redoText();
-    m_undoAction->setText(undo.isEmpty() ? tr(UndoText) : tr(UndoStepText).arg(undo));
-    m_redoAction->setText(redo.isEmpty() ? tr(RedoText) : tr(RedoStepText).arg(redo));
-    m_undoAction->setEnabled(!undo.isEmpty());
-    m_redoAction->setEnabled(!redo.isEmpty());
-}
-
-void TMainForm::undoOrRedo(bool undo)
-{
-    // A name being typed is committed first, so that it is a step of its own to take back.
-    if (ui->Notebook->currentIndex() == NamesPage) {
-        ChoiceNameExit();
-        ChoiceAltExit();
-    }
-    for (StringGrid *grid : {ui->ChoiceTab, ui->CompTab}) {
-        if (grid->isEditing())
-            grid->setFocus(Qt::OtherFocusReason);
-    }
-    if (undo)
-        m_decision->undo();
-    else
-        m_decision->redo();
+    new HelpMenu(this, [this] { HelpBtnClick(); });
 }
 
 // ---- status line, help, keys -------------------------------------------------------------
@@ -1508,14 +1447,6 @@ void TMainForm::showTranslatedTexts()
     ui->retranslateUi(this);
     if (m_documents)
         m_documents->showTranslatedTexts();
-    if (auto *edit = findChild<QMenu *>(QStringLiteral("EditMenu")))
-        edit->setTitle(tr(EditMenuTitle));
-    if (auto *help = findChild<QMenu *>(QStringLiteral("HelpMenu"))) {
-        help->setTitle(tr(HelpMenuTitle));
-        findChild<QAction *>(QStringLiteral("HelpAction"))->setText(tr(HelpContentsText));
-        findChild<QAction *>(QStringLiteral("AboutAction"))->setText(tr(AboutText));
-    }
-    updateUndoActions();
     ShowHint(QString());
     if (auto *sensitivityBtn = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn")))
         sensitivityBtn->setText(tr(SensitivityCaption));

@@ -150,8 +150,6 @@ private:
     bool previewKey(QObject *watched, QEvent *event);
     void showTranslatedTexts();
     void createMenus();
-    void updateUndoActions();
-    void undoOrRedo(bool undo);
 
     // The document shown: everything built again, one matrix, one name, the user name, and the
     // page and cell of a step that was undone or redone.
@@ -178,8 +176,6 @@ private:
     int m_typedMatrix = CriteriaMatrix;
     int m_typedRow = -1;
     int m_typedCol = -1;
-    QAction *m_undoAction = nullptr;
-    QAction *m_redoAction = nullptr;
     const QEvent *m_previewedKey = nullptr;
     DocumentController *m_documents = nullptr;
     JudgementWordsLine *m_choiceWords = nullptr;

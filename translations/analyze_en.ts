@@ -414,6 +414,29 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>EditMenu</name>
+    <message>
+        <source>П&amp;равка</source>
+        <translation>Edi&amp;t</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>&amp;Отменить: %1</source>
+        <translation>&amp;Undo %1</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>&amp;Повторить: %1</source>
+        <translation>&amp;Redo %1</translation>
+    </message>
+</context>
+<context>
     <name>FileChooser</name>
     <message>
         <source>Решения (*.ahp)</source>
@@ -453,6 +476,33 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Файл «%1»: %2 («%3»): %4</source>
         <translation>File “%1”: %2 (“%3”): %4</translation>
+    </message>
+</context>
+<context>
+    <name>HelpMenu</name>
+    <message>
+        <source>Справк&amp;а</source>
+        <translation>H&amp;elp</translation>
+    </message>
+    <message>
+        <source>&amp;Содержание</source>
+        <translation>&amp;Contents</translation>
+    </message>
+    <message>
+        <source>&amp;О программе</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>О программе</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;, версия %2&lt;/p&gt;&lt;p&gt;Выбор лучшей из альтернатив по нескольким критериям методом анализа иерархий.&lt;/p&gt;</source>
+        <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;, version %2&lt;/p&gt;&lt;p&gt;Choosing the best of the alternatives by several criteria with the Analytic Hierarchy Process.&lt;/p&gt;</translation>
+    </message>
+    <message>
+        <source>Анализ иерархий</source>
+        <translation>Analytic Hierarchy Process</translation>
     </message>
 </context>
 <context>
@@ -1142,46 +1192,6 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>&amp;Чувствительность…</source>
         <translation>&amp;Sensitivity…</translation>
-    </message>
-    <message>
-        <source>П&amp;равка</source>
-        <translation>Edi&amp;t</translation>
-    </message>
-    <message>
-        <source>&amp;Отменить</source>
-        <translation>&amp;Undo</translation>
-    </message>
-    <message>
-        <source>&amp;Отменить: %1</source>
-        <translation>&amp;Undo %1</translation>
-    </message>
-    <message>
-        <source>&amp;Повторить</source>
-        <translation>&amp;Redo</translation>
-    </message>
-    <message>
-        <source>&amp;Повторить: %1</source>
-        <translation>&amp;Redo %1</translation>
-    </message>
-    <message>
-        <source>Справк&amp;а</source>
-        <translation>H&amp;elp</translation>
-    </message>
-    <message>
-        <source>&amp;Содержание</source>
-        <translation>&amp;Contents</translation>
-    </message>
-    <message>
-        <source>&amp;О программе</source>
-        <translation>&amp;About</translation>
-    </message>
-    <message>
-        <source>О программе</source>
-        <translation>About</translation>
-    </message>
-    <message>
-        <source>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;, версия %2&lt;/p&gt;&lt;p&gt;Выбор лучшей из альтернатив по нескольким критериям методом анализа иерархий.&lt;/p&gt;</source>
-        <translation>&lt;p&gt;&lt;b&gt;%1&lt;/b&gt;, version %2&lt;/p&gt;&lt;p&gt;Choosing the best of the alternatives by several criteria with the Analytic Hierarchy Process.&lt;/p&gt;</translation>
     </message>
 </context>
 <context>
