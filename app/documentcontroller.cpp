@@ -28,6 +28,8 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <memory>
+
 namespace {
 template <typename T>
 T *control(const TMainForm *form, const char *name)
@@ -308,10 +310,14 @@ void DocumentController::mergeGroup()
         return;
     }
     // The group's decision is shown, as one step that Undo takes back.
-    m_form->decision()->beginStep();
-    m_form->decision()->replace(*merged.document);
-    m_form->showFurthestPage();
-    m_form->decision()->endStep();
+    {
+        // One step however the pages on the way change the texts, and ended whatever happens.
+        Decision *decision = m_form->decision();
+        decision->beginStep();
+        const std::unique_ptr<Decision, void (*)(Decision *)> step(decision, [](Decision *d) { d->endStep(); });
+        decision->replace(*merged.document);
+        m_form->showFurthestPage();
+    }
     adopt(QFileInfo(target).absoluteFilePath());
     m_recent->remember(target);
     m_form->ShowHint(tr("Решение группы сохранено в файл «%1»").arg(shownName(target)));
