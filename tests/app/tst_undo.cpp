@@ -9,6 +9,7 @@
 #include "platform/stringgrid.h"
 
 #include <QAction>
+#include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
 
@@ -50,6 +51,8 @@ private slots:
     void savedStateAndTheCloseQuestion();
     void newSessionForgetsTheHistory();
     void cellEditorUndoesItsOwnTyping();
+    void recoveryCopyGoes_data();
+    void recoveryCopyGoes();
 };
 
 void TstUndo::init()
@@ -271,6 +274,40 @@ void TstUndo::cellEditorUndoesItsOwnTyping()
     // With nothing of its own left, Ctrl+Z takes back the decision's last step.
     QVERIFY(undo(form.get()));
     QCOMPARE(grid->cell(2, 1), QString());
+}
+
+void TstUndo::recoveryCopyGoes_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("save") << "SaveAction";
+    QTest::newRow("open") << "OpenAction";
+    QTest::newRow("new") << "NewAction";
+}
+
+// Once the work is safe in a file, or let go, no copy of it stays behind to be offered again.
+void TstUndo::recoveryCopyGoes()
+{
+    QFETCH(QString, action);
+    const QString other = QDir(configHome()).filePath(QStringLiteral("other.ahp"));
+    {
+        auto source = openWindow();
+        chosenFiles() = {other};
+        find<QAction>(source.get(), "SaveAction")->trigger();
+        source->close();
+    }
+    auto form = openWindow();
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
+    QVERIFY(enterJudgement(find<StringGrid>(form.get(), "ChoiceTab"), 2, 1, QStringLiteral("3")));
+    const QString copy = form->documents()->recoveryPath();
+    QVERIFY(QTest::qWaitFor([&] { return QFile::exists(copy); }, 3000));
+    chosenFiles() = {action == "SaveAction" ? QDir(configHome()).filePath(QStringLiteral("saved.ahp")) : other};
+    saveAnswer() = SaveQuestion::Answer::Discard;
+    find<QAction>(form.get(), action.toLatin1().constData())->trigger();
+    QVERIFY(!form->isWindowModified());
+    QVERIFY(!QFile::exists(copy));
+    QTest::qWait(1500);
+    QVERIFY(!QFile::exists(copy));
+    QVERIFY(errors().isEmpty());
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstUndo)
