@@ -5,6 +5,7 @@
 #include "analysis/revisionpanel.h"
 #include "analysis/sensitivitydata.h"
 #include "analysis/sensitivitywindow.h"
+#include "app/accessiblenames.h"
 #include "app/buttonicons.h"
 #include "app/documentcontroller.h"
 #include "app/gridfit.h"
@@ -115,6 +116,7 @@ int TMainForm::alternativesCount() const
 
 void TMainForm::setUpControls()
 {
+    Accessibility::describe(this);
     ui->UpDownKrit->setRange(MinCriteria, MaxCriteria);
     ui->UpDownKrit->setPosition(InitialCount);
     ui->UpDownAlt->setRange(MinAlternatives, MaxAlternatives);
