@@ -8,6 +8,7 @@
 #include <QEvent>
 #include <QItemSelectionModel>
 #include <QMouseEvent>
+#include <QPointer>
 
 JudgementWordsLine::JudgementWordsLine(StringGrid *grid, ComparisonNamesSource names, QWidget *parent)
     : QLabel(parent)
@@ -26,6 +27,24 @@ JudgementWordsLine::JudgementWordsLine(StringGrid *grid, ComparisonNamesSource n
     connect(grid->selectionModel(), &QItemSelectionModel::currentChanged, this, &JudgementWordsLine::refresh);
     connect(grid->gridModel(), &QAbstractItemModel::dataChanged, this, &JudgementWordsLine::refresh);
     connect(grid->gridModel(), &QAbstractItemModel::modelReset, this, &JudgementWordsLine::refresh);
+    // A screen reader hears a cell as its pair and value, and the words as its description.
+    const QPointer<JudgementWordsLine> self(this);
+    grid->gridModel()->setAccessibleTexts([self](int col, int row) { return self ? self->cellName(col, row) : QString(); },
+                                          [self](int col, int row) { return self ? self->wordsFor(col, row) : QString(); });
+}
+
+QString JudgementWordsLine::cellName(int col, int row) const
+{
+    const ComparisonNames names = m_names ? m_names() : ComparisonNames();
+    const int n = int(names.items.size());
+    if (row < 1 || row > n || col < 1 || col > n + 1)
+        return QString();
+    const QString text = m_grid->cell(col, row).trimmed();
+    const QString value = text.isEmpty() ? tr("не заполнено") : text;
+    const QString rowName = tr("«%1»").arg(names.item(row - 1));
+    if (col == n + 1)
+        return tr("Приоритет %1: %2").arg(rowName, value);
+    return tr("%1 по сравнению с %2: %3").arg(rowName, tr("«%1»").arg(names.item(col - 1)), value);
 }
 
 QString JudgementWordsLine::wordsFor(int col, int row) const

@@ -18,6 +18,8 @@ public:
 
     // The words for cell (col, row) of the grid as it stands.
     QString wordsFor(int col, int row) const;
+    // What a screen reader calls cell (col, row): its pair and its text.
+    QString cellName(int col, int row) const;
     void refresh();
 
 protected:

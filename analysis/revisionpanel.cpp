@@ -134,13 +134,19 @@ void RevisionPanel::refresh()
 {
     m_refreshTimer.stop();
     const ComparisonNames names = m_names ? m_names() : ComparisonNames();
+    m_triplesView->setAccessibleName(tr("Противоречивые тройки"));
     MatrixSnapshot snapshot = snapshotOf(*m_grid, int(names.items.size()));
-    if (snapshot == m_shown)
+    if (snapshot == m_shown) {
+        m_focusRow = -1;
         return;
+    }
     m_shown = std::move(snapshot);
 
     m_revisions.clear();
     m_triples.clear();
+    // Hiding the focused button would send the focus to the next control of the page; it stays
+    // in the panel instead, on the row the person was at.
+    const int focusedRow = focusedApplyRow();
     const MatrixReading reading = readMatrix(m_shown);
     m_valid = !reading.failure && m_shown.n > 0;
     if (!m_valid) {
@@ -151,6 +157,7 @@ void RevisionPanel::refresh()
             setSummary(QString());
         clearRows();
         m_triplesView->clear();
+        keepFocusInPanel(focusedRow);
         return;
     }
     const PriorityResult result = computeLocalPriorities(m_shown.n, reading.a);
@@ -173,6 +180,29 @@ void RevisionPanel::refresh()
     m_triples = intransitiveTriples(m_shown.n, reading.a);
     showRevisions(names);
     showTriples(names);
+    keepFocusInPanel(focusedRow);
+}
+
+int RevisionPanel::focusedApplyRow() const
+{
+    for (int r = 0; r < RevisionCount; ++r)
+        if (m_rows[r].apply->hasFocus() || m_focusRow == r)
+            return r;
+    return -1;
+}
+
+void RevisionPanel::keepFocusInPanel(int row)
+{
+    m_focusRow = -1;
+    if (row < 0)
+        return;
+    for (int r = qMin(row, RevisionCount - 1); r >= 0; --r) {
+        if (m_rows[r].apply->isVisibleTo(this)) {
+            m_rows[r].apply->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+    }
+    m_triplesView->setFocus(Qt::OtherFocusReason);
 }
 
 QString RevisionPanel::summaryText() const
@@ -248,6 +278,9 @@ void RevisionPanel::showRevisions(const ComparisonNames &names)
         row.fitting->setToolTip(tr("Согласуется с остальными: %1").arg(formatMeasure(std::round(revision.consistentValue * 100) / 100)));
         row.crAfter->setText(tr("ОС станет %1").arg(m_ratioFormat(revision.crAfter, QLocale())));
         row.apply->setText(tr("Поставить %1").arg(revision.suggestedText));
+        // Three buttons that differ only by their number would not say which pair they change.
+        row.apply->setAccessibleName(tr("Поставить %1 для %2").arg(revision.suggestedText, pair));
+        row.apply->setToolTip(row.apply->accessibleName());
         for (QWidget *w : {static_cast<QWidget *>(row.pair), static_cast<QWidget *>(row.present),
                            static_cast<QWidget *>(row.fitting), static_cast<QWidget *>(row.crAfter),
                            static_cast<QWidget *>(row.apply)})
@@ -289,6 +322,9 @@ void RevisionPanel::apply(int index)
     const int row = revision.row + 1;
     if (col >= m_grid->colCount() || row >= m_grid->rowCount())
         return;
+    // The rows are shown anew once the grid has changed; the focus is to come back to this one.
+    if (m_rows[index].apply->hasFocus())
+        m_focusRow = index;
     const QString mirror = reciprocalText(revision.suggestedText);
     m_grid->setCell(col, row, revision.suggestedText);
     if (!mirror.isNull())

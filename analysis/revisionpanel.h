@@ -61,6 +61,8 @@ private:
     void showTriples(const ComparisonNames &names);
     void showUnreadable(const ComparisonNames &names, const ValidationFailure &failure);
     void clearRows();
+    int focusedApplyRow() const;
+    void keepFocusInPanel(int row);
     // Three lines of the triples view in its font, which a style sheet may set only when the
     // view is polished.
     void fitTriplesView();
@@ -71,6 +73,8 @@ private:
     QTimer m_refreshTimer;
     MatrixSnapshot m_shown;
     bool m_valid = false;
+    // The row whose button put its suggestion in, until the rows are shown again.
+    int m_focusRow = -1;
     double m_cr = 0.0;
     std::vector<JudgementRevision> m_revisions;
     std::vector<IntransitiveTriple> m_triples;

@@ -3,7 +3,9 @@
 #include "analysis/analysissheet.h"
 #include "model/decisionmodel.h"
 #include "model/numberformat.h"
+#include "platform/accessiblesupport.h"
 #include "platform/errordisplay.h"
+#include "platform/focusframe.h"
 #include "platform/questionbox.h"
 #include "report/reportprinter.h"
 
@@ -96,6 +98,7 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     setWindowTitle(tr("Чувствительность решения"));
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(true);
+    AccessibleSupport::install();
 
     buildChart();
     auto *top = new QHBoxLayout;
@@ -114,6 +117,9 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     auto *thresholdBox = new QGroupBox(tr("При каком весе лучшая альтернатива меняется"), this);
     m_thresholds = new QTableWidget(int(m_data.criteria.size()), ThresholdColumns, thresholdBox);
     m_thresholds->setObjectName(QStringLiteral("thresholds"));
+    m_thresholds->setAccessibleName(thresholdBox->title());
+    // Nothing here is edited cell by cell: Tab goes on to the buttons instead of circling the cells.
+    m_thresholds->setTabKeyNavigation(false);
     m_thresholds->setHorizontalHeaderLabels(thresholdHeaders());
     m_thresholds->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_thresholds->setSelectionMode(QAbstractItemView::NoSelection);
@@ -212,6 +218,10 @@ void SensitivityWindow::buildChart()
     m_chartView = new QChartView(m_chart, this);
     m_chartView->setObjectName(QStringLiteral("contributionChart"));
     m_chartView->setRenderHint(QPainter::Antialiasing);
+    m_chartView->setAccessibleName(tr("Диаграмма: глобальные приоритеты и вклад критериев"));
+    FocusFrame::attach(m_chartView);
+    // The view takes the focus and carries the name; its drawing area is not a second stop.
+    m_chartView->viewport()->setFocusPolicy(Qt::NoFocus);
     // Tall enough for the title and a legend line for every criterion.
     const int legendLines = int(m_data.criteria.size()) + 3;
     m_chartView->setMinimumSize(480, qMax(320, legendLines * (fontMetrics().height() + 8)));
@@ -231,6 +241,9 @@ QWidget *SensitivityWindow::buildSliders()
         slider->setObjectName(QStringLiteral("weightSlider%1").arg(i + 1));
         slider->setRange(0, SliderSteps);
         slider->setPageStep(SliderSteps / 20);
+        // Before anything asks for the slider's interface, which is made once.
+        AccessibleSupport::setValueScale(slider, SliderSteps);
+        slider->setAccessibleName(tr("Вес критерия «%1»").arg(m_data.criteria.at(i).simplified()));
         // A track short enough to vanish at the window's smallest size cannot be read or dragged.
         slider->setMinimumWidth(fontMetrics().averageCharWidth() * 12);
         auto *value = new QLabel(box);
@@ -334,6 +347,8 @@ void SensitivityWindow::showChart()
 void SensitivityWindow::showRanking()
 {
     m_ranking->setText(rankingText());
+    // The chart's bars read as the ranking they draw.
+    m_chartView->setAccessibleDescription(rankingText());
 }
 
 QString SensitivityWindow::rankingText() const

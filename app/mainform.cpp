@@ -5,6 +5,7 @@
 #include "analysis/revisionpanel.h"
 #include "analysis/sensitivitydata.h"
 #include "analysis/sensitivitywindow.h"
+#include "app/accessiblenames.h"
 #include "app/buttonicons.h"
 #include "app/documentcontroller.h"
 #include "app/editmenu.h"
@@ -121,6 +122,7 @@ int TMainForm::alternativesCount() const
 
 void TMainForm::setUpControls()
 {
+    Accessibility::describe(this);
     ui->UpDownKrit->setRange(MinCriteria, MaxCriteria);
     ui->UpDownKrit->setPosition(InitialCount);
     ui->UpDownAlt->setRange(MinAlternatives, MaxAlternatives);

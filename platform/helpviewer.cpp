@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QScrollBar>
 #include <QTextBlock>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -100,6 +101,9 @@ HelpViewer::HelpViewer() : QWidget(nullptr, Qt::Window), m_browser(new QTextBrow
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
+    // Closed from the keyboard as a dialog is.
+    auto *close = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    connect(close, &QShortcut::activated, this, &QWidget::close);
     resize(560, 480);
 }
 

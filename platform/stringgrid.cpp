@@ -1,7 +1,9 @@
 #include "platform/stringgrid.h"
 
 #include "platform/stringgridmodel.h"
+#include "platform/readablecolours.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetricsF>
 #include <QHash>
@@ -51,6 +53,9 @@ protected:
             QPalette coloured = palette();
             coloured.setBrush(QPalette::Button, brush);
             coloured.setBrush(QPalette::Window, brush);
+            // The header's colour is fixed, so its text must not follow a dark palette.
+            for (QPalette::ColorRole role : {QPalette::ButtonText, QPalette::WindowText, QPalette::Text})
+                coloured.setColor(role, ReadableColours::textOn(brush.color()));
             kept = m_palettes.insert(brush.color().rgba(), coloured);
         }
         // The colour group is the option's own (an inactive window); choosing it keeps the identity.
@@ -275,10 +280,30 @@ void StringGrid::setDefaultColWidth(int width)
 void StringGrid::setDefaultRowHeight(int height)
 {
     m_defaultRowHeight = qMax(1, height);
-    verticalHeader()->setDefaultSectionSize(m_defaultRowHeight);
+    const int shown = shownRowHeight();
+    verticalHeader()->setDefaultSectionSize(shown);
     for (int r = 0; r < rowCount(); ++r)
-        verticalHeader()->resizeSection(r, m_defaultRowHeight);
+        verticalHeader()->resizeSection(r, shown);
     applyFixedLayout();
+}
+
+int StringGrid::shownRowHeight() const
+{
+    // A large desktop font needs taller rows than the design's; a row never cuts its text.
+    return m_rowsFitFont ? qMax(m_defaultRowHeight, fontMetrics().height() + 4) : m_defaultRowHeight;
+}
+
+void StringGrid::setRowsFitFont(bool fit)
+{
+    m_rowsFitFont = fit;
+    setDefaultRowHeight(m_defaultRowHeight);
+}
+
+void StringGrid::changeEvent(QEvent *event)
+{
+    QTableView::changeEvent(event);
+    if (event->type() == QEvent::FontChange && shownRowHeight() != verticalHeader()->defaultSectionSize())
+        setDefaultRowHeight(m_defaultRowHeight);
 }
 
 int StringGrid::colWidth(int col) const
@@ -297,7 +322,7 @@ void StringGrid::setColWidth(int col, int width)
 int StringGrid::rowHeight(int row) const
 {
     if (row == 0 && fixedRows() > 0)
-        return horizontalHeader()->isVisibleTo(this) ? horizontalHeader()->height() : m_defaultRowHeight;
+        return horizontalHeader()->isVisibleTo(this) ? horizontalHeader()->height() : shownRowHeight();
     return QTableView::rowHeight(row);
 }
 
@@ -348,11 +373,12 @@ void StringGrid::applyFixedLayout()
     horizontalHeader()->setVisible(fixedRow);
     verticalHeader()->setVisible(fixedCol);
     if (fixedRow)
-        horizontalHeader()->setFixedHeight(m_defaultRowHeight);
+        horizontalHeader()->setFixedHeight(shownRowHeight());
     if (fixedCol)
         verticalHeader()->setFixedWidth(fittedColWidth(0));
     QPalette palette = m_corner->palette();
     palette.setColor(QPalette::Window, m_model->fixedColor());
+    palette.setColor(QPalette::WindowText, ReadableColours::textOn(m_model->fixedColor()));
     m_corner->setPalette(palette);
     m_corner->setText(cell(0, 0));
     m_corner->setVisible(fixedRow && fixedCol);
@@ -574,7 +600,17 @@ QModelIndex StringGrid::moveCursor(CursorAction cursorAction, Qt::KeyboardModifi
 
 void StringGrid::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
-    QTableView::currentChanged(current, previous);
+    // The table view tells assistive technology that the new cell has the focus even when a
+    // button moved it and keeps the focus itself; here only a grid that has the focus says so.
+    QAbstractItemView::currentChanged(current, previous);
+    if (QAccessible::isActive() && current.isValid() && ownsWidget(QApplication::focusWidget())) {
+        QAccessibleInterface *table = QAccessible::queryAccessibleInterface(this);
+        QAccessibleTableInterface *cells = table ? table->tableInterface() : nullptr;
+        if (QAccessibleInterface *cell = cells ? cells->cellAt(current.row(), current.column()) : nullptr) {
+            QAccessibleEvent event(cell, QAccessible::Focus);
+            QAccessible::updateAccessibility(&event);
+        }
+    }
     if (!m_programmaticMove && !m_mouseDown && current.isValid() && current != previous)
         emit gridClicked();
 }

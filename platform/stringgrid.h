@@ -54,6 +54,9 @@ public:
     // While set, no column is narrower than its widest text (header included): the default
     // width is only a floor, and the grid scrolls sideways when the columns no longer fit.
     void setKeepTextsWhole(bool keep);
+    // While set, no row is lower than the grid's font needs (a large desktop font): the default
+    // height is only a floor. A grid drawn to scale on paper sets its heights itself.
+    void setRowsFitFont(bool fit);
     // The width that column col needs to show each of its texts whole.
     int widthForTexts(int col) const;
     bool isEditing() const;
@@ -82,6 +85,7 @@ protected:
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
     void updateGeometries() override;
+    void changeEvent(QEvent *event) override;
 
 private:
     friend class StringGridDelegate;
@@ -97,6 +101,7 @@ private:
     void applyFixedLayout();
     bool ownsWidget(const QWidget *w) const;
     int fittedColWidth(int col) const;
+    int shownRowHeight() const;
     void fitColumnsToTexts(int first, int last);
 
     StringGridModel *m_model = nullptr;
@@ -106,6 +111,7 @@ private:
     bool m_programmaticMove = false;
     bool m_mouseDown = false;
     bool m_keepTextsWhole = false;
+    bool m_rowsFitFont = false;
     // True while the grid hands a key it has already filtered on to its new cell editor.
     bool m_forwardingKey = false;
 };

@@ -1,5 +1,7 @@
 #include "platform/stringgridmodel.h"
 
+#include "platform/readablecolours.h"
+
 #include <QBrush>
 
 StringGridModel::StringGridModel(QObject *parent)
@@ -34,9 +36,27 @@ QVariant StringGridModel::data(const QModelIndex &index, int role) const
         if (m_fixedShaded && isFixed(index.column(), index.row()))
             return QBrush(m_fixedColor);
         return QVariant();
+    case Qt::ForegroundRole:
+        if (m_fixedShaded && isFixed(index.column(), index.row()))
+            return QBrush(ReadableColours::textOn(m_fixedColor));
+        return QVariant();
+    case Qt::AccessibleTextRole:
+    case Qt::AccessibleDescriptionRole: {
+        const CellText &text = role == Qt::AccessibleTextRole ? m_accessibleName : m_accessibleDescription;
+        if (!text || isFixed(index.column(), index.row()))
+            return QVariant();
+        const QString said = text(index.column(), index.row());
+        return said.isEmpty() ? QVariant() : QVariant(said);
+    }
     default:
         return QVariant();
     }
+}
+
+void StringGridModel::setAccessibleTexts(CellText name, CellText description)
+{
+    m_accessibleName = std::move(name);
+    m_accessibleDescription = std::move(description);
 }
 
 bool StringGridModel::setData(const QModelIndex &index, const QVariant &value, int role)

@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QVector>
 
+#include <functional>
+
 // The texts of a StringGrid, held at (row, column) as item views expect, with one optional
 // fixed header row and column that are drawn shaded and can never be edited.
 class StringGridModel : public QAbstractTableModel
@@ -33,6 +35,10 @@ public:
     void setFixedColor(const QColor &color);
     QColor fixedColor() const { return m_fixedColor; }
     void setFixedShaded(bool shaded);
+    // What assistive technology reads for a cell (col, row) that is not fixed, as its name and
+    // description; an empty text leaves the cell's own.
+    using CellText = std::function<QString(int col, int row)>;
+    void setAccessibleTexts(CellText name, CellText description);
     void setEditable(bool editable) { m_editable = editable; }
     bool isEditable() const { return m_editable; }
 
@@ -47,4 +53,6 @@ private:
     bool m_editable = false;
     QColor m_fixedColor = QColor(0, 255, 255);
     QVector<QString> m_cells;
+    CellText m_accessibleName;
+    CellText m_accessibleDescription;
 };

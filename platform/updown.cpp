@@ -1,5 +1,6 @@
 #include "platform/updown.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -26,6 +27,8 @@ void UpDown::setPosition(int position)
         return;
     m_position = bounded;
     update();
+    QAccessibleValueChangeEvent changed(this, m_position);
+    QAccessible::updateAccessibility(&changed);
 }
 
 void UpDown::press(Button button)

@@ -2,6 +2,89 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="ru">
 <context>
+    <name>Accessibility</name>
+    <message>
+        <source>Пользователь</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>Дата</source>
+        <translation>Date</translation>
+    </message>
+    <message>
+        <source>Количество критериев</source>
+        <translation>Number of criteria</translation>
+    </message>
+    <message>
+        <source>Изменить количество критериев, от 3 до 15</source>
+        <translation>Change the number of criteria, 3 to 15</translation>
+    </message>
+    <message>
+        <source>Количество альтернатив</source>
+        <translation>Number of alternatives</translation>
+    </message>
+    <message>
+        <source>Изменить количество альтернатив, от 3 до 10</source>
+        <translation>Change the number of alternatives, 3 to 10</translation>
+    </message>
+    <message>
+        <source>Печать страницы</source>
+        <translation>Print the page</translation>
+    </message>
+    <message>
+        <source>Критерии</source>
+        <translation>Criteria</translation>
+    </message>
+    <message>
+        <source>Название критерия</source>
+        <translation>Criterion name</translation>
+    </message>
+    <message>
+        <source>Альтернативы</source>
+        <translation>Alternatives</translation>
+    </message>
+    <message>
+        <source>Название альтернативы</source>
+        <translation>Alternative name</translation>
+    </message>
+    <message>
+        <source>Сравнение критериев</source>
+        <translation>Comparison of the criteria</translation>
+    </message>
+    <message>
+        <source>Локальные приоритеты альтернатив по критериям</source>
+        <translation>Local priorities of the alternatives by criterion</translation>
+    </message>
+    <message>
+        <source>Глобальные приоритеты альтернатив</source>
+        <translation>Global priorities of the alternatives</translation>
+    </message>
+    <message>
+        <source>Предыдущий критерий</source>
+        <translation>Previous criterion</translation>
+    </message>
+    <message>
+        <source>Следующий критерий</source>
+        <translation>Next criterion</translation>
+    </message>
+    <message>
+        <source>Суждение словами</source>
+        <translation>Judgement in words</translation>
+    </message>
+    <message>
+        <source>Строка состояния</source>
+        <translation>Status line</translation>
+    </message>
+    <message>
+        <source>Сравнение альтернатив по критерию «%1»</source>
+        <translation>Comparison of the alternatives by the criterion “%1”</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности больше допустимого</source>
+        <translation>Consistency ratio above the limit</translation>
+    </message>
+</context>
+<context>
     <name>AnalysisSheet</name>
     <message>
         <source>%1: отношение согласованности %2</source>
@@ -619,6 +702,25 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>JudgementWordsLine</name>
+    <message>
+        <source>не заполнено</source>
+        <translation>not filled in</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Приоритет %1: %2</source>
+        <translation>Priority of %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 по сравнению с %2: %3</source>
+        <translation>%1 compared with %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>KeyFilter</name>
     <message>
         <source>Допускается ввод только цифр и знака дроби &apos;/&apos;</source>
@@ -819,6 +921,14 @@ Without a command it opens the window (with the decision file, if one is named).
         <comment>a name in quotation marks</comment>
         <translation>“%1”</translation>
     </message>
+    <message>
+        <source>Противоречивые тройки</source>
+        <translation>Intransitive triples</translation>
+    </message>
+    <message>
+        <source>Поставить %1 для %2</source>
+        <translation>Put %1 for %2</translation>
+    </message>
 </context>
 <context>
     <name>SaveQuestion</name>
@@ -920,6 +1030,14 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>«%1»</source>
         <comment>a name in quotation marks</comment>
         <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>Диаграмма: глобальные приоритеты и вклад критериев</source>
+        <translation>Chart: global priorities and the criteria's contributions</translation>
+    </message>
+    <message>
+        <source>Вес критерия «%1»</source>
+        <translation>Weight of the criterion “%1”</translation>
     </message>
 </context>
 <context>
@@ -1122,10 +1240,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Random consis&amp;tency:</translation>
     </message>
     <message>
-        <source>Вычислить &amp;приоритеты</source>
-        <translation>Calculate &amp;priorities</translation>
-    </message>
-    <message>
         <source>Матрицы сравнения</source>
         <translation>Comparison matrices</translation>
     </message>
@@ -1192,6 +1306,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>&amp;Чувствительность…</source>
         <translation>&amp;Sensitivity…</translation>
+    </message>
+    <message>
+        <source>Вы&amp;числить приоритеты</source>
+        <translation>Calculate &amp;priorities</translation>
     </message>
 </context>
 <context>

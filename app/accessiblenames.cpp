@@ -1,0 +1,258 @@
+#include "app/accessiblenames.h"
+
+#include "app/mainform.h"
+#include "platform/accessiblesupport.h"
+#include "platform/readablecolours.h"
+#include "platform/stringgrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QRegularExpression>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QStyle>
+
+#include <cmath>
+
+namespace {
+
+const char Context[] = "Accessibility";
+
+// The design's face, and the toolkit's own default size that it stands in for: only a desktop
+// font larger than that is a choice of the person's.
+constexpr int DesignFontPixels = 11;
+constexpr int ToolkitDefaultPixels = 12;
+
+constexpr int ResultPageIndex = 4;
+
+struct ControlName
+{
+    const char *objectName;
+    const char *name;
+};
+
+// Controls that show no caption of their own, or whose caption does not say what they hold.
+const ControlName ControlNames[] = {
+    {"StudentName", QT_TRANSLATE_NOOP("Accessibility", "Пользователь")},
+    {"DataStamp", QT_TRANSLATE_NOOP("Accessibility", "Дата")},
+    {"Kriters", QT_TRANSLATE_NOOP("Accessibility", "Количество критериев")},
+    {"UpDownKrit", QT_TRANSLATE_NOOP("Accessibility", "Изменить количество критериев, от 3 до 15")},
+    {"Alters", QT_TRANSLATE_NOOP("Accessibility", "Количество альтернатив")},
+    {"UpDownAlt", QT_TRANSLATE_NOOP("Accessibility", "Изменить количество альтернатив, от 3 до 10")},
+    {"PrintBtn", QT_TRANSLATE_NOOP("Accessibility", "Печать страницы")},
+    {"Choices", QT_TRANSLATE_NOOP("Accessibility", "Критерии")},
+    {"ChoiceName", QT_TRANSLATE_NOOP("Accessibility", "Название критерия")},
+    {"AltList", QT_TRANSLATE_NOOP("Accessibility", "Альтернативы")},
+    {"ChoiceAlt", QT_TRANSLATE_NOOP("Accessibility", "Название альтернативы")},
+    {"ChoiceTab", QT_TRANSLATE_NOOP("Accessibility", "Сравнение критериев")},
+    {"GlobTab", QT_TRANSLATE_NOOP("Accessibility", "Локальные приоритеты альтернатив по критериям")},
+    {"Globales", QT_TRANSLATE_NOOP("Accessibility", "Глобальные приоритеты альтернатив")},
+    {"PriorMatrixBtn", QT_TRANSLATE_NOOP("Accessibility", "Предыдущий критерий")},
+    {"NextMatrixBtn", QT_TRANSLATE_NOOP("Accessibility", "Следующий критерий")},
+    {"ChoiceTabWords", QT_TRANSLATE_NOOP("Accessibility", "Суждение словами")},
+    {"CompTabWords", QT_TRANSLATE_NOOP("Accessibility", "Суждение словами")},
+    {"StatusLine", QT_TRANSLATE_NOOP("Accessibility", "Строка состояния")},
+};
+const char CompTabName[] = QT_TRANSLATE_NOOP("Accessibility", "Сравнение альтернатив по критерию «%1»");
+const char InconsistentSign[] = QT_TRANSLATE_NOOP("Accessibility", "Отношение согласованности больше допустимого");
+
+QString translated(const char *text)
+{
+    return QCoreApplication::translate(Context, text);
+}
+
+// Every background of the window is fixed by its design; the texts drawn straight on them are
+// fixed with them, so that a dark palette's light text never lands on a light background.
+// Controls that paint their own background (edits, lists, buttons) keep following the palette.
+// Each text gets its colour itself: the window's style sheet gives every widget the
+// application's palette, not its parent's.
+void fixTextColour(QWidget *widget, const QColor &background)
+{
+    const QColor text = ReadableColours::textOn(background);
+    if (widget->palette().isBrushSet(QPalette::Active, QPalette::WindowText) && widget->palette().color(QPalette::WindowText) != text)
+        return;
+    QPalette palette = widget->palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive})
+        palette.setColor(group, QPalette::WindowText, text);
+    palette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(0x60, 0x60, 0x60));
+    widget->setPalette(palette);
+}
+
+// The revision panels fill their background from the palette, and their texts follow it.
+bool onOwnBackground(const QWidget *widget, const QWidget *window)
+{
+    for (const QWidget *w = widget->parentWidget(); w && w != window; w = w->parentWidget())
+        if (w->autoFillBackground() && w->objectName().endsWith(QLatin1String("Revisions")))
+            return true;
+    return false;
+}
+
+void fixTextColours(TMainForm *form)
+{
+    // The warning's red on yellow: a darker red reads at more than 4.5:1.
+    if (auto *warning = form->findChild<QLabel *>(QStringLiteral("WarnMess"))) {
+        QPalette colours = warning->palette();
+        for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+            colours.setColor(group, QPalette::WindowText, QColor(0xb0, 0x00, 0x00));
+        warning->setPalette(colours);
+    }
+    const QColor background = form->palette().color(QPalette::Window);
+    for (QLabel *label : form->findChildren<QLabel *>())
+        if (label->objectName() != QLatin1String("WarnMess") && !onOwnBackground(label, form))
+            fixTextColour(label, background);
+    for (const char *name : {"GroupBox1", "GroupBox2", "StatusLine"})
+        if (auto *widget = form->findChild<QWidget *>(QLatin1String(name)))
+            fixTextColour(widget, background);
+}
+
+// Names the controls, speaks what appears on its own, and keeps the sign of an inconsistent
+// ratio beside its colour. Lives as long as the form.
+class WindowDescription : public QObject
+{
+public:
+    explicit WindowDescription(TMainForm *form)
+        : QObject(form)
+        , m_form(form)
+    {
+        setObjectName(QStringLiteral("WindowDescription"));
+        form->installEventFilter(this);
+        if (auto *status = form->findChild<QStatusBar *>(QStringLiteral("StatusLine")))
+            connect(status, &QStatusBar::messageChanged, this,
+                    [status](const QString &message) { AccessibleSupport::announce(status, message); });
+        if (auto *warning = form->findChild<QLabel *>(QStringLiteral("WarnMess")))
+            warning->installEventFilter(this);
+        if (auto *pages = form->findChild<QStackedWidget *>(QStringLiteral("Notebook")))
+            connect(pages, &QStackedWidget::currentChanged, this, [this](int page) {
+                nameControls();
+                if (page == ResultPageIndex)
+                    if (auto *decision = m_form->findChild<QLabel *>(QStringLiteral("Decision")))
+                        AccessibleSupport::announce(decision, decision->text());
+            });
+        if (auto *criterion = form->findChild<QLineEdit *>(QStringLiteral("ChoiceName2")))
+            connect(criterion, &QLineEdit::textChanged, this, &WindowDescription::nameCompTab);
+        for (const char *name : {"RatioCoordEdit", "RatioCoordEdit2"})
+            if (auto *ratio = form->findChild<QLineEdit *>(QLatin1String(name))) {
+                auto *sign = ratio->addAction(form->style()->standardIcon(QStyle::SP_MessageBoxWarning),
+                                              QLineEdit::TrailingPosition);
+                sign->setObjectName(ratio->objectName() + QStringLiteral("Sign"));
+                sign->setVisible(false);
+                m_signs.insert(ratio, sign);
+                ratio->installEventFilter(this);
+            }
+    }
+
+    void nameControls()
+    {
+        for (const ControlName &control : ControlNames)
+            if (auto *widget = m_form->findChild<QWidget *>(QLatin1String(control.objectName)))
+                widget->setAccessibleName(translated(control.name));
+        nameCompTab();
+        // Once shown: the style sheets' polish has been and gone, and the words lines exist.
+        fixTextColours(m_form);
+        for (auto it = m_signs.cbegin(); it != m_signs.cend(); ++it)
+            showSign(it.key());
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (watched == m_form && (event->type() == QEvent::Show || event->type() == QEvent::LanguageChange))
+            nameControls();
+        else if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("WarnMess"))
+            AccessibleSupport::announce(static_cast<QLabel *>(watched), static_cast<QLabel *>(watched)->text());
+        else if (event->type() == QEvent::PaletteChange)
+            if (auto *ratio = qobject_cast<QLineEdit *>(watched); ratio && m_signs.contains(ratio))
+                showSign(ratio);
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    void nameCompTab()
+    {
+        auto *grid = m_form->findChild<QWidget *>(QStringLiteral("CompTab"));
+        auto *criterion = m_form->findChild<QLineEdit *>(QStringLiteral("ChoiceName2"));
+        if (grid && criterion)
+            grid->setAccessibleName(translated(CompTabName).arg(criterion->text().simplified()));
+    }
+
+    // The window draws an inconsistent ratio red; the sign says the same to those who cannot
+    // tell the colour, and its text to a screen reader.
+    void showSign(QLineEdit *ratio)
+    {
+        const bool inconsistent = ratio->palette().color(QPalette::Text) == QColor(Qt::red);
+        QAction *sign = m_signs.value(ratio);
+        sign->setVisible(inconsistent);
+        sign->setToolTip(translated(InconsistentSign));
+        ratio->setAccessibleDescription(inconsistent ? translated(InconsistentSign) : QString());
+    }
+
+    TMainForm *m_form;
+    QHash<QLineEdit *, QAction *> m_signs;
+};
+
+int scaled(int value, double factor)
+{
+    return int(std::lround(value * factor));
+}
+
+// The hand-placed controls move apart and grow with the font, as the design would have placed
+// them for it; rows of a fixed height grow too. Sizes are then settled by the form as usual.
+void growWithFont(TMainForm *form, int pixels)
+{
+    QString sheet = form->styleSheet();
+    static const QRegularExpression designFont(QStringLiteral("font:\\s*%1px").arg(DesignFontPixels));
+    sheet.replace(designFont, QStringLiteral("font: %1px").arg(pixels));
+    form->setStyleSheet(sheet);
+    QFont font = form->font();
+    font.setPixelSize(pixels);
+    form->setFont(font);
+
+    const double factor = double(pixels) / DesignFontPixels;
+    const QList<QWidget *> widgets = form->findChildren<QWidget *>();
+    for (QWidget *widget : widgets) {
+        QWidget *parent = widget->parentWidget();
+        if (widget->isWindow() || !parent || parent->layout() || qobject_cast<QStackedWidget *>(parent)
+            || widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
+            continue;
+        const QRect g = widget->geometry();
+        widget->setGeometry(scaled(g.x(), factor), scaled(g.y(), factor), scaled(g.width(), factor), scaled(g.height(), factor));
+    }
+    for (QWidget *widget : widgets) {
+        const int least = widget->minimumHeight();
+        const int most = widget->maximumHeight();
+        if (most < QWIDGETSIZE_MAX)
+            widget->setMaximumHeight(scaled(most, factor));
+        if (least > 0)
+            widget->setMinimumHeight(scaled(least, factor));
+    }
+    form->resize(scaled(form->width(), factor), scaled(form->height(), factor));
+}
+
+}
+
+namespace Accessibility {
+
+int honouredFontPixels(const QWidget *window)
+{
+    const QFont desktop = QApplication::font();
+    const int pixels = desktop.pixelSize() > 0 ? desktop.pixelSize()
+                                               : int(std::lround(desktop.pointSizeF() * window->logicalDpiY() / 72.0));
+    return pixels > ToolkitDefaultPixels && pixels > DesignFontPixels ? pixels : 0;
+}
+
+void describe(TMainForm *form)
+{
+    AccessibleSupport::install();
+    for (StringGrid *grid : form->findChildren<StringGrid *>())
+        grid->setRowsFitFont(true);
+    fixTextColours(form);
+    if (const int pixels = honouredFontPixels(form))
+        growWithFont(form, pixels);
+    new WindowDescription(form);
+}
+
+}
