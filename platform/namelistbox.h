@@ -5,11 +5,11 @@
 // A list of names whose current entry the program moves while the person types elsewhere (the
 // next name after Enter in the editor beside it). Qt's list tells assistive technology that the
 // new entry has the focus whatever widget has it; this one says so only when it has the focus.
-class NameList : public QListWidget
+class NameListBox : public QListWidget
 {
     Q_OBJECT
 public:
-    explicit NameList(QWidget *parent = nullptr);
+    explicit NameListBox(QWidget *parent = nullptr);
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;

@@ -1,13 +1,13 @@
-#include "platform/namelist.h"
+#include "platform/namelistbox.h"
 
 #include <QAccessible>
 
-NameList::NameList(QWidget *parent)
+NameListBox::NameListBox(QWidget *parent)
     : QListWidget(parent)
 {
 }
 
-void NameList::currentChanged(const QModelIndex &current, const QModelIndex &previous)
+void NameListBox::currentChanged(const QModelIndex &current, const QModelIndex &previous)
 {
     QAbstractItemView::currentChanged(current, previous);
     if (QAccessible::isActive() && current.isValid() && hasFocus()) {
