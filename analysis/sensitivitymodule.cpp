@@ -76,5 +76,6 @@ SensitivityView *SensitivityModule::create(SensitivityData data, QWidget *parent
     const Factory factory = loadFactory();
     SensitivityView *window = factory(&data, parent);
     StartupTrace::mark("sensitivity window built");
+    StartupTrace::watchFirstPaint(window, "first paint of the sensitivity window");
     return window;
 }

@@ -53,7 +53,7 @@ std::unique_ptr<TMainForm> startWindow(QApplication &app, const QString &file)
     prepareApplication(app);
     auto mainForm = std::make_unique<TMainForm>();
     StartupTrace::mark("main window built");
-    StartupTrace::watchFirstPaint(mainForm.get());
+    StartupTrace::watchFirstPaint(mainForm.get(), "first paint of the main window");
     mainForm->show();
     StartupTrace::mark("main window shown");
     // A file named on the command line opens as "Открыть…" would; otherwise the session of a

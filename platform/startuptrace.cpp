@@ -25,13 +25,13 @@ Clock &traceClock()
 class FirstPaintWatch : public QObject
 {
 public:
-    using QObject::QObject;
+    FirstPaintWatch(QObject *parent, const char *step) : QObject(parent), m_step(step) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
         if (event->type() == QEvent::Paint) {
-            StartupTrace::mark("first paint of the main window");
+            StartupTrace::mark(m_step);
             const QStringList libraries = StartupTrace::loadedLibraries();
             fprintf(stderr, "startup: %lld shared libraries loaded\n", static_cast<long long>(libraries.size()));
             if (qgetenv("ANALYZE_STARTUP_TRACE") == "libraries") {
@@ -44,6 +44,9 @@ protected:
         }
         return QObject::eventFilter(watched, event);
     }
+
+private:
+    const char *m_step;
 };
 
 } // namespace
@@ -72,10 +75,10 @@ void StartupTrace::mark(const char *step)
     c.previousNs = now;
 }
 
-void StartupTrace::watchFirstPaint(QWidget *window)
+void StartupTrace::watchFirstPaint(QWidget *window, const char *step)
 {
     if (enabled())
-        window->installEventFilter(new FirstPaintWatch(window));
+        window->installEventFilter(new FirstPaintWatch(window, step));
 }
 
 QStringList StartupTrace::loadedLibraries()
