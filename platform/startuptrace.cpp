@@ -49,6 +49,19 @@ private:
     const char *m_step;
 };
 
+// Resident memory in kilobytes, from the kernel's own count.
+long long residentKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLongLong();
+    }
+    return -1;
+}
+
 } // namespace
 
 void StartupTrace::start()
@@ -70,7 +83,8 @@ void StartupTrace::mark(const char *step)
     if (!c.on || !c.sinceMain.isValid())
         return;
     const qint64 now = c.sinceMain.nsecsElapsed();
-    fprintf(stderr, "startup: %8.2f ms  (+%7.2f)  %s\n", double(now) / 1e6, double(now - c.previousNs) / 1e6, step);
+    fprintf(stderr, "startup: %8.2f ms  (+%7.2f)  %6.1f MB  %s\n", double(now) / 1e6, double(now - c.previousNs) / 1e6,
+            double(residentKb()) / 1024, step);
     fflush(stderr);
     c.previousNs = now;
 }

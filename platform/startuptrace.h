@@ -5,9 +5,9 @@
 class QWidget;
 
 // Where start-up spends its time. With ANALYZE_STARTUP_TRACE set in the environment, every step
-// goes to standard error with the milliseconds since main() and since the step before; at the
-// first paint of a window, also the number of shared libraries loaded by then
-// (ANALYZE_STARTUP_TRACE=libraries lists them). Without it, each call costs one flag test.
+// goes to standard error with the milliseconds since main() and since the step before and the
+// resident memory; at the first paint of a window, also the number of shared libraries loaded by
+// then (ANALYZE_STARTUP_TRACE=libraries lists them). Without it, each call costs one flag test.
 namespace StartupTrace {
 
 // Called first thing in main(): the clock starts here.
