@@ -34,7 +34,7 @@ void remove(QTranslator *&translator)
 
 QTranslator *load(const QString &file, const QString &directory)
 {
-    auto *translator = new QTranslator(qApp);
+    auto *translator = new QTranslator(QCoreApplication::instance());
     if (translator->load(file, directory))
         return translator;
     delete translator;
