@@ -91,7 +91,7 @@ QString sliderCaption(const QString &name, const QFontMetrics &metrics, int widt
 }
 
 SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
-    : QDialog(parent)
+    : SensitivityView(parent)
     , m_data(std::move(data))
 {
     setObjectName(QStringLiteral("SensitivityWindow"));

@@ -1,9 +1,8 @@
 #pragma once
 
 #include "analysis/sensitivitydata.h"
+#include "analysis/sensitivitymodule.h"
 #include "model/sensitivity.h"
-
-#include <QDialog>
 
 #include <vector>
 
@@ -20,7 +19,7 @@ class QValueAxis;
 // How robust the choice is: the global priorities as bars split into what each criterion
 // brings, a slider per criterion weight (the others follow in proportion), the ranking at those
 // weights, and per criterion the weight at which another alternative draws level with the best.
-class SensitivityWindow : public QDialog
+class SensitivityWindow : public SensitivityView
 {
     Q_OBJECT
 public:
@@ -35,8 +34,8 @@ public:
 
     // Sets one criterion's weight as its slider does, the others rescaled in proportion.
     void setWeight(int criterion, double weight);
-    // All the weights at once, as the sliders left them (a window made again keeps them).
-    void setWeights(const std::vector<double> &weights);
+    std::vector<double> weights() const override { return m_state.weights; }
+    void setWeights(const std::vector<double> &weights) override;
     // Back to the weights the wizard computed.
     void resetWeights();
     // Prints the analysis sheet (asks first, like the wizard's own print).

@@ -12,7 +12,8 @@ class TMainForm;
 void prepareApplication(QApplication &app);
 
 // The window as the program starts it: the set-up above (whatever it reports, the window still
-// comes up), the main window shown, then the file opened or a crashed session offered back.
+// comes up), the main window shown, then the file opened, or a crashed session offered back as
+// soon as the event loop runs.
 std::unique_ptr<TMainForm> startWindow(QApplication &app, const QString &file);
 
 // The whole program: set-up, the main window and the hidden report page, the event loop.

@@ -4,7 +4,7 @@
 #include "analysis/judgementwordsline.h"
 #include "analysis/revisionpanel.h"
 #include "analysis/sensitivitydata.h"
-#include "analysis/sensitivitywindow.h"
+#include "analysis/sensitivitymodule.h"
 #include "app/accessiblenames.h"
 #include "app/buttonicons.h"
 #include "app/documentcontroller.h"
@@ -1396,7 +1396,7 @@ void TMainForm::SensitivityBtnClick()
     SensitivityData data = collectSensitivityData(m_model, *ui->ChoiceTab, listTexts(ui->Choices), listTexts(ui->AltList));
     data.userName = ui->StudentName->text();
     data.dateText = ui->DataStamp->text();
-    m_sensitivity = new SensitivityWindow(std::move(data), this);
+    m_sensitivity = SensitivityModule::create(std::move(data), this);
     m_sensitivity->show();
 }
 
@@ -1484,7 +1484,7 @@ void TMainForm::showTranslatedTexts()
     if (m_sensitivity) {
         // Made again in the new language, with the names that followed it, at the same weights.
         const QRect geometry = m_sensitivity->geometry();
-        const std::vector<double> weights = m_sensitivity->state().weights;
+        const std::vector<double> weights = m_sensitivity->weights();
         SensitivityBtnClick();
         m_sensitivity->setWeights(weights);
         m_sensitivity->setGeometry(geometry);

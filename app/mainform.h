@@ -32,7 +32,7 @@ class QTimer;
 class StringGrid;
 class JudgementWordsLine;
 class RevisionPanel;
-class SensitivityWindow;
+class SensitivityView;
 struct ValidationFailure;
 struct ReportData;
 struct PriorityResult;
@@ -182,6 +182,6 @@ private:
     JudgementWordsLine *m_compWords = nullptr;
     RevisionPanel *m_choiceRevisions = nullptr;
     RevisionPanel *m_compRevisions = nullptr;
-    QPointer<SensitivityWindow> m_sensitivity;
+    QPointer<SensitivityView> m_sensitivity;
     bool m_grownForGrid = false;
 };

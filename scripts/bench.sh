@@ -48,7 +48,8 @@ startup() {
         printf "%-16s %12s %14s\n", "", "first paint", "peak memory"
         printf "%-16s %9.1f ms %11.1f MB\n", "analyze", pa, ma / 1024
         printf "%-16s %9.1f ms %11.1f MB\n", "bare window", pb, mb / 1024
-        printf "%-16s %11.2fx %13.2fx   (target: at most 1.30x)\n", "ratio", pa / pb, ma / mb
+        printf "%-16s %11.2fx %13.2fx\n", "ratio", pa / pb, ma / mb
+        printf "%-16s %12s %14s\n", "target", "at most 1.20x", "at most 1.15x"
     }'
 }
 

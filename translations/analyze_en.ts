@@ -957,6 +957,17 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>SensitivityModule</name>
+    <message>
+        <source>Окно чувствительности не открыть: %1</source>
+        <translation>The sensitivity window cannot be opened: %1</translation>
+    </message>
+    <message>
+        <source>не найден модуль %1</source>
+        <translation>the module %1 is missing</translation>
+    </message>
+</context>
+<context>
     <name>SensitivityWindow</name>
     <message>
         <source>Чувствительность решения</source>

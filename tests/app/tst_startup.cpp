@@ -1,10 +1,13 @@
 // The window as it comes up: the title page with today's date, the counts and the remembered
 // name, the button bar, every control of every page under its own name, closing without a
-// question while nothing was typed, and Qt's own dialogs speaking Russian.
+// question while nothing was typed, Qt's own dialogs speaking Russian, and the question about a
+// crashed session once the window is up.
 
 #include "app_helpers.h"
 
 #include "app/application.h"
+#include "app/documentcontroller.h"
+#include "app/recoveryfile.h"
 #include "platform/errordisplay.h"
 #include "platform/programidentity.h"
 #include "platform/settingsstore.h"
@@ -41,6 +44,7 @@ private slots:
     void closeAsksNothing_data();
     void closeAsksNothing();
     void russianStandardButtons();
+    void recoveryAskedOnceWindowIsUp();
 };
 
 void TstStartup::initTestCase()
@@ -316,6 +320,30 @@ void TstStartup::russianStandardButtons()
     box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
     QCOMPARE(box.button(QMessageBox::Yes)->text(), QStringLiteral("&Да"));
     QCOMPARE(box.button(QMessageBox::No)->text(), QStringLiteral("&Нет"));
+}
+
+// Start-up does not wait for the recovery folder or the question: both come from the event loop.
+void TstStartup::recoveryAskedOnceWindowIsUp()
+{
+    QString orphan;
+    {
+        auto crashed = openWindow();
+        goToCriteriaPage(crashed.get(), 3, 3);
+        enterJudgement(find<StringGrid>(crashed.get(), "ChoiceTab"), 2, 1, QStringLiteral("7"));
+        orphan = crashed->documents()->recoveryPath();
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(orphan), 2500);
+    }
+    QCOMPARE(RecoveryFile::orphans(), QStringList{orphan});
+
+    printAnswer() = false;
+    const int asked = questionsAsked();
+    std::unique_ptr<TMainForm> form = startWindow(*qApp, QString());
+    QCOMPARE(questionsAsked(), asked);
+    QVERIFY(form->isVisible());
+    QTRY_COMPARE(questionsAsked(), asked + 1);
+    QVERIFY(!QFile::exists(orphan));
+    QCOMPARE(page(form.get()), 0);
+    QVERIFY(errors().isEmpty());
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstStartup)

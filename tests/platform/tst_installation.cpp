@@ -1,3 +1,4 @@
+#include "analysis/sensitivitymodule.h"
 #include "platform/datapaths.h"
 #include "platform/decisionfiletype.h"
 
@@ -124,6 +125,17 @@ private slots:
         QCOMPARE(dataDirectoryOf(bin, QStringLiteral("translations")), translations);
     }
 
+    // The sensitivity window's module, in a folder of the program's own, ahead of the build's.
+    void programFindsItsModule()
+    {
+        const QStringList modules = QDir(m_prefix.path()).entryList({QStringLiteral("lib*")}, QDir::Dirs);
+        QCOMPARE(modules.size(), 1);
+        const QString installed = QDirIterator(m_prefix.filePath(modules.first()), {QStringLiteral("libanalyze_sensitivity.so")},
+                                               QDir::Files, QDirIterator::Subdirectories).next();
+        QVERIFY2(installed.endsWith(QStringLiteral("/analyze/libanalyze_sensitivity.so")), qPrintable(installed));
+        QCOMPARE(SensitivityModule::locateFrom(m_prefix.filePath(QStringLiteral("bin"))), installed);
+    }
+
     // The Debian package of this build, made as scripts/package.sh makes it, carries Debian's
     // documentation files and passes lintian without an error. The suite runs on a finished
     // build, so CPack's build before packaging only finds everything up to date.
@@ -148,6 +160,8 @@ private slots:
         for (const QString &file : {QStringLiteral("./usr/share/doc/analyze/copyright"), QStringLiteral("./usr/share/doc/analyze/changelog.Debian.gz"),
                                     QStringLiteral("./usr/bin/analyze")})
             QVERIFY2(contents.contains(QLatin1Char(' ') + file + QLatin1Char('\n')), qPrintable(file));
+        QVERIFY2(contents.contains(QRegularExpression(QStringLiteral(" \\./usr/lib/(\\S+/)?analyze/libanalyze_sensitivity\\.so\n"))),
+                 qPrintable(contents));
 
         const QString report = run(lintian, {QStringLiteral("--tag-display-limit"), QStringLiteral("0"), deb}, &exitCode);
         const QStringList errors = report.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^E: ")));
