@@ -7,11 +7,11 @@
 #include "analysis/sensitivitymodule.h"
 #include "app/accessiblenames.h"
 #include "app/buttonicons.h"
+#include "app/decisionview.h"
 #include "app/documentcontroller.h"
 #include "app/editmenu.h"
 #include "app/helpmenu.h"
-#include "app/gridfit.h"
-#include "app/wholecontrols.h"
+#include "app/windowlayout.h"
 #include "app/languagemenu.h"
 #include "app/pagetexts.h"
 #include "app/translations.h"
@@ -38,12 +38,11 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
-#include <QScreen>
-#include <QHeaderView>
-#include <QScrollBar>
 #include <QTimer>
 
 #include <limits>
+
+using namespace Wizard;
 
 namespace {
 const QString TitleHelpKeyword = QStringLiteral("IDH_Main");
@@ -51,8 +50,6 @@ const QString DateFormat = QStringLiteral("dd.MM.yyyy");
 const char SensitivityCaption[] = QT_TRANSLATE_NOOP("TMainForm", "&Чувствительность…");
 
 constexpr int StatusClearInterval = 2000;
-
-enum Page { TitlePage = 0, NamesPage = 1, CriteriaPage = 2, AlternativesPage = 3, ResultPage = 4 };
 
 const QColor FixedCellColour(0, 255, 255);
 
@@ -77,6 +74,8 @@ TMainForm::TMainForm(QWidget *parent)
     , m_decision(new Decision(this))
 {
     ui->setupUi(this);
+    m_layout = std::make_unique<WindowLayout>(this, ui);
+    m_view = new DecisionView(this, ui, m_model, m_decision);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(StatusClearInterval);
     setUpControls();
@@ -96,6 +95,8 @@ TMainForm::~TMainForm()
     // Before the controls it watches go.
     delete m_documents;
     m_documents = nullptr;
+    delete m_view;
+    m_view = nullptr;
     qApp->removeEventFilter(this);
     // The controls outlive this part of the window: a grid that loses the focus while the window
     // goes away must not reach a handler that reads the controls.
@@ -168,23 +169,7 @@ void TMainForm::setUpControls()
         d.grid->setCellsEditable(d.editable);
         d.grid->setKeepTextsWhole(true);
     }
-    keepControlsWhole();
-}
-
-void TMainForm::keepControlsWhole()
-{
-    // The window's minimum size follows from these through the layouts, so that at any size the
-    // window can take every control of every page stays whole and in reach.
-    const QList<QWidget *> panels = {ui->TitleBody, ui->GroupBox1, ui->GroupBox2, ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4};
-    for (QWidget *panel : panels)
-        WholeControls::widenLabels(panel);
-    WholeControls::keepWhole(ui->TitleBody);
-    WholeControls::keepWhole(ui->NamesPage);
-    for (QFrame *band : {ui->Panel1, ui->Panel2, ui->Panel3})
-        WholeControls::keepWhole(band, Qt::Horizontal);
-    // Panel4's fields stay centred, down to the width where they meet its left edge.
-    const QRect fields = WholeControls::childrenBounds(ui->Panel4);
-    ui->Panel4->setMinimumWidth(fields.width() + 2 * WholeControls::Gap);
+    m_layout->keepControlsWhole();
 }
 
 namespace {
@@ -225,7 +210,7 @@ void TMainForm::setUpAnalysis()
     static_cast<QBoxLayout *>(ui->Panel5->layout())->addLayout(sensitivityRow);
     // The band under the decision sentence grows by the button's row; it has no upper bound, so
     // that a long sentence can take the lines it needs.
-    ui->Panel5->setMinimumHeight(ui->Panel5->minimumHeight() + sensitivityRowHeight());
+    ui->Panel5->setMinimumHeight(ui->Panel5->minimumHeight() + m_layout->sensitivityRowHeight());
     connect(sensitivityBtn, &QPushButton::clicked, this, guard(this, &TMainForm::SensitivityBtnClick));
 }
 
@@ -282,42 +267,7 @@ void TMainForm::connectHandlers()
     connect(ui->CompTab, &StringGrid::gridClicked, this, guard(this, &TMainForm::CompTabClick));
     connect(ui->CompTab, &StringGrid::exited, this, guard(this, &TMainForm::CompTabClick));
 
-    // Typing into a cell is part of one step until the cell is committed.
-    for (StringGrid *grid : {ui->ChoiceTab, ui->CompTab}) {
-        connect(grid, &StringGrid::cellEdited, this, [this, grid](int col, int row) {
-            m_typedMatrix = shownMatrix(grid);
-            m_typedRow = row - 1;
-            m_typedCol = col - 1;
-            takeGridEdits(grid, true);
-        });
-    }
-    connect(m_choiceRevisions, &RevisionPanel::judgementApplied, this, [this](int col, int row) {
-        m_typedMatrix = CriteriaMatrix;
-        m_typedRow = row - 1;
-        m_typedCol = col - 1;
-        takeGridEdits(ui->ChoiceTab, false);
-        commitGrid(ui->ChoiceTab);
-    });
-    connect(m_compRevisions, &RevisionPanel::judgementApplied, this, [this](int col, int row) {
-        m_typedMatrix = m_model.CurrentCriterion;
-        m_typedRow = row - 1;
-        m_typedCol = col - 1;
-        takeGridEdits(ui->CompTab, false);
-        commitGrid(ui->CompTab);
-    });
-    connect(ui->StudentName, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_showing)
-            m_decision->setUser(text);
-    });
-
-    connect(m_decision, &Decision::documentReset, this, [this] { ErrorDisplay::guarded([this] { showDocument(); }); });
-    connect(m_decision, &Decision::judgementsChanged, this,
-            [this](int matrix) { ErrorDisplay::guarded([this, matrix] { showJudgements(matrix); }); });
-    connect(m_decision, &Decision::nameChanged, this,
-            [this](NameList list, int index) { ErrorDisplay::guarded([this, list, index] { showName(list, index); }); });
-    connect(m_decision, &Decision::userChanged, this, [this] { ErrorDisplay::guarded([this] { showUser(); }); });
-    connect(m_decision, &Decision::editShown, this,
-            [this](const EditPlace &place) { ErrorDisplay::guarded([this, place] { showEditPlace(place); }); });
+    m_view->watchRevisions(m_choiceRevisions, m_compRevisions);
 }
 
 // ---- start-up ---------------------------------------------------------------------------
@@ -331,21 +281,12 @@ void TMainForm::FormCreate()
     // reported, and the window opens all the same.
     QString signature;
     ErrorDisplay::guarded([&signature] { signature = SettingsStore::readSignature(); });
-    ++m_showing;
+    m_view->beginShowing();
     ui->StudentName->setText(signature);
-    --m_showing;
+    m_view->endShowing();
     // The remembered name is where a session starts, not an edit of it.
     m_decision->startNew(InitialCount, InitialCount, signature);
-    centreOnScreen();
-}
-
-void TMainForm::centreOnScreen()
-{
-    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
+    m_layout->centreOnScreen();
 }
 
 // ---- menus -------------------------------------------------------------------------------
@@ -545,8 +486,8 @@ bool TMainForm::advance()
             resetSession();
         break;
     case NamesPage:
-        showCriteriaHeaders();
-        showJudgements(CriteriaMatrix);
+        m_view->showCriteriaHeaders();
+        m_view->showJudgements(CriteriaMatrix);
         selectStartCell(ui->ChoiceTab);
         break;
     case CriteriaPage:
@@ -566,11 +507,7 @@ bool TMainForm::advance()
         for (int i = 0; i < n; ++i) {
             if (m_model.AltMatrixComputed.value(i))
                 continue;
-            if (m_model.CurrentCriterion != i) {
-                keepShownAltMatrix();
-                m_model.CurrentCriterion = i;
-                RefreshCompTab();
-            }
+            showAlternativesMatrix(i);
             CalcBtn2Click();
             if (!m_model.AltMatrixComputed.value(i))
                 return false;
@@ -671,7 +608,7 @@ void TMainForm::NotebookPageChanged()
 
 void TMainForm::resetSession()
 {
-    ++m_showing;
+    m_view->beginShowing();
     const int n = m_decision->criteriaCount();
     const int m = m_decision->alternativesCount();
     ui->UpDownKrit->setPosition(n);
@@ -719,225 +656,14 @@ void TMainForm::resetSession()
     // Fewer criteria than before may leave the shown matrix beyond the last criterion.
     if (m_model.CurrentCriterion >= n || m_model.CurrentCriterion < 0)
         m_model.CurrentCriterion = 0;
-    --m_showing;
+    m_view->endShowing();
 
     // The judgements the document holds, in the grid and the stores (the criteria grid gets its
     // headers when the criteria page is reached).
-    showJudgements(CriteriaMatrix);
+    m_view->showJudgements(CriteriaMatrix);
     for (int c = 0; c < n; ++c)
-        showJudgements(c);
+        m_view->showJudgements(c);
     updateConsistencyWarning();
-}
-
-// ---- the document on the screen -------------------------------------------------------------
-
-namespace {
-QChar decimalPoint()
-{
-    return decimalPointOf(QLocale());
-}
-}
-
-void TMainForm::showDocument()
-{
-    showUser();
-    const int page = ui->Notebook->currentIndex();
-    ++m_showing;
-    ui->UpDownKrit->setPosition(m_decision->criteriaCount());
-    ui->UpDownAlt->setPosition(m_decision->alternativesCount());
-    ui->Kriters->setText(QString::number(m_decision->criteriaCount()));
-    ui->Alters->setText(QString::number(m_decision->alternativesCount()));
-    --m_showing;
-    // On the title page the session is prepared by the next move forward, as after a press of
-    // the spin arrows; elsewhere the pages show the new document at once.
-    if (page == TitlePage) {
-        m_model.SessionPrepared = false;
-        return;
-    }
-    resetSession();
-    if (page >= CriteriaPage) {
-        showCriteriaHeaders();
-        showJudgements(CriteriaMatrix);
-    }
-    if (page == AlternativesPage)
-        RefreshCompTab();
-}
-
-void TMainForm::showCriteriaHeaders()
-{
-    ++m_showing;
-    const int n = m_decision->criteriaCount();
-    StringGrid *grid = ui->ChoiceTab;
-    grid->setColCount(n + 2);
-    grid->setRowCount(n + 1);
-    for (int i = 0; i < n; ++i) {
-        const QString name = m_decision->name(NameList::Criteria, i);
-        grid->setCell(i + 1, 0, name);
-        grid->setCell(0, i + 1, name);
-        grid->setCell(i + 1, i + 1, QStringLiteral("1"));
-    }
-    grid->setCell(0, 0, CriteriaCornerHeader.text());
-    grid->setCell(n + 1, 0, CriteriaPriorityHeader.text());
-    --m_showing;
-}
-
-void TMainForm::showJudgements(int matrix)
-{
-    if (!m_model.SessionPrepared)
-        return;
-    ++m_showing;
-    const QChar point = decimalPoint();
-    bool changed = false;
-    if (matrix == CriteriaMatrix) {
-        const int n = m_decision->criteriaCount();
-        for (int i = 0; i < n; ++i) {
-            for (int j = 0; j < n; ++j) {
-                const QString text = i == j ? QStringLiteral("1") : fromFileText(m_decision->judgement(matrix, i, j), point);
-                if (ui->ChoiceTab->cell(j + 1, i + 1) != text) {
-                    ui->ChoiceTab->setCell(j + 1, i + 1, text);
-                    changed = true;
-                }
-            }
-        }
-        if (changed)
-            m_model.CriteriaComputed = false;
-    } else if (matrix >= 0 && matrix < m_decision->criteriaCount()) {
-        const int m = m_decision->alternativesCount();
-        const bool shown = matrix == m_model.CurrentCriterion;
-        for (int i = 0; i < m; ++i) {
-            for (int j = 0; j < m; ++j) {
-                if (i == j)
-                    continue;
-                const QString text = fromFileText(m_decision->judgement(matrix, i, j), point);
-                if (m_model.AltMatrixText.value(matrix, j, i) != text) {
-                    m_model.AltMatrixText.set(matrix, j, i, text);
-                    changed = true;
-                }
-                if (shown && ui->CompTab->cell(j + 1, i + 1) != text) {
-                    ui->CompTab->setCell(j + 1, i + 1, text);
-                    changed = true;
-                }
-            }
-        }
-        if (changed)
-            m_model.AltMatrixComputed.set(matrix, false);
-    }
-    --m_showing;
-}
-
-void TMainForm::showName(NameList list, int index)
-{
-    ++m_showing;
-    QListWidget *names = list == NameList::Criteria ? ui->Choices : ui->AltList;
-    QLineEdit *editor = list == NameList::Criteria ? ui->ChoiceName : ui->ChoiceAlt;
-    const QString name = m_decision->name(list, index);
-    QListWidgetItem *item = names->item(index);
-    const QString shown = item ? item->text() : QString();
-    if (item && shown != name)
-        item->setText(name);
-    // A name being typed over the entry stays the person's.
-    if (names->currentRow() == index && editor->text() != name && (!editor->isModified() || editor->text() == shown))
-        LineEditName(*editor).setText(name);
-    if (list == NameList::Criteria) {
-        if (ui->ChoiceTab->colCount() > index + 1) {
-            ui->ChoiceTab->setCell(index + 1, 0, name);
-            ui->ChoiceTab->setCell(0, index + 1, name);
-        }
-        if (index == m_model.CurrentCriterion)
-            ui->ChoiceName2->setText(name);
-    }
-    --m_showing;
-}
-
-void TMainForm::showUser()
-{
-    if (ui->StudentName->text() == m_decision->user())
-        return;
-    ++m_showing;
-    ui->StudentName->setText(m_decision->user());
-    --m_showing;
-}
-
-int TMainForm::shownMatrix(const StringGrid *grid) const
-{
-    return grid == ui->ChoiceTab ? CriteriaMatrix : m_model.CurrentCriterion;
-}
-
-void TMainForm::takeGridEdits(StringGrid *grid, bool typing)
-{
-    if (m_showing || !m_model.SessionPrepared)
-        return;
-    const int matrix = shownMatrix(grid);
-    const int order = matrix == CriteriaMatrix ? m_decision->criteriaCount() : m_decision->alternativesCount();
-    if (grid->colCount() < order + 1 || grid->rowCount() < order + 1)
-        return;
-    const QChar point = decimalPoint();
-    QList<CellEdit> edits;
-    // The cell the person worked on leads the step: it names it and is shown again on Undo.
-    const bool typed = m_typedMatrix == matrix && m_typedRow >= 0 && m_typedCol >= 0;
-    const int leadRow = typed ? m_typedRow : grid->row() - 1;
-    const int leadCol = typed ? m_typedCol : grid->col() - 1;
-    for (int i = 0; i < order; ++i) {
-        for (int j = 0; j < order; ++j) {
-            if (i == j)
-                continue;
-            const QString text = toFileText(grid->cell(j + 1, i + 1), point);
-            const bool lead = i == leadRow && j == leadCol;
-            if (lead)
-                edits.prepend({i, j, text});
-            else if (text != m_decision->judgement(matrix, i, j))
-                edits.append({i, j, text});
-        }
-    }
-    m_decision->setJudgements(matrix, edits, typing);
-}
-
-void TMainForm::takeNameEdits(NameList list)
-{
-    if (m_showing || !m_model.SessionPrepared)
-        return;
-    const QListWidget *names = list == NameList::Criteria ? ui->Choices : ui->AltList;
-    for (int i = 0; i < names->count() && i < m_decision->names(list).size(); ++i)
-        m_decision->setName(list, i, names->item(i)->text());
-}
-
-void TMainForm::showEditPlace(const EditPlace &place)
-{
-    int target = TitlePage;
-    if (place.kind == EditPlace::Kind::Names)
-        target = NamesPage;
-    else if (place.kind == EditPlace::Kind::Matrix)
-        target = place.matrix == CriteriaMatrix ? CriteriaPage : AlternativesPage;
-    if (target > TitlePage && !m_model.SessionPrepared)
-        resetSession();
-    // Back as the person would go; forward past the pages' checks, which may stop earlier.
-    while (ui->Notebook->currentIndex() > target)
-        PriorBtnClick();
-    while (ui->Notebook->currentIndex() < target) {
-        if (!advance())
-            return;
-    }
-    if (place.kind == EditPlace::Kind::Names) {
-        QListWidget *names = place.list == NameList::Criteria ? ui->Choices : ui->AltList;
-        if (place.index >= 0 && place.index < names->count()) {
-            names->setCurrentRow(place.index);
-            LineEditName editor(place.list == NameList::Criteria ? *ui->ChoiceName : *ui->ChoiceAlt);
-            showEntry(ListWidgetNames(*names), editor);
-        }
-    } else if (place.kind == EditPlace::Kind::Matrix) {
-        StringGrid *grid = ui->ChoiceTab;
-        if (place.matrix != CriteriaMatrix) {
-            grid = ui->CompTab;
-            if (m_model.CurrentCriterion != place.matrix) {
-                keepShownAltMatrix();
-                m_model.CurrentCriterion = place.matrix;
-                RefreshCompTab();
-            }
-        }
-        grid->setFocus(Qt::OtherFocusReason);
-        if (place.row >= 0 && place.col >= 0)
-            grid->setCurrentCell(place.col + 1, place.row + 1);
-    }
 }
 
 // ---- layout ------------------------------------------------------------------------------
@@ -952,108 +678,23 @@ void TMainForm::showEvent(QShowEvent *event)
 {
     if (!m_grownForGrid) {
         m_grownForGrid = true;
-        growForWholeGrid();
+        m_layout->growForWholeGrid();
     }
     QMainWindow::showEvent(event);
 }
 
-void TMainForm::growForWholeGrid()
-{
-    // With the revision panel under it, the criteria grid of the largest decision still shows
-    // every row at the smallest row height, and keeps them when the consistency warning appears:
-    // the window starts tall enough, as far as the screen allows. Hidden pages get their size
-    // only from FormResize.
-    FormResize();
-    StringGrid *grid = ui->ChoiceTab;
-    const int headerRow = qMax(MinCellHeight, grid->horizontalHeader()->sizeHint().height());
-    const int needed = headerRow + MaxCriteria * MinCellHeight + 2 * grid->frameWidth()
-                       + grid->horizontalScrollBar()->sizeHint().height()
-                       + (ui->WarnMess->isVisible() ? 0 : ui->WarnMess->sizeHint().height());
-    int grow = needed - grid->height();
-    if (const QScreen *screen = this->screen())
-        grow = qMin(grow, screen->availableGeometry().height() - frameGeometry().height());
-    if (grow <= 0)
-        return;
-    resize(width(), height() + grow);
-    centreOnScreen();
-}
-
 void TMainForm::FormResize()
 {
-    // Pages that are not shown are laid out too, so every grid fits whichever page comes next.
-    const QSize pageSize = ui->Notebook->contentsRect().size();
-    for (int i = 0; i < ui->Notebook->count(); ++i) {
-        QWidget *page = ui->Notebook->widget(i);
-        if (page->size() != pageSize)
-            page->resize(pageSize);
-        if (page->layout())
-            page->layout()->activate();
-    }
-    if (ui->Panel6->layout())
-        ui->Panel6->layout()->activate();
-    if (makeRoomForDecision() && ui->ResultPage->layout())
-        ui->ResultPage->layout()->activate();
-    keepPanel4Centred();
-
-    struct Fit
-    {
-        StringGrid *grid;
-        const GridFitRule &rule;
-    };
-    const Fit fits[] = {
-        {ui->ChoiceTab, ChoiceTabFit},
-        {ui->CompTab, CompTabFit},
-        {ui->GlobTab, GlobTabFit},
-        {ui->Globales, GlobalesFit},
-    };
-    for (const Fit &f : fits) {
-        f.grid->setDefaultRowHeight(fittedRowHeight(f.grid->height(), f.grid->rowCount(), f.rule));
-        f.grid->setDefaultColWidth(fittedColWidth(f.grid->width(), f.grid->colCount(), f.rule));
-    }
+    m_layout->fit();
 }
 
-void TMainForm::keepPanel4Centred()
+void TMainForm::showAlternativesMatrix(int criterion)
 {
-    // The result fields under the alternatives matrix keep their place relative to the
-    // panel's centre, as they were laid out on a panel of the window's design width; on a
-    // narrower panel they stop short of its left edge.
-    static const int DesignWidth = 553;
-    const QList<QWidget *> children = ui->Panel4->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
-    int designLeft = DesignWidth;
-    for (QWidget *child : children) {
-        QVariant designX = child->property("designX");
-        if (!designX.isValid()) {
-            designX = child->x();
-            child->setProperty("designX", designX);
-        }
-        designLeft = qMin(designLeft, designX.toInt());
-    }
-    const int shift = qMax((ui->Panel4->width() - DesignWidth) / 2, WholeControls::Gap - designLeft);
-    for (QWidget *child : children)
-        child->move(child->property("designX").toInt() + shift, child->y());
-}
-
-int TMainForm::sensitivityRowHeight() const
-{
-    const auto *button = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn"));
-    return button ? button->sizeHint().height() + 4 : 0;
-}
-
-bool TMainForm::makeRoomForDecision()
-{
-    // The decision sentence wraps onto as many lines as it needs, and its band grows to hold
-    // them all; the band's height in the form is its least.
-    QVariant designHeight = ui->Panel5->property("designHeight");
-    if (!designHeight.isValid()) {
-        designHeight = ui->Panel5->minimumHeight();
-        ui->Panel5->setProperty("designHeight", designHeight);
-    }
-    const int needed = ui->Decision->heightForWidth(ui->Panel5->contentsRect().width()) + sensitivityRowHeight();
-    const int height = qMax(designHeight.toInt(), needed);
-    if (height == ui->Panel5->minimumHeight())
-        return false;
-    ui->Panel5->setMinimumHeight(height);
-    return true;
+    if (m_model.CurrentCriterion == criterion)
+        return;
+    keepShownAltMatrix();
+    m_model.CurrentCriterion = criterion;
+    RefreshCompTab();
 }
 
 // ---- judgements and the computations -----------------------------------------------------
@@ -1100,7 +741,7 @@ std::optional<PriorityResult> TMainForm::computeShownMatrix(StringGrid *grid, in
 {
     // What is computed is what the document holds: anything the grid shows that it was not
     // handed yet goes to it first.
-    commitGrid(grid);
+    m_view->commitGrid(grid);
     std::vector<std::vector<double>> a(size_t(n), std::vector<double>(size_t(n), 0.0));
     const StringGridText texts(*grid);
     const auto failure = runValidationPass(texts, n, [&](int i, int j, double value) {
@@ -1224,9 +865,7 @@ void TMainForm::PriorMatrixBtnClick()
 {
     if (m_model.CurrentCriterion <= 0)
         return;
-    keepShownAltMatrix();
-    --m_model.CurrentCriterion;
-    RefreshCompTab();
+    showAlternativesMatrix(m_model.CurrentCriterion - 1);
 }
 
 void TMainForm::NextMatrixBtnClick()
@@ -1262,7 +901,7 @@ void TMainForm::fillResultPage()
     for (int j = 0; j < m && j < int(results.global.size()); ++j)
         ui->Globales->setCell(j + 1, 1, formatMeasure(results.global[size_t(j)]));
     ui->Decision->setText(results.decision);
-    makeRoomForDecision();
+    m_layout->makeRoomForDecision();
 }
 
 // ---- name lists --------------------------------------------------------------------------
@@ -1283,7 +922,7 @@ void TMainForm::ChoiceNameExit()
     ListWidgetNames list(*ui->Choices);
     LineEditName editor(*ui->ChoiceName);
     commitName(list, editor);
-    takeNameEdits(NameList::Criteria);
+    m_view->takeNameEdits(NameList::Criteria);
 }
 
 void TMainForm::ChoiceNameKeyDown(int key)
@@ -1293,7 +932,7 @@ void TMainForm::ChoiceNameKeyDown(int key)
     ListWidgetNames list(*ui->Choices);
     LineEditName editor(*ui->ChoiceName);
     enterName(list, editor);
-    takeNameEdits(NameList::Criteria);
+    m_view->takeNameEdits(NameList::Criteria);
     // The next name is selected, so that a person can name every entry in one go.
     ui->ChoiceName->selectAll();
 }
@@ -1309,7 +948,7 @@ void TMainForm::ChoiceAltExit()
     ListWidgetNames list(*ui->AltList);
     LineEditName editor(*ui->ChoiceAlt);
     commitName(list, editor);
-    takeNameEdits(NameList::Alternatives);
+    m_view->takeNameEdits(NameList::Alternatives);
 }
 
 void TMainForm::ChoiceAltKeyDown(int key)
@@ -1319,7 +958,7 @@ void TMainForm::ChoiceAltKeyDown(int key)
     ListWidgetNames list(*ui->AltList);
     LineEditName editor(*ui->ChoiceAlt);
     enterName(list, editor);
-    takeNameEdits(NameList::Alternatives);
+    m_view->takeNameEdits(NameList::Alternatives);
     ui->ChoiceAlt->selectAll();
 }
 
@@ -1331,18 +970,11 @@ void TMainForm::selectStartCell(StringGrid *grid)
         grid->clearCurrentCell();
 }
 
-void TMainForm::commitGrid(StringGrid *grid)
-{
-    takeGridEdits(grid, true);
-    m_decision->finishTyping();
-    m_typedRow = m_typedCol = -1;
-}
-
 void TMainForm::ChoiceTabClick()
 {
     StringGridText grid(*ui->ChoiceTab);
     mirrorAll(grid);
-    commitGrid(ui->ChoiceTab);
+    m_view->commitGrid(ui->ChoiceTab);
 }
 
 void TMainForm::ChoiceTabKeyDown(int &key, Qt::KeyboardModifiers)
@@ -1350,7 +982,7 @@ void TMainForm::ChoiceTabKeyDown(int &key, Qt::KeyboardModifiers)
     if (isEnterKey(key)) {
         StringGridText grid(*ui->ChoiceTab);
         mirrorCell(grid);
-        commitGrid(ui->ChoiceTab);
+        m_view->commitGrid(ui->ChoiceTab);
     }
 }
 
@@ -1363,7 +995,7 @@ void TMainForm::CompTabClick()
 {
     StringGridText grid(*ui->CompTab);
     mirrorAll(grid);
-    commitGrid(ui->CompTab);
+    m_view->commitGrid(ui->CompTab);
 }
 
 void TMainForm::CompTabKeyDown(int &key, Qt::KeyboardModifiers)
@@ -1371,7 +1003,7 @@ void TMainForm::CompTabKeyDown(int &key, Qt::KeyboardModifiers)
     if (isEnterKey(key)) {
         StringGridText grid(*ui->CompTab);
         mirrorCell(grid);
-        commitGrid(ui->CompTab);
+        m_view->commitGrid(ui->CompTab);
     }
 }
 
@@ -1464,7 +1096,7 @@ void TMainForm::showTranslatedTexts()
     // default names, so nothing here is an edit.
     for (NameList list : {NameList::Criteria, NameList::Alternatives}) {
         for (int i = 0; i < m_decision->names(list).size(); ++i)
-            showName(list, i);
+            m_view->showName(list, i);
     }
     const int n = m_decision->criteriaCount();
     for (int i = 0; i < n; ++i)

@@ -4,9 +4,9 @@
 //
 //   title page -> names page -> criteria matrix -> one alternatives matrix per criterion -> result
 //
-// What the person typed lives in the Decision document below the window; the window shows it and
-// hands it every edit as an undoable step (a committed cell with its mirror, a name, a count,
-// the user name). The handlers stay thin: they run the data-entry rules (entry/) on the widgets,
+// What the person typed lives in the Decision document below the window; DecisionView shows it
+// on the widgets and hands it every edit as an undoable step (a committed cell with its mirror, a
+// name, a count, the user name), and WindowLayout keeps the pages whole at every size. The handlers stay thin: they run the data-entry rules (entry/) on the widgets,
 // hand what changed to the document, and show what the document and the computations (model/)
 // give back. The DecisionModel keeps what the computations found: weights, measures, the
 // computed and inconsistent flags, and the alternatives matrices as their stores, of which
@@ -20,12 +20,20 @@
 #include <QPointer>
 
 #include <functional>
+#include <memory>
 #include <optional>
+
+// The wizard's pages, in their order on the notebook.
+namespace Wizard {
+enum Page : int { TitlePage = 0, NamesPage = 1, CriteriaPage = 2, AlternativesPage = 3, ResultPage = 4 };
+}
 
 namespace Ui {
 class TMainForm;
 }
+class DecisionView;
 class DocumentController;
+class WindowLayout;
 class QAction;
 class QLineEdit;
 class QTimer;
@@ -97,6 +105,8 @@ public:
     void RefreshCompTab();
     void PriorMatrixBtnClick();
     void NextMatrixBtnClick();
+    // The alternatives page shows the matrix of this criterion, the one shown before kept.
+    void showAlternativesMatrix(int criterion);
 
     void ChoicesMouseUp();
     void ChoicesKeyUp();
@@ -127,7 +137,6 @@ protected:
 private:
     void setUpControls();
     void setUpAnalysis();
-    void growForWholeGrid();
     void connectHandlers();
     void reportBadCell(StringGrid *grid, const ValidationFailure &failure);
     // The check and computation that both comparison pages share: the judgements of the grid's
@@ -141,41 +150,16 @@ private:
     void fillResultPage();
     void selectStartCell(StringGrid *grid);
     void setRatioColour(QLineEdit *edit, bool inconsistent);
-    void centreOnScreen();
-    void keepPanel4Centred();
-    // Returns whether the decision band's height changed.
-    bool makeRoomForDecision();
-    int sensitivityRowHeight() const;
-    void keepControlsWhole();
     bool previewKey(QObject *watched, QEvent *event);
     void showTranslatedTexts();
     void createMenus();
-
-    // The document shown: everything built again, one matrix, one name, the user name, and the
-    // page and cell of a step that was undone or redone.
-    void showDocument();
-    void showJudgements(int matrix);
-    void showName(NameList list, int index);
-    void showUser();
-    void showEditPlace(const EditPlace &place);
-    void showCriteriaHeaders();
-    // What the person changed on the widgets goes to the document.
-    void takeGridEdits(StringGrid *grid, bool typing);
-    void takeNameEdits(NameList list);
-    // A committed cell ends its step.
-    void commitGrid(StringGrid *grid);
-    int shownMatrix(const StringGrid *grid) const;
 
     Ui::TMainForm *ui;
     QTimer *Timer;
     DecisionModel m_model;
     Decision *m_decision = nullptr;
-    // Above zero while the window writes what the document holds into its widgets.
-    int m_showing = 0;
-    // The cell typed into since the last committed step: the step's own cell.
-    int m_typedMatrix = CriteriaMatrix;
-    int m_typedRow = -1;
-    int m_typedCol = -1;
+    DecisionView *m_view = nullptr;
+    std::unique_ptr<WindowLayout> m_layout;
     const QEvent *m_previewedKey = nullptr;
     DocumentController *m_documents = nullptr;
     JudgementWordsLine *m_choiceWords = nullptr;

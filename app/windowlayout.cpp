@@ -1,0 +1,144 @@
+#include "app/windowlayout.h"
+#include "ui_mainform.h"
+
+#include "app/gridfit.h"
+#include "app/wholecontrols.h"
+#include "model/decisionmodel.h"
+#include "platform/stringgrid.h"
+
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLayout>
+#include <QMainWindow>
+#include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
+
+WindowLayout::WindowLayout(QMainWindow *window, Ui::TMainForm *ui)
+    : m_window(window)
+    , ui(ui)
+{
+}
+
+void WindowLayout::keepControlsWhole()
+{
+    // The window's minimum size follows from these through the layouts, so that at any size the
+    // window can take every control of every page stays whole and in reach.
+    const QList<QWidget *> panels = {ui->TitleBody, ui->GroupBox1, ui->GroupBox2, ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4};
+    for (QWidget *panel : panels)
+        WholeControls::widenLabels(panel);
+    WholeControls::keepWhole(ui->TitleBody);
+    WholeControls::keepWhole(ui->NamesPage);
+    for (QFrame *band : {ui->Panel1, ui->Panel2, ui->Panel3})
+        WholeControls::keepWhole(band, Qt::Horizontal);
+    // Panel4's fields stay centred, down to the width where they meet its left edge.
+    const QRect fields = WholeControls::childrenBounds(ui->Panel4);
+    ui->Panel4->setMinimumWidth(fields.width() + 2 * WholeControls::Gap);
+}
+
+void WindowLayout::growForWholeGrid()
+{
+    // With the revision panel under it, the criteria grid of the largest decision still shows
+    // every row at the smallest row height, and keeps them when the consistency warning appears:
+    // the window starts tall enough, as far as the screen allows. Hidden pages get their size
+    // only from fit().
+    fit();
+    StringGrid *grid = ui->ChoiceTab;
+    const int headerRow = qMax(MinCellHeight, grid->horizontalHeader()->sizeHint().height());
+    const int needed = headerRow + MaxCriteria * MinCellHeight + 2 * grid->frameWidth()
+                       + grid->horizontalScrollBar()->sizeHint().height()
+                       + (ui->WarnMess->isVisible() ? 0 : ui->WarnMess->sizeHint().height());
+    int grow = needed - grid->height();
+    if (const QScreen *screen = m_window->screen())
+        grow = qMin(grow, screen->availableGeometry().height() - m_window->frameGeometry().height());
+    if (grow <= 0)
+        return;
+    m_window->resize(m_window->width(), m_window->height() + grow);
+    centreOnScreen();
+}
+
+void WindowLayout::fit()
+{
+    const QSize pageSize = ui->Notebook->contentsRect().size();
+    for (int i = 0; i < ui->Notebook->count(); ++i) {
+        QWidget *page = ui->Notebook->widget(i);
+        if (page->size() != pageSize)
+            page->resize(pageSize);
+        if (page->layout())
+            page->layout()->activate();
+    }
+    if (ui->Panel6->layout())
+        ui->Panel6->layout()->activate();
+    if (makeRoomForDecision() && ui->ResultPage->layout())
+        ui->ResultPage->layout()->activate();
+    keepPanel4Centred();
+
+    struct Fit
+    {
+        StringGrid *grid;
+        const GridFitRule &rule;
+    };
+    const Fit fits[] = {
+        {ui->ChoiceTab, ChoiceTabFit},
+        {ui->CompTab, CompTabFit},
+        {ui->GlobTab, GlobTabFit},
+        {ui->Globales, GlobalesFit},
+    };
+    for (const Fit &f : fits) {
+        f.grid->setDefaultRowHeight(fittedRowHeight(f.grid->height(), f.grid->rowCount(), f.rule));
+        f.grid->setDefaultColWidth(fittedColWidth(f.grid->width(), f.grid->colCount(), f.rule));
+    }
+}
+
+void WindowLayout::keepPanel4Centred()
+{
+    // The result fields under the alternatives matrix keep their place relative to the
+    // panel's centre, as they were laid out on a panel of the window's design width; on a
+    // narrower panel they stop short of its left edge.
+    static const int DesignWidth = 553;
+    const QList<QWidget *> children = ui->Panel4->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly);
+    int designLeft = DesignWidth;
+    for (QWidget *child : children) {
+        QVariant designX = child->property("designX");
+        if (!designX.isValid()) {
+            designX = child->x();
+            child->setProperty("designX", designX);
+        }
+        designLeft = qMin(designLeft, designX.toInt());
+    }
+    const int shift = qMax((ui->Panel4->width() - DesignWidth) / 2, WholeControls::Gap - designLeft);
+    for (QWidget *child : children)
+        child->move(child->property("designX").toInt() + shift, child->y());
+}
+
+int WindowLayout::sensitivityRowHeight() const
+{
+    const auto *button = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn"));
+    return button ? button->sizeHint().height() + 4 : 0;
+}
+
+bool WindowLayout::makeRoomForDecision()
+{
+    // The decision sentence wraps onto as many lines as it needs, and its band grows to hold
+    // them all; the band's height in the form is its least.
+    QVariant designHeight = ui->Panel5->property("designHeight");
+    if (!designHeight.isValid()) {
+        designHeight = ui->Panel5->minimumHeight();
+        ui->Panel5->setProperty("designHeight", designHeight);
+    }
+    const int needed = ui->Decision->heightForWidth(ui->Panel5->contentsRect().width()) + sensitivityRowHeight();
+    const int height = qMax(designHeight.toInt(), needed);
+    if (height == ui->Panel5->minimumHeight())
+        return false;
+    ui->Panel5->setMinimumHeight(height);
+    return true;
+}
+
+void WindowLayout::centreOnScreen()
+{
+    if (const QScreen *screen = QGuiApplication::primaryScreen()) {
+        QRect frame = m_window->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        m_window->move(frame.topLeft());
+    }
+}
