@@ -621,6 +621,10 @@ void TMainForm::startNewSession()
     QString signature;
     ErrorDisplay::guarded([&signature] { signature = SettingsStore::readSignature(); });
     m_decision->startNew(InitialCount, InitialCount, signature);
+    // The blank session has no matrix yet, so nothing of the last one may stay flagged.
+    m_model.CriteriaInconsistent = false;
+    m_model.AltMatrixInconsistent.fill(false);
+    updateConsistencyWarning();
 }
 
 void TMainForm::PriorBtnClick()

@@ -314,18 +314,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>The cell is not a string: %1</translation>
     </message>
     <message>
-        <source>Файл пуст</source>
-        <translation>The file is empty</translation>
-    </message>
-    <message>
-        <source>Файл не является текстом UTF-8: это не файл решения</source>
-        <translation>The file is not UTF-8 text: it is not a decision file</translation>
-    </message>
-    <message>
-        <source>Файл повреждён: ошибка JSON на позиции %1 (%2)</source>
-        <translation>The file is damaged: JSON error at position %1 (%2)</translation>
-    </message>
-    <message>
         <source>Это не файл решения: ожидался объект JSON</source>
         <translation>This is not a decision file: a JSON object was expected</translation>
     </message>
@@ -340,10 +328,6 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Неверная версия файла: ожидалось целое число от 1</source>
         <translation>Invalid file version: a whole number from 1 was expected</translation>
-    </message>
-    <message>
-        <source>Файл версии %1 записан более новой программой: эта читает версии до %2</source>
-        <translation>The file of version %1 was written by a newer program: this one reads versions up to %2</translation>
     </message>
     <message>
         <source>«user» должен быть строкой</source>
@@ -397,6 +381,22 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Не удалось прочитать: %1</source>
         <translation>It could not be read: %1</translation>
     </message>
+    <message>
+        <source>Он пуст</source>
+        <translation>It is empty</translation>
+    </message>
+    <message>
+        <source>Это не текст UTF-8 и потому не файл решения</source>
+        <translation>It is not UTF-8 text, so it is not a decision file</translation>
+    </message>
+    <message>
+        <source>Он повреждён: ошибка JSON на позиции %1 (%2)</source>
+        <translation>It is damaged: JSON error at position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Он записан более новой программой (версия %1), а эта читает версии до %2</source>
+        <translation>It was written by a newer program (version %1); this one reads versions up to %2</translation>
+    </message>
 </context>
 <context>
     <name>DecisionModel</name>
@@ -448,10 +448,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Untitled</translation>
     </message>
     <message>
-        <source>Сохранить изменения?</source>
-        <translation>Save the changes?</translation>
-    </message>
-    <message>
         <source>Открыть решение</source>
         <translation>Open a Decision</translation>
     </message>
@@ -462,10 +458,6 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Решение сохранено в файл «%1»</source>
         <translation>The decision was saved to the file “%1”</translation>
-    </message>
-    <message>
-        <source>Объединить решения группы</source>
-        <translation>Merge a Group’s Decisions</translation>
     </message>
     <message>
         <source>Для объединения выберите не меньше двух файлов решений.</source>
@@ -494,6 +486,14 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Сеанс «%1» закончился, не сохранив изменения; последнее изменение %2. Восстановить его?</source>
         <translation>The session “%1” ended without saving its changes; last changed %2. Restore it?</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в «%1»?</source>
+        <translation>Save the changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>Объединить решения группы: выберите файлы решений участников, не меньше двух</source>
+        <translation>Merge a Group’s Decisions: choose the members’ decision files, two or more</translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1044,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Диаграмма: глобальные приоритеты и вклад критериев</source>
-        <translation>Chart: global priorities and the criteria's contributions</translation>
+        <translation>Chart: global priorities and the criteria&apos;s contributions</translation>
     </message>
     <message>
         <source>Вес критерия «%1»</source>
