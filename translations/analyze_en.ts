@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>    %1 : %2 — сейчас %3, подходит %4, отношение согласованности станет %5</source>
-        <translation>    %1 : %2 — now %3, fits %4, consistency ratio becomes %5</translation>
+        <translation>    %1 : %2 — is %3 now; %4 would fit better, and the consistency ratio would then be %5</translation>
     </message>
     <message>
         <source>Ранжирование: %1</source>
@@ -843,7 +843,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Резюме - </source>
-        <translation>Summary - </translation>
+        <translation>Summary: </translation>
     </message>
     <message>
         <source>Не удалось начать печать: принтер не готов или файл не записывается</source>
@@ -862,11 +862,11 @@ Without a command it opens the window (with the decision file, if one is named).
     <name>RevisionPanel</name>
     <message>
         <source>Пока не заполнено: %1 над %2</source>
-        <translation>Not filled in yet: %1 over %2</translation>
+        <translation>Not filled in yet: %1 compared with %2</translation>
     </message>
     <message>
         <source>Не читается: %1 над %2 — %3</source>
-        <translation>Unreadable: %1 over %2 — %3</translation>
+        <translation>Unreadable: %1 compared with %2 — %3</translation>
     </message>
     <message>
         <source>Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:</source>
@@ -882,11 +882,11 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>сейчас %1</source>
-        <translation>now %1</translation>
+        <translation>is %1 now</translation>
     </message>
     <message>
         <source>подходит %1</source>
-        <translation>fits %1</translation>
+        <translation>%1 would fit better</translation>
     </message>
     <message>
         <source>Согласуется с остальными: %1</source>
@@ -894,7 +894,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>ОС станет %1</source>
-        <translation>CR becomes %1</translation>
+        <translation>consistency ratio then %1</translation>
     </message>
     <message>
         <source>Поставить %1</source>
@@ -902,7 +902,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Противоречивых троек нет.</source>
-        <translation>No contradictory triples.</translation>
+        <translation>No intransitive triples.</translation>
     </message>
     <message>
         <source>%1 важнее %2, %2 важнее %3, но %3 важнее %1</source>
@@ -914,7 +914,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Противоречивые тройки (%1): %2.</source>
-        <translation>Contradictory triples (%1): %2.</translation>
+        <translation>Intransitive triples (%1): %2.</translation>
     </message>
     <message>
         <source>«%1»</source>
@@ -928,6 +928,22 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Поставить %1 для %2</source>
         <translation>Put %1 for %2</translation>
+    </message>
+    <message>
+        <source>значение не читается как число или дробь</source>
+        <translation>the value is neither a number nor a fraction</translation>
+    </message>
+    <message>
+        <source>значение не больше нуля</source>
+        <translation>the value is not above zero</translation>
+    </message>
+    <message>
+        <source>значение меньше 1/9, вне шкалы</source>
+        <translation>the value is below 1/9, off the scale</translation>
+    </message>
+    <message>
+        <source>значение больше 9, вне шкалы</source>
+        <translation>the value is above 9, off the scale</translation>
     </message>
 </context>
 <context>
@@ -1003,7 +1019,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Догоняет</source>
-        <translation>Catches up</translation>
+        <translation>Draws level</translation>
     </message>
     <message>
         <source>Изменение, %</source>
@@ -1031,7 +1047,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Самый чувствительный критерий — %1: при весе %2 вместо %3 %4 догоняет лучшую альтернативу.</source>
-        <translation>The most sensitive criterion is %1: at weight %2 instead of %3, %4 catches up with the best alternative.</translation>
+        <translation>The most sensitive criterion is %1: at a weight of %2 instead of %3, %4 draws level with the best alternative.</translation>
     </message>
     <message>
         <source>Ни один вес не меняет лучшую альтернативу: выбор устойчив.</source>
@@ -1098,11 +1114,11 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source> -&apos;</source>
-        <translation> -&apos;</translation>
+        <translation>, “</translation>
     </message>
     <message>
         <source>&apos; или </source>
-        <translation>&apos; or </translation>
+        <translation>” or </translation>
     </message>
 </context>
 <context>
@@ -1248,7 +1264,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>&amp;Случайная согласованность:</source>
-        <translation>Random consis&amp;tency:</translation>
+        <translation>Ran&amp;dom index (RI):</translation>
     </message>
     <message>
         <source>Матрицы сравнения</source>
@@ -1300,15 +1316,15 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Лок.приоритет</source>
-        <translation>Loc.priority</translation>
+        <translation>Local priority</translation>
     </message>
     <message>
         <source>Лок.приор.</source>
-        <translation>Loc.prior.</translation>
+        <translation>Local priority</translation>
     </message>
     <message>
         <source>Глоб.приор.</source>
-        <translation>Glob.prior.</translation>
+        <translation>Global priority</translation>
     </message>
     <message>
         <source>Значение</source>
@@ -1327,7 +1343,7 @@ Without a command it opens the window (with the decision file, if one is named).
     <name>TRepForm</name>
     <message>
         <source>Случайная согласованность:</source>
-        <translation>Random consistency:</translation>
+        <translation>Random index (RI):</translation>
     </message>
     <message>
         <source>Индекс согласованности:</source>
