@@ -629,76 +629,56 @@ Without a command it opens the window (with the decision file, if one is named).
 <context>
     <name>JudgementWords</name>
     <message>
-        <source>«%1» и «%2» — равная важность (%3)</source>
-        <translation>“%1” and “%2” are equally important (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» немного важнее, чем «%2» (%3)</source>
-        <translation>“%1” is slightly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» умеренно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is moderately more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» от умеренно до существенно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is moderately to strongly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» существенно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is strongly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» от существенно до значительно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is strongly to very strongly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» значительно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is very strongly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» от значительно до очень сильно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is very strongly to extremely more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» очень сильно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is extremely more important than “%2” (%3)</translation>
-    </message>
-    <message>
         <source>«%1» и «%2» равноценны по критерию «%4» (%3)</source>
         <translation>“%1” and “%2” are equal under the criterion “%4” (%3)</translation>
     </message>
     <message>
-        <source>«%1» немного предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is slightly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>равная важность</source>
+        <translation>equal importance</translation>
     </message>
     <message>
-        <source>«%1» умеренно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is moderately preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>немного</source>
+        <translation>slightly</translation>
     </message>
     <message>
-        <source>«%1» от умеренно до существенно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is moderately to strongly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>умеренно</source>
+        <translation>moderately</translation>
     </message>
     <message>
-        <source>«%1» существенно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is strongly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>от умеренно до существенно</source>
+        <translation>moderately to strongly</translation>
     </message>
     <message>
-        <source>«%1» от существенно до значительно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is strongly to very strongly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>существенно</source>
+        <translation>strongly</translation>
     </message>
     <message>
-        <source>«%1» значительно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is very strongly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>от существенно до значительно</source>
+        <translation>strongly to very strongly</translation>
     </message>
     <message>
-        <source>«%1» от значительно до очень сильно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is very strongly to extremely preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>значительно</source>
+        <translation>very strongly</translation>
     </message>
     <message>
-        <source>«%1» очень сильно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is extremely preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>от значительно до очень сильно</source>
+        <translation>very strongly to extremely</translation>
+    </message>
+    <message>
+        <source>очень сильно</source>
+        <translation>extremely</translation>
+    </message>
+    <message>
+        <source>«%1» и «%2» — %3 (%4)</source>
+        <translation>“%1” and “%2” are of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>«%1» %3 важнее, чем «%2» (%4)</source>
+        <translation>“%1” is %3 more important than “%2” (%4)</translation>
+    </message>
+    <message>
+        <source>«%1» %3 предпочтительнее, чем «%2», по критерию «%5» (%4)</source>
+        <translation>“%1” is %3 preferred to “%2” under the criterion “%5” (%4)</translation>
     </message>
 </context>
 <context>
