@@ -1,6 +1,7 @@
 #include "analysis/revisionpanel.h"
 
 #include "entry/reciprocal.h"
+#include "model/judgement.h"
 #include "model/numberformat.h"
 #include "model/priorities.h"
 #include "platform/stringgrid.h"
@@ -26,6 +27,29 @@ QString quoted(const QString &name)
 {
     // Quotation marks differ between the languages, so they go through the translation too.
     return QCoreApplication::translate("RevisionPanel", "«%1»", "a name in quotation marks").arg(name);
+}
+
+// Why a cell cannot be read, as the end of the panel's sentence: the status line's message says
+// what the cell must hold, this what its value is.
+QString unreadableReason(const QString &message)
+{
+    static const struct
+    {
+        const TranslatableText *message;
+        const char *reason;
+    } reasons[] = {
+        {&JudgementInvalidMessage, QT_TRANSLATE_NOOP("RevisionPanel", "значение не читается как число или дробь")},
+        {&JudgementZeroMessage, QT_TRANSLATE_NOOP("RevisionPanel", "значение не больше нуля")},
+        {&JudgementTooSmallMessage, QT_TRANSLATE_NOOP("RevisionPanel", "значение меньше 1/9, вне шкалы")},
+        {&JudgementTooLargeMessage, QT_TRANSLATE_NOOP("RevisionPanel", "значение больше 9, вне шкалы")},
+    };
+    for (const auto &entry : reasons)
+        if (message == entry.message->text())
+            return QCoreApplication::translate("RevisionPanel", entry.reason);
+    QString reason = message;
+    if (!reason.isEmpty())
+        reason[0] = reason.at(0).toLower();
+    return reason;
 }
 
 // A value on the scale reads the same whichever way it was typed ("3" and "3,0").
@@ -249,7 +273,7 @@ void RevisionPanel::showUnreadable(const ComparisonNames &names, const Validatio
     if (m_shown.texts.value(failure.row - 1).value(failure.col - 1).isEmpty())
         setSummary(tr("Пока не заполнено: %1 над %2").arg(rowName, colName));
     else
-        setSummary(tr("Не читается: %1 над %2 — %3").arg(rowName, colName, failure.message));
+        setSummary(tr("Не читается: %1 над %2 — %3").arg(rowName, colName, unreadableReason(failure.message)));
 }
 
 void RevisionPanel::showRevisions(const ComparisonNames &names)

@@ -14,6 +14,7 @@
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStatusBar>
+#include <QTimer>
 #include <QStyle>
 
 #include <cmath>
@@ -160,8 +161,11 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
-        if (watched == m_form && (event->type() == QEvent::Show || event->type() == QEvent::LanguageChange))
+        if (watched == m_form && (event->type() == QEvent::Show || event->type() == QEvent::LanguageChange)) {
             nameControls();
+            if (event->type() == QEvent::LanguageChange)
+                QTimer::singleShot(0, this, &WindowDescription::describeAnewQuietly);
+        }
         else if (event->type() == QEvent::Show && watched->objectName() == QLatin1String("WarnMess"))
             AccessibleSupport::announce(static_cast<QLabel *>(watched), static_cast<QLabel *>(watched)->text());
         else if (event->type() == QEvent::PaletteChange)
@@ -171,6 +175,17 @@ protected:
     }
 
 private:
+    // What was last said is described again in the new language, once the form has written its
+    // texts anew, without saying it again.
+    void describeAnewQuietly()
+    {
+        for (const char *name : {"Decision", "WarnMess"})
+            if (auto *label = m_form->findChild<QLabel *>(QLatin1String(name)); label && !label->accessibleDescription().isEmpty())
+                label->setAccessibleDescription(label->text());
+        if (auto *status = m_form->findChild<QStatusBar *>(QStringLiteral("StatusLine")))
+            status->setAccessibleDescription(status->currentMessage());
+    }
+
     void nameCompTab()
     {
         auto *grid = m_form->findChild<QWidget *>(QStringLiteral("CompTab"));

@@ -180,7 +180,8 @@ bool DocumentController::maySwitchSession()
 {
     if (!isModified())
         return true;
-    switch (SaveQuestion::ask(tr("Сохранить изменения?"))) {
+    const QString name = m_path.isEmpty() ? tr("Без имени") : shownName(m_path);
+    switch (SaveQuestion::ask(tr("Сохранить изменения в «%1»?").arg(name))) {
     case SaveQuestion::Answer::Save:
         return save();
     case SaveQuestion::Answer::Discard:
@@ -280,7 +281,8 @@ bool DocumentController::saveTo(const QString &path)
 
 void DocumentController::mergeGroup()
 {
-    const QStringList files = FileChooser::openFiles(m_form, tr("Объединить решения группы"));
+    const QStringList files = FileChooser::openFiles(
+            m_form, tr("Объединить решения группы: выберите файлы решений участников, не меньше двух"));
     if (files.isEmpty())
         return;
     if (files.size() < 2) {
@@ -346,9 +348,10 @@ void DocumentController::offerRecovery()
             continue;
         }
         m_form->openDocument(*result.document, false);
-        m_path.clear();
-        m_pathStamp = FileStamp();
-        m_recovery->setSessionFile(QString());
+        // The session goes on under its own file's name; Сохранить writes there again.
+        m_path = sessionFile.isEmpty() ? QString() : QFileInfo(sessionFile).absoluteFilePath();
+        m_pathStamp = m_path.isEmpty() ? FileStamp() : FileStamp::of(m_path);
+        m_recovery->setSessionFile(m_path);
         RecoveryFile::discard(path, std::move(claim));
         // The copy is gone: the window's own one takes its place at once.
         ErrorDisplay::guarded([this] { writeRecovery(); });

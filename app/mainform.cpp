@@ -558,6 +558,10 @@ void TMainForm::startNewSession()
     QString signature;
     ErrorDisplay::guarded([&signature] { signature = SettingsStore::readSignature(); });
     m_decision->startNew(InitialCount, InitialCount, signature);
+    // The blank session has no matrix yet, so nothing of the last one may stay flagged.
+    m_model.CriteriaInconsistent = false;
+    m_model.AltMatrixInconsistent.fill(false);
+    updateConsistencyWarning();
 }
 
 void TMainForm::PriorBtnClick()
@@ -1089,8 +1093,12 @@ void TMainForm::showTranslatedTexts()
         if (panel)
             panel->invalidate();
     }
-    if (!m_model.SessionPrepared)
+    if (!m_model.SessionPrepared) {
+        // A session still to be prepared has no decision to show in the new language.
+        if (m_sensitivity)
+            m_sensitivity->close();
         return;
+    }
 
     // Names the program gave are shown in the new language; the document keeps them as its own
     // default names, so nothing here is an edit.
@@ -1111,6 +1119,8 @@ void TMainForm::showTranslatedTexts()
     ui->Globales->setCell(0, 1, GlobalValueHeader.text());
     if (ui->Notebook->currentIndex() == ResultPage)
         fillResultPage();
+    else
+        ui->Decision->clear(); // composed again, in the language of the day, on the way forward
     for (JudgementWordsLine *words : {m_choiceWords, m_compWords})
         words->refresh();
     if (m_sensitivity) {

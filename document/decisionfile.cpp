@@ -153,14 +153,14 @@ QString checkDecision(const DecisionDocument &document)
 DecisionReadResult readDecision(const QByteArray &bytes)
 {
     if (bytes.trimmed().isEmpty())
-        return refused(DecisionFile::tr("Файл пуст"));
+        return refused(DecisionFile::tr("Он пуст"));
     if (looksBinary(bytes))
-        return refused(DecisionFile::tr("Файл не является текстом UTF-8: это не файл решения"));
+        return refused(DecisionFile::tr("Это не текст UTF-8 и потому не файл решения"));
 
     QJsonParseError parseError;
     const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return refused(DecisionFile::tr("Файл повреждён: ошибка JSON на позиции %1 (%2)")
+        return refused(DecisionFile::tr("Он повреждён: ошибка JSON на позиции %1 (%2)")
                                .arg(parseError.offset).arg(parseError.errorString()));
     if (!json.isObject())
         return refused(DecisionFile::tr("Это не файл решения: ожидался объект JSON"));
@@ -176,7 +176,7 @@ DecisionReadResult readDecision(const QByteArray &bytes)
     if (!version.isDouble() || versionNumber < 1.0 || versionNumber != std::floor(versionNumber))
         return refused(DecisionFile::tr("Неверная версия файла: ожидалось целое число от 1"));
     if (versionNumber > DecisionFileVersion)
-        return refused(DecisionFile::tr("Файл версии %1 записан более новой программой: эта читает версии до %2")
+        return refused(DecisionFile::tr("Он записан более новой программой (версия %1), а эта читает версии до %2")
                                .arg(QString::number(versionNumber, 'g', 17)).arg(DecisionFileVersion));
 
     DecisionDocument document;
@@ -255,7 +255,11 @@ DecisionReadResult readDecisionFile(const QString &path)
 
 QString notOpenedText(const QString &path, const QString &reason)
 {
-    return DecisionFile::tr("Файл «%1» не открыт. %2").arg(path, reason);
+    // The reason is a sentence of its own, even when it starts with a matrix's name.
+    QString sentence = reason;
+    if (!sentence.isEmpty())
+        sentence[0] = sentence.at(0).toUpper();
+    return DecisionFile::tr("Файл «%1» не открыт. %2").arg(path, sentence);
 }
 
 QByteArray writeDecision(const DecisionDocument &document, const ExtraMembers &extra)

@@ -7,36 +7,33 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
 const char *const Context = "JudgementWords";
 
-// One sentence per step of the scale, from 1 up to 9: the odd steps carry the scale's words, the
-// even ones lie between their neighbours. Whole sentences, so that a translation can reorder them.
-const char *const CriteriaSentences[] = {
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» и «%2» — равная важность (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» немного важнее, чем «%2» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» умеренно важнее, чем «%2» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» от умеренно до существенно важнее, чем «%2» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» существенно важнее, чем «%2» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» от существенно до значительно важнее, чем «%2» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» значительно важнее, чем «%2» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» от значительно до очень сильно важнее, чем «%2» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» очень сильно важнее, чем «%2» (%3)"),
+// The scale's words, for the values 1 to 9: the odd values carry the scale's own words, the even
+// ones lie between their neighbours. The read-out under the grids and the help's scale table say
+// these same words.
+const char *const ScaleWords[] = {
+    QT_TRANSLATE_NOOP("JudgementWords", "равная важность"),
+    QT_TRANSLATE_NOOP("JudgementWords", "немного"),
+    QT_TRANSLATE_NOOP("JudgementWords", "умеренно"),
+    QT_TRANSLATE_NOOP("JudgementWords", "от умеренно до существенно"),
+    QT_TRANSLATE_NOOP("JudgementWords", "существенно"),
+    QT_TRANSLATE_NOOP("JudgementWords", "от существенно до значительно"),
+    QT_TRANSLATE_NOOP("JudgementWords", "значительно"),
+    QT_TRANSLATE_NOOP("JudgementWords", "от значительно до очень сильно"),
+    QT_TRANSLATE_NOOP("JudgementWords", "очень сильно"),
 };
 
-const char *const AlternativesSentences[] = {
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» и «%2» равноценны по критерию «%4» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» немного предпочтительнее, чем «%2», по критерию «%4» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» умеренно предпочтительнее, чем «%2», по критерию «%4» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» от умеренно до существенно предпочтительнее, чем «%2», по критерию «%4» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» существенно предпочтительнее, чем «%2», по критерию «%4» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» от существенно до значительно предпочтительнее, чем «%2», по критерию «%4» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» значительно предпочтительнее, чем «%2», по критерию «%4» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» от значительно до очень сильно предпочтительнее, чем «%2», по критерию «%4» (%3)"),
-    QT_TRANSLATE_NOOP("JudgementWords", "«%1» очень сильно предпочтительнее, чем «%2», по критерию «%4» (%3)"),
-};
+// Whole sentences around the words, so that a translation can reorder them.
+const char CriteriaEqualSentence[] = QT_TRANSLATE_NOOP("JudgementWords", "«%1» и «%2» — %3 (%4)");
+const char CriteriaSentence[] = QT_TRANSLATE_NOOP("JudgementWords", "«%1» %3 важнее, чем «%2» (%4)");
+const char AlternativesEqualSentence[] = QT_TRANSLATE_NOOP("JudgementWords", "«%1» и «%2» равноценны по критерию «%4» (%3)");
+const char AlternativesSentence[] =
+    QT_TRANSLATE_NOOP("JudgementWords", "«%1» %3 предпочтительнее, чем «%2», по критерию «%5» (%4)");
 
 struct Reading {
     bool shown = false;
@@ -81,14 +78,23 @@ Reading readCell(double value, const QString &cellText)
 
 } // namespace
 
+QString scaleWords(int value)
+{
+    if (value < 1 || value > int(std::size(ScaleWords)))
+        return QString();
+    return QCoreApplication::translate(Context, ScaleWords[value - 1]);
+}
+
 QString criteriaJudgementWords(const QString &rowName, const QString &columnName, double value,
                                const QString &cellText)
 {
     const Reading r = readCell(value, cellText);
     if (!r.shown)
         return QString();
-    return QCoreApplication::translate(Context, CriteriaSentences[r.step])
-        .arg(r.reversed ? columnName : rowName, r.reversed ? rowName : columnName, r.number);
+    const QString first = r.reversed ? columnName : rowName;
+    const QString second = r.reversed ? rowName : columnName;
+    const char *sentence = r.step == 0 ? CriteriaEqualSentence : CriteriaSentence;
+    return QCoreApplication::translate(Context, sentence).arg(first, second, scaleWords(r.step + 1), r.number);
 }
 
 QString alternativesJudgementWords(const QString &rowName, const QString &columnName,
@@ -97,6 +103,10 @@ QString alternativesJudgementWords(const QString &rowName, const QString &column
     const Reading r = readCell(value, cellText);
     if (!r.shown)
         return QString();
-    return QCoreApplication::translate(Context, AlternativesSentences[r.step])
-        .arg(r.reversed ? columnName : rowName, r.reversed ? rowName : columnName, r.number, criterionName);
+    const QString first = r.reversed ? columnName : rowName;
+    const QString second = r.reversed ? rowName : columnName;
+    if (r.step == 0)
+        return QCoreApplication::translate(Context, AlternativesEqualSentence).arg(first, second, r.number, criterionName);
+    return QCoreApplication::translate(Context, AlternativesSentence)
+        .arg(first, second, scaleWords(r.step + 1), r.number, criterionName);
 }

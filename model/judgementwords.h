@@ -11,6 +11,11 @@
 // An empty cell text, or a value that is not finite or lies off the scale 1/9 … 9, gives an empty
 // text: a rejected cell says nothing. The texts are translated in the context "JudgementWords".
 
+// The scale's words for a whole value from 1 to 9 in the language shown ("существенно" for 5,
+// "равная важность" for 1); empty for any other value. The read-out's sentences and the help's
+// scale table say these words.
+QString scaleWords(int value);
+
 // The criteria matrix: rowName over columnName.
 QString criteriaJudgementWords(const QString &rowName, const QString &columnName, double value,
                                const QString &cellText);

@@ -92,7 +92,7 @@
     </message>
     <message>
         <source>    %1 : %2 — сейчас %3, подходит %4, отношение согласованности станет %5</source>
-        <translation>    %1 : %2 — now %3, fits %4, consistency ratio becomes %5</translation>
+        <translation>    %1 : %2 — is %3 now; %4 would fit better, and the consistency ratio would then be %5</translation>
     </message>
     <message>
         <source>Ранжирование: %1</source>
@@ -314,18 +314,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>The cell is not a string: %1</translation>
     </message>
     <message>
-        <source>Файл пуст</source>
-        <translation>The file is empty</translation>
-    </message>
-    <message>
-        <source>Файл не является текстом UTF-8: это не файл решения</source>
-        <translation>The file is not UTF-8 text: it is not a decision file</translation>
-    </message>
-    <message>
-        <source>Файл повреждён: ошибка JSON на позиции %1 (%2)</source>
-        <translation>The file is damaged: JSON error at position %1 (%2)</translation>
-    </message>
-    <message>
         <source>Это не файл решения: ожидался объект JSON</source>
         <translation>This is not a decision file: a JSON object was expected</translation>
     </message>
@@ -340,10 +328,6 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Неверная версия файла: ожидалось целое число от 1</source>
         <translation>Invalid file version: a whole number from 1 was expected</translation>
-    </message>
-    <message>
-        <source>Файл версии %1 записан более новой программой: эта читает версии до %2</source>
-        <translation>The file of version %1 was written by a newer program: this one reads versions up to %2</translation>
     </message>
     <message>
         <source>«user» должен быть строкой</source>
@@ -397,6 +381,22 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Не удалось прочитать: %1</source>
         <translation>It could not be read: %1</translation>
     </message>
+    <message>
+        <source>Он пуст</source>
+        <translation>It is empty</translation>
+    </message>
+    <message>
+        <source>Это не текст UTF-8 и потому не файл решения</source>
+        <translation>It is not UTF-8 text, so it is not a decision file</translation>
+    </message>
+    <message>
+        <source>Он повреждён: ошибка JSON на позиции %1 (%2)</source>
+        <translation>It is damaged: JSON error at position %1 (%2)</translation>
+    </message>
+    <message>
+        <source>Он записан более новой программой (версия %1), а эта читает версии до %2</source>
+        <translation>It was written by a newer program (version %1); this one reads versions up to %2</translation>
+    </message>
 </context>
 <context>
     <name>DecisionModel</name>
@@ -448,10 +448,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Untitled</translation>
     </message>
     <message>
-        <source>Сохранить изменения?</source>
-        <translation>Save the changes?</translation>
-    </message>
-    <message>
         <source>Открыть решение</source>
         <translation>Open a Decision</translation>
     </message>
@@ -462,10 +458,6 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Решение сохранено в файл «%1»</source>
         <translation>The decision was saved to the file “%1”</translation>
-    </message>
-    <message>
-        <source>Объединить решения группы</source>
-        <translation>Merge a Group’s Decisions</translation>
     </message>
     <message>
         <source>Для объединения выберите не меньше двух файлов решений.</source>
@@ -494,6 +486,14 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Сеанс «%1» закончился, не сохранив изменения; последнее изменение %2. Восстановить его?</source>
         <translation>The session “%1” ended without saving its changes; last changed %2. Restore it?</translation>
+    </message>
+    <message>
+        <source>Сохранить изменения в «%1»?</source>
+        <translation>Save the changes to “%1”?</translation>
+    </message>
+    <message>
+        <source>Объединить решения группы: выберите файлы решений участников, не меньше двух</source>
+        <translation>Merge a Group’s Decisions: choose the members’ decision files, two or more</translation>
     </message>
 </context>
 <context>
@@ -629,76 +629,56 @@ Without a command it opens the window (with the decision file, if one is named).
 <context>
     <name>JudgementWords</name>
     <message>
-        <source>«%1» и «%2» — равная важность (%3)</source>
-        <translation>“%1” and “%2” are equally important (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» немного важнее, чем «%2» (%3)</source>
-        <translation>“%1” is slightly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» умеренно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is moderately more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» от умеренно до существенно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is moderately to strongly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» существенно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is strongly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» от существенно до значительно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is strongly to very strongly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» значительно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is very strongly more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» от значительно до очень сильно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is very strongly to extremely more important than “%2” (%3)</translation>
-    </message>
-    <message>
-        <source>«%1» очень сильно важнее, чем «%2» (%3)</source>
-        <translation>“%1” is extremely more important than “%2” (%3)</translation>
-    </message>
-    <message>
         <source>«%1» и «%2» равноценны по критерию «%4» (%3)</source>
         <translation>“%1” and “%2” are equal under the criterion “%4” (%3)</translation>
     </message>
     <message>
-        <source>«%1» немного предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is slightly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>равная важность</source>
+        <translation>equal importance</translation>
     </message>
     <message>
-        <source>«%1» умеренно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is moderately preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>немного</source>
+        <translation>slightly</translation>
     </message>
     <message>
-        <source>«%1» от умеренно до существенно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is moderately to strongly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>умеренно</source>
+        <translation>moderately</translation>
     </message>
     <message>
-        <source>«%1» существенно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is strongly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>от умеренно до существенно</source>
+        <translation>moderately to strongly</translation>
     </message>
     <message>
-        <source>«%1» от существенно до значительно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is strongly to very strongly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>существенно</source>
+        <translation>strongly</translation>
     </message>
     <message>
-        <source>«%1» значительно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is very strongly preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>от существенно до значительно</source>
+        <translation>strongly to very strongly</translation>
     </message>
     <message>
-        <source>«%1» от значительно до очень сильно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is very strongly to extremely preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>значительно</source>
+        <translation>very strongly</translation>
     </message>
     <message>
-        <source>«%1» очень сильно предпочтительнее, чем «%2», по критерию «%4» (%3)</source>
-        <translation>“%1” is extremely preferred to “%2” under the criterion “%4” (%3)</translation>
+        <source>от значительно до очень сильно</source>
+        <translation>very strongly to extremely</translation>
+    </message>
+    <message>
+        <source>очень сильно</source>
+        <translation>extremely</translation>
+    </message>
+    <message>
+        <source>«%1» и «%2» — %3 (%4)</source>
+        <translation>“%1” and “%2” are of %3 (%4)</translation>
+    </message>
+    <message>
+        <source>«%1» %3 важнее, чем «%2» (%4)</source>
+        <translation>“%1” is %3 more important than “%2” (%4)</translation>
+    </message>
+    <message>
+        <source>«%1» %3 предпочтительнее, чем «%2», по критерию «%5» (%4)</source>
+        <translation>“%1” is %3 preferred to “%2” under the criterion “%5” (%4)</translation>
     </message>
 </context>
 <context>
@@ -843,7 +823,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Резюме - </source>
-        <translation>Summary - </translation>
+        <translation>Summary: </translation>
     </message>
     <message>
         <source>Не удалось начать печать: принтер не готов или файл не записывается</source>
@@ -862,11 +842,11 @@ Without a command it opens the window (with the decision file, if one is named).
     <name>RevisionPanel</name>
     <message>
         <source>Пока не заполнено: %1 над %2</source>
-        <translation>Not filled in yet: %1 over %2</translation>
+        <translation>Not filled in yet: %1 compared with %2</translation>
     </message>
     <message>
         <source>Не читается: %1 над %2 — %3</source>
-        <translation>Unreadable: %1 over %2 — %3</translation>
+        <translation>Unreadable: %1 compared with %2 — %3</translation>
     </message>
     <message>
         <source>Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:</source>
@@ -882,11 +862,11 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>сейчас %1</source>
-        <translation>now %1</translation>
+        <translation>is %1 now</translation>
     </message>
     <message>
         <source>подходит %1</source>
-        <translation>fits %1</translation>
+        <translation>%1 would fit better</translation>
     </message>
     <message>
         <source>Согласуется с остальными: %1</source>
@@ -894,7 +874,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>ОС станет %1</source>
-        <translation>CR becomes %1</translation>
+        <translation>consistency ratio then %1</translation>
     </message>
     <message>
         <source>Поставить %1</source>
@@ -902,7 +882,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Противоречивых троек нет.</source>
-        <translation>No contradictory triples.</translation>
+        <translation>No intransitive triples.</translation>
     </message>
     <message>
         <source>%1 важнее %2, %2 важнее %3, но %3 важнее %1</source>
@@ -914,7 +894,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Противоречивые тройки (%1): %2.</source>
-        <translation>Contradictory triples (%1): %2.</translation>
+        <translation>Intransitive triples (%1): %2.</translation>
     </message>
     <message>
         <source>«%1»</source>
@@ -928,6 +908,22 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Поставить %1 для %2</source>
         <translation>Put %1 for %2</translation>
+    </message>
+    <message>
+        <source>значение не читается как число или дробь</source>
+        <translation>the value is neither a number nor a fraction</translation>
+    </message>
+    <message>
+        <source>значение не больше нуля</source>
+        <translation>the value is not above zero</translation>
+    </message>
+    <message>
+        <source>значение меньше 1/9, вне шкалы</source>
+        <translation>the value is below 1/9, off the scale</translation>
+    </message>
+    <message>
+        <source>значение больше 9, вне шкалы</source>
+        <translation>the value is above 9, off the scale</translation>
     </message>
 </context>
 <context>
@@ -1003,7 +999,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Догоняет</source>
-        <translation>Catches up</translation>
+        <translation>Draws level</translation>
     </message>
     <message>
         <source>Изменение, %</source>
@@ -1031,7 +1027,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Самый чувствительный критерий — %1: при весе %2 вместо %3 %4 догоняет лучшую альтернативу.</source>
-        <translation>The most sensitive criterion is %1: at weight %2 instead of %3, %4 catches up with the best alternative.</translation>
+        <translation>The most sensitive criterion is %1: at a weight of %2 instead of %3, %4 draws level with the best alternative.</translation>
     </message>
     <message>
         <source>Ни один вес не меняет лучшую альтернативу: выбор устойчив.</source>
@@ -1044,7 +1040,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Диаграмма: глобальные приоритеты и вклад критериев</source>
-        <translation>Chart: global priorities and the criteria's contributions</translation>
+        <translation>Chart: global priorities and the criteria&apos;s contributions</translation>
     </message>
     <message>
         <source>Вес критерия «%1»</source>
@@ -1098,11 +1094,11 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source> -&apos;</source>
-        <translation> -&apos;</translation>
+        <translation>, “</translation>
     </message>
     <message>
         <source>&apos; или </source>
-        <translation>&apos; or </translation>
+        <translation>” or </translation>
     </message>
 </context>
 <context>
@@ -1248,7 +1244,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>&amp;Случайная согласованность:</source>
-        <translation>Random consis&amp;tency:</translation>
+        <translation>Ran&amp;dom index (RI):</translation>
     </message>
     <message>
         <source>Матрицы сравнения</source>
@@ -1300,15 +1296,15 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Лок.приоритет</source>
-        <translation>Loc.priority</translation>
+        <translation>Local priority</translation>
     </message>
     <message>
         <source>Лок.приор.</source>
-        <translation>Loc.prior.</translation>
+        <translation>Local priority</translation>
     </message>
     <message>
         <source>Глоб.приор.</source>
-        <translation>Glob.prior.</translation>
+        <translation>Global priority</translation>
     </message>
     <message>
         <source>Значение</source>
@@ -1327,7 +1323,7 @@ Without a command it opens the window (with the decision file, if one is named).
     <name>TRepForm</name>
     <message>
         <source>Случайная согласованность:</source>
-        <translation>Random consistency:</translation>
+        <translation>Random index (RI):</translation>
     </message>
     <message>
         <source>Индекс согласованности:</source>

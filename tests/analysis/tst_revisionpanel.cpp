@@ -69,10 +69,15 @@ void TstRevisionPanel::whatThePanelSays_data()
                                 << "Пока не заполнено: «А» над «В»"
                                 << 0 << "";
     QTest::newRow("rejected cell") << QList<QStringList>{{"1", "1", "1"}, {"1", "1"}, {"abc"}}
-                                   << QString("Не читается: «В» над «Г» — ") + JudgementInvalidMessage.text()
+                                   << "Не читается: «В» над «Г» — значение не читается как число или дробь"
                                    << 0 << "";
+    // The sentence says what the value is, in lower case after its dash.
     QTest::newRow("off the scale") << QList<QStringList>{{"12", "1", "1"}, {"1", "1"}, {"1"}}
-                                   << QString("Не читается: «А» над «Б» — ") + JudgementTooLargeMessage.text() << 0 << "";
+                                   << "Не читается: «А» над «Б» — значение больше 9, вне шкалы" << 0 << "";
+    QTest::newRow("below the scale") << QList<QStringList>{{"1/12", "1", "1"}, {"1", "1"}, {"1"}}
+                                     << "Не читается: «А» над «Б» — значение меньше 1/9, вне шкалы" << 0 << "";
+    QTest::newRow("zero") << QList<QStringList>{{"1", "1", "0"}, {"1", "1"}, {"1"}}
+                          << "Не читается: «А» над «Г» — значение не больше нуля" << 0 << "";
     QTest::newRow("consistent: nothing to change")
         << ones << "Отношение согласованности 0: суждения согласованы, пересматривать нечего." << 0
         << "Противоречивых троек нет.";

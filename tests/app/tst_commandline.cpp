@@ -278,7 +278,7 @@ void TstCommandLine::program_data()
 
     QTest::newRow("results") << QStringList{"--results", "group.ahp"} << 0 << "{\"criteria\": {\"weights\": [" << "" << "";
     QTest::newRow("results, unreadable") << QStringList{"--results", "broken.ahp"} << 1 << ""
-                                         << "Файл «broken.ahp» не открыт. Файл повреждён" << "";
+                                         << "Файл «broken.ahp» не открыт. Он повреждён" << "";
     QTest::newRow("results, missing") << QStringList{"--results", "nothing.ahp"} << 1 << ""
                                       << "Файл «nothing.ahp» не открыт. Такого файла нет" << "";
     QTest::newRow("results, empty cell") << QStringList{"--results", "unfinished.ahp"} << 2 << ""

@@ -133,6 +133,10 @@ private slots:
     void unsavedQuestion();
     void recoveryCopy();
     void recoveryDeclined();
+    void recoveredSessionKeepsItsFile();
+    void saveQuestionNamesFile_data();
+    void saveQuestionNamesFile();
+    void newSessionDropsConsistencyWarning();
     void fullDiskKeepsFileAndCopy();
     void recoveryOfferedToOneProgram();
     void recoveryHeldByRunningProgram();
@@ -142,6 +146,7 @@ private slots:
     void droppedFileOpens();
     void mergeFromMenu_data();
     void mergeFromMenu();
+    void mergeDialogSaysWhatToChoose();
     void menuShortcutsFreeOfPageLetters();
     void printFollowsButton();
 
@@ -384,6 +389,68 @@ void TstDocuments::recoveryDeclined()
     QCOMPARE(page(next.get()), 0);
     QVERIFY(!next->isWindowModified());
     QVERIFY(!QFile::exists(recovery));
+}
+
+void TstDocuments::recoveredSessionKeepsItsFile()
+{
+    const QString saved = file(QStringLiteral("cars.ahp"));
+    QVERIFY(!leaveOrphan(saved, QDateTime::currentDateTime().addSecs(-60)).isEmpty());
+    auto next = openWindow();
+    printAnswer() = true;
+    next->documents()->offerRecovery();
+    printAnswer() = false;
+    QCOMPARE(next->documents()->filePath(), QFileInfo(saved).absoluteFilePath());
+    QCOMPARE(next->windowTitle(), QStringLiteral("cars.ahp[*] — Анализ иерархий"));
+    QVERIFY(next->isWindowModified());
+    // Сохранить goes to that file, without asking where.
+    const int dialogs = fileDialogsShown();
+    QVERIFY(next->documents()->save());
+    QCOMPARE(fileDialogsShown(), dialogs);
+    QCOMPARE(readDecisionFile(saved).document->criteriaJudgements.at(0).at(2), QStringLiteral("1/4"));
+    QVERIFY(errors().isEmpty());
+}
+
+void TstDocuments::saveQuestionNamesFile_data()
+{
+    QTest::addColumn<QString>("savedAs");
+    QTest::addColumn<QString>("question");
+    QTest::newRow("saved session") << QStringLiteral("named.ahp") << QStringLiteral("Сохранить изменения в «named.ahp»?");
+    QTest::newRow("untitled session") << QString() << QStringLiteral("Сохранить изменения в «Без имени»?");
+}
+
+void TstDocuments::saveQuestionNamesFile()
+{
+    QFETCH(QString, savedAs);
+    QFETCH(QString, question);
+    auto form = openWindow();
+    typeOneJudgement(form.get());
+    if (!savedAs.isEmpty()) {
+        chosenFiles() = {file(savedAs)};
+        QVERIFY(form->documents()->save());
+        enterJudgement(find<StringGrid>(form.get(), "ChoiceTab"), 3, 1, QStringLiteral("3"));
+    }
+    QStringList asked;
+    const SaveQuestion::Responder before = SaveQuestion::setResponder([&asked](const QString &text) {
+        asked << text;
+        return SaveQuestion::Answer::Discard;
+    });
+    action(form.get(), "NewAction")->trigger();
+    SaveQuestion::setResponder(before);
+    QCOMPARE(asked, QStringList{question});
+}
+
+void TstDocuments::newSessionDropsConsistencyWarning()
+{
+    auto form = openWindow();
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), {{"9", "1/9"}, {"9"}}));
+    QVERIFY(click(find<QPushButton>(form.get(), "CalcBtn")));
+    auto *warning = find<QLabel>(form.get(), "WarnMess");
+    QVERIFY(warning->isVisible());
+    action(form.get(), "NewAction")->trigger();
+    QCOMPARE(page(form.get()), 0);
+    QVERIFY(!warning->isVisible());
+    QVERIFY(errors().isEmpty());
 }
 
 QByteArray contents(const QString &path)
@@ -673,6 +740,24 @@ void TstDocuments::mergeFromMenu()
         QVERIFY2(errors().first().contains(refusedFile), qPrintable(errors().first()));
         QCOMPARE(page(form.get()), 0);
     }
+}
+
+void TstDocuments::mergeDialogSaysWhatToChoose()
+{
+    auto form = openWindow();
+    QString caption;
+    FileChooser::setResponder([&caption](const QString &text, bool) {
+        caption = text;
+        return QStringList();
+    });
+    action(form.get(), "MergeAction")->trigger();
+    FileChooser::setResponder([](const QString &, bool) {
+        ++fileDialogsShown();
+        return chosenFiles();
+    });
+    QVERIFY2(caption.contains(QStringLiteral("выберите файлы решений участников")) && caption.contains(QStringLiteral("не меньше двух")),
+             qPrintable(caption));
+    QVERIFY(errors().isEmpty());
 }
 
 void TstDocuments::menuShortcutsFreeOfPageLetters()

@@ -29,7 +29,9 @@
 #include <QChartView>
 #include <QPlainTextEdit>
 #include <QTableWidget>
+#include <QRegularExpression>
 #include <QTextBrowser>
+#include <QXmlStreamReader>
 
 using namespace WindowTest;
 
@@ -40,8 +42,9 @@ bool hasCyrillic(const QString &text)
     return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x0400 && c.unicode() <= 0x052f; });
 }
 
-// Every text of root that a person can see, as "name: text".
-QStringList visibleTexts(const QWidget *root)
+// Every text of root that a person can see, as "name: text"; with hiddenToo, also those of
+// controls a person sees only on another page or in another state.
+QStringList visibleTexts(const QWidget *root, bool hiddenToo = false)
 {
     QStringList texts;
     const auto add = [&texts](const QObject *owner, const QString &text) {
@@ -51,10 +54,21 @@ QStringList visibleTexts(const QWidget *root)
     add(root, root->windowTitle());
     QList<QWidget *> widgets = root->findChildren<QWidget *>();
     for (const QWidget *w : widgets) {
-        if (!w->isVisibleTo(root))
+        if (!hiddenToo && !w->isVisibleTo(root))
             continue;
         add(w, w->accessibleName());
         add(w, w->toolTip());
+        if (hiddenToo) {
+            add(w, w->accessibleDescription());
+            add(w, w->statusTip());
+            add(w, w->windowTitle());
+            for (const QAction *action : w->actions()) {
+                if (action->menu() && action->menu()->objectName() == QLatin1String("LanguageMenu"))
+                    continue;
+                add(action, action->text());
+                add(action, action->toolTip());
+            }
+        }
         if (const auto *label = qobject_cast<const QLabel *>(w))
             add(w, label->text());
         else if (const auto *button = qobject_cast<const QAbstractButton *>(w))
@@ -133,6 +147,23 @@ QString mnemonics(const QWidget *root)
     return letters;
 }
 
+// Words of the other language: a Russian letter in English, a Latin word in Russian (the
+// alternatives' letters and the language menu's own names aside).
+QStringList otherLanguageTexts(const QWidget *root, Language shown)
+{
+    static const QRegularExpression latinWord(QStringLiteral("[A-Za-z]{3,}"));
+    QStringList found;
+    for (const QString &text : visibleTexts(root, true)) {
+        const QString value = text.mid(text.indexOf(QStringLiteral(": ")) + 2);
+        if (value.contains(QStringLiteral("Language")) || value == QLatin1String("English") || value == QStringLiteral("Русский")
+            || text.startsWith(QStringLiteral("RecentFileAction")) || text.startsWith(QStringLiteral(": &1 ")))
+            continue;
+        if (shown == Language::English ? hasCyrillic(value) : value.contains(latinWord))
+            found << text;
+    }
+    return found;
+}
+
 QAction *languageAction(const TMainForm *form, const char *name)
 {
     return find<QMenu>(form, "LanguageMenu")->findChild<QAction *>(QLatin1String(name));
@@ -155,6 +186,9 @@ private slots:
     void switchShowsEveryTextAnew();
     void menuAcceleratorIsFree_data();
     void menuAcceleratorIsFree();
+    void everyTextTranslated();
+    void switchLeavesNothingInOtherLanguage_data();
+    void switchLeavesNothingInOtherLanguage();
 };
 
 void TstLanguage::cleanup()
@@ -219,10 +253,10 @@ void TstLanguage::englishWindowShowsNoRussian()
     QVERIFY2(russian.isEmpty(), qPrintable(russian.join(QStringLiteral("; "))));
     for (const QString &message : messages)
         QVERIFY2(!message.isEmpty() && !hasCyrillic(message), qPrintable(message));
-    // Four alternatives tie; the sentence names each and ends on the last name's apostrophe.
+    // Four alternatives tie; the sentence names each and ends on the last name's closing quote.
     QCOMPARE(find<QLabel>(form.get(), "Decision")->text(),
-             QStringLiteral("For your problem the best choice is alternative A -'Alternative A' or alternative B "
-                            "-'Alternative B' or alternative C -'Alternative C' or alternative D -'Alternative D'"));
+             QStringLiteral("For your problem the best choice is alternative A, “Alternative A” or alternative B, "
+                            "“Alternative B” or alternative C, “Alternative C” or alternative D, “Alternative D”"));
     QCOMPARE(errors(), QStringList());
 }
 
@@ -418,3 +452,72 @@ void TstLanguage::menuAcceleratorIsFree()
 
 ANALYZE_WINDOW_TEST_MAIN(TstLanguage)
 #include "tst_language.moc"
+
+void TstLanguage::switchLeavesNothingInOtherLanguage_data()
+{
+    QTest::addColumn<int>("target");
+    QTest::addColumn<bool>("toEnglish");
+    for (int target = 0; target <= 4; ++target) {
+        QTest::addRow("page %d to English", target) << target << true;
+        QTest::addRow("page %d to Russian", target) << target << false;
+    }
+}
+
+// Every control of the window, shown or not, and every menu entry, after a switch on any page.
+void TstLanguage::switchLeavesNothingInOtherLanguage()
+{
+    QFETCH(int, target);
+    QFETCH(bool, toEnglish);
+    Translations::apply(toEnglish ? Language::Russian : Language::English);
+    auto form = openWindow();
+    QVERIFY(goToResultPage(form.get(), 3, 3));
+    QVERIFY(click(find<QPushButton>(form.get(), "SensitivityBtn")));
+    while (page(form.get()) > target)
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    languageAction(form.get(), toEnglish ? "EnglishAction" : "RussianAction")->trigger();
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QCoreApplication::processEvents();
+    const Language shown = toEnglish ? Language::English : Language::Russian;
+    QStringList found = otherLanguageTexts(form.get(), shown);
+    for (const QWidget *window : QApplication::topLevelWidgets())
+        if (window != form.get() && window->isVisible())
+            found << otherLanguageTexts(window, shown);
+    QVERIFY2(found.isEmpty(), qPrintable(found.join(QStringLiteral("; "))));
+    QCOMPARE(errors(), QStringList());
+}
+
+// Every English text differs from its Russian source and holds no Russian letter; only texts
+// that read the same in both languages may stay as they are.
+void TstLanguage::everyTextTranslated()
+{
+    const QStringList sameInBoth = {QStringLiteral("OUT.pdf"), QStringLiteral("OUT.ahp"), QStringLiteral("%1. %2 — %3 — %4")};
+    QFile file(QStringLiteral(ANALYZE_ENGLISH_TEXTS));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    QStringList wrong;
+    int messages = 0;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() == QLatin1String("name")) {
+            context = xml.readElementText();
+        } else if (xml.name() == QLatin1String("source")) {
+            source = xml.readElementText();
+        } else if (xml.name() == QLatin1String("translation")) {
+            ++messages;
+            const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
+            const QString text = xml.readElementText();
+            const bool languageMenu = context == QLatin1String("LanguageMenu");
+            if (unfinished || text.isEmpty() || (text == source && !sameInBoth.contains(source))
+                || (hasCyrillic(text) && !languageMenu))
+                wrong << context + QStringLiteral(": ") + source + QStringLiteral(" → ") + text;
+        }
+    }
+    QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
+    QVERIFY(messages > 100);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}

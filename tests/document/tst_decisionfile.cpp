@@ -88,6 +88,8 @@ private slots:
     void unknownMembersIgnored();
     void refused_data();
     void refused();
+    void refusedMessageNamesFileOnce_data() { refused_data(); }
+    void refusedMessageNamesFileOnce();
     void separator_data();
     void separator();
     void fileRefused_data();
@@ -157,16 +159,16 @@ void TstDecisionFile::refused_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("empty") << QByteArray() << "Файл пуст";
-    QTest::newRow("blanks") << QByteArray(" \n\t ") << "Файл пуст";
-    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "не является текстом UTF-8";
-    QTest::newRow("not UTF-8") << QByteArray("{\"format\": \"\xff\xfe\"}") << "не является текстом UTF-8";
-    QTest::newRow("cut short") << writeDecision(decision(3, 3)).left(200) << "Файл повреждён: ошибка JSON на позиции";
+    QTest::newRow("empty") << QByteArray() << "Он пуст";
+    QTest::newRow("blanks") << QByteArray(" \n\t ") << "Он пуст";
+    QTest::newRow("binary") << QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16) << "не текст UTF-8";
+    QTest::newRow("not UTF-8") << QByteArray("{\"format\": \"\xff\xfe\"}") << "не текст UTF-8";
+    QTest::newRow("cut short") << writeDecision(decision(3, 3)).left(200) << "Он повреждён: ошибка JSON на позиции";
     QTest::newRow("array") << QByteArray("[1, 2]") << "ожидался объект JSON";
     QTest::newRow("other format") << withMember("format", "spreadsheet") << "Это не файл решения: формат «spreadsheet» вместо «analyze-decision»";
     QTest::newRow("no format") << bytesOf([] { auto o = validObject(); o.remove("format"); return o; }())
                                << "нет члена «format»";
-    QTest::newRow("version 2") << withMember("version", 2) << "Файл версии 2 записан более новой программой";
+    QTest::newRow("version 2") << withMember("version", 2) << "Он записан более новой программой (версия 2)";
     QTest::newRow("version text") << withMember("version", "1") << "Неверная версия файла";
     QTest::newRow("version 0") << withMember("version", 0) << "Неверная версия файла";
     QTest::newRow("version 1.5") << withMember("version", 1.5) << "Неверная версия файла";
@@ -214,6 +216,18 @@ void TstDecisionFile::refused()
     QVERIFY2(result.error.contains(message), qPrintable(result.error));
 }
 
+// "Файл «x» не открыт." and then the reason as a sentence of its own, not "Файл …" again.
+void TstDecisionFile::refusedMessageNamesFileOnce()
+{
+    QFETCH(QByteArray, bytes);
+    const QString message = notOpenedText(QStringLiteral("x.ahp"), readDecision(bytes).error);
+    const QString lead = QStringLiteral("Файл «x.ahp» не открыт. ");
+    QVERIFY2(message.startsWith(lead) && message.count(QStringLiteral("Файл")) == 1, qPrintable(message));
+    // A member's name in quotes is the file's own spelling.
+    const QChar first = message.at(lead.size());
+    QVERIFY2(first.isUpper() || first == QChar(0x00AB), qPrintable(message));
+}
+
 void TstDecisionFile::separator_data()
 {
     QTest::addColumn<QString>("cell");
@@ -248,7 +262,7 @@ void TstDecisionFile::fileRefused_data()
     QTest::newRow("huge") << "huge"
                           << QStringLiteral("Он слишком велик для файла решения (%1 байт, допустимо до %2)")
                                      .arg(MaxDecisionFileSize + 1).arg(MaxDecisionFileSize);
-    QTest::newRow("bad content") << "bad" << "Файл пуст";
+    QTest::newRow("bad content") << "bad" << "Он пуст";
     QTest::newRow("link to itself") << "loop" << "Не удалось открыть: петля символических ссылок";
 }
 

@@ -1,3 +1,5 @@
+#include "app/translations.h"
+#include "model/judgementwords.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
 #include "platform/programidentity.h"
@@ -7,6 +9,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QRegularExpression>
 #include <QtTest>
 
 namespace {
@@ -54,7 +57,10 @@ private slots:
     void unknownTopicOpensStart_data();
     void unknownTopicOpensStart();
 
+    void contentsLinksLeadToTopics_data();
     void contentsLinksLeadToTopics();
+    void scaleTableSaysReadOutWords_data();
+    void scaleTableSaysReadOutWords();
 
     void missingHelpFileIsReported();
 
@@ -157,23 +163,73 @@ void TstHelpViewer::unknownTopicOpensStart()
     QVERIFY(m_shown.isEmpty());
 }
 
+void TstHelpViewer::contentsLinksLeadToTopics_data()
+{
+    QTest::addColumn<QString>("helpFile");
+    QTest::newRow("Russian") << DefaultHelpFile;
+    QTest::newRow("English") << QStringLiteral(":/help/Analyze.en.hlp");
+}
+
+// Every page of the wizard and every feature has its topic, and the contents lead to each.
 void TstHelpViewer::contentsLinksLeadToTopics()
 {
-    HelpViewer::instance().showKeyword(QStringLiteral("IDH_Main"));
+    QFETCH(QString, helpFile);
+    HelpViewer::setHelpFile(helpFile);
+    HelpViewer::instance().showKeyword(QStringLiteral("contents"));
+    QCOMPARE(HelpViewer::instance().currentTopic(), QStringLiteral("contents"));
     const QTextDocument *document = browser()->document();
-    int links = 0;
+    QSet<QString> linked;
     for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             const QTextCharFormat format = it.fragment().charFormat();
             if (!format.isAnchor() || format.anchorHref().isEmpty())
                 continue;
-            ++links;
             const QString href = format.anchorHref();
             QVERIFY2(href.startsWith(u'#'), qPrintable(href));
             QVERIFY2(blockWithAnchor(document, href.mid(1)).isValid(), qPrintable(href));
+            linked.insert(href.mid(1));
         }
     }
-    QCOMPARE(links, 5);
+    for (const char *topic : {"IDH_Main", "1", "2", "3", "4", "scale", "revision", "files", "recovery", "undo",
+                              "sensitivity", "merge", "printing", "language"})
+        QVERIFY2(linked.contains(QLatin1String(topic)), topic);
+}
+
+void TstHelpViewer::scaleTableSaysReadOutWords_data()
+{
+    QTest::addColumn<QString>("helpFile");
+    QTest::addColumn<bool>("english");
+    QTest::newRow("Russian") << DefaultHelpFile << false;
+    QTest::newRow("English") << QStringLiteral(":/help/Analyze.en.hlp") << true;
+}
+
+// The help's scale table and the read-out under the grids say the same words for every value.
+void TstHelpViewer::scaleTableSaysReadOutWords()
+{
+    QFETCH(QString, helpFile);
+    QFETCH(bool, english);
+    QFile file(helpFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(file.readAll());
+    static const QRegularExpression row(QStringLiteral("<tr><td[^>]*>(\\d)</td><td>([^<]*)</td></tr>"));
+    Translations::apply(english ? Language::English : Language::Russian);
+    QMap<int, QString> meanings;
+    for (auto it = row.globalMatch(html); it.hasNext();) {
+        const QRegularExpressionMatch match = it.next();
+        meanings.insert(match.captured(1).toInt(), match.captured(2));
+    }
+    QStringList wrong;
+    for (int value = 1; value <= 9; ++value) {
+        // "от умеренно до существенно" must not pass as "существенно".
+        const QString words = scaleWords(value);
+        const QString meaning = meanings.value(value) + QLatin1Char(' ');
+        const qsizetype at = meaning.indexOf(QLatin1Char(' ') + words + QLatin1Char(' '));
+        const bool between = at >= 0 && meaning.left(at).endsWith(QStringLiteral(" to"));
+        if (words.isEmpty() || at < 0 || between || (value % 2 == 1 && meaning.contains(QStringLiteral(" до "))))
+            wrong << QStringLiteral("%1: %2 / %3").arg(value).arg(meaning, words);
+    }
+    Translations::apply(Language::Russian);
+    QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QStringLiteral("; "))));
 }
 
 void TstHelpViewer::missingHelpFileIsReported()
