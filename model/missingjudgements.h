@@ -22,7 +22,7 @@
 // least-squares fit to the known pairs: y solves L·y = r, L the Laplacian of the graph of known
 // pairs and r_i = Σ ln a_ij over the known partners j of i (and i itself), less the mean of r, so
 // that the system is solvable for any cells, each taken at its own value. For reciprocal pairs
-// (as the grid makes them) this is the least-squares solution of
+// and a diagonal of ones (as the grid makes them) this is the least-squares solution of
 // Σ over known i < j of (ln a_ij − y_i + y_j)², and r needs no correction.
 //
 // The missing cells are then filled with w_i / w_j (w_j / w_i in the mirror), and everything
