@@ -8,6 +8,7 @@
 #include "entry/gridediting.h"
 #include "entry/validationpass.h"
 #include "model/decisionmodel.h"
+#include "model/missingjudgements.h"
 #include "model/numberformat.h"
 #include "model/priorities.h"
 #include "model/revision.h"
@@ -176,6 +177,41 @@ void Revisions15(benchmark::State &state)
     }
 }
 BENCHMARK(Revisions15)->Unit(benchmark::kMicrosecond);
+
+// The largest matrix with 49 of its 105 pairs left out: every pair two or more apart whose
+// items' distance is even. The pairs of neighbours keep it linked.
+Matrix halfMissingMatrix()
+{
+    Matrix a = judgementMatrix(Criteria, 0);
+    for (int i = 0; i < Criteria; ++i) {
+        for (int j = i + 2; j < Criteria; j += 2)
+            a[size_t(i)][size_t(j)] = a[size_t(j)][size_t(i)] = 0.0;
+    }
+    return a;
+}
+
+void LeastSquares15HalfMissing(benchmark::State &state)
+{
+    const Matrix a = halfMissingMatrix();
+    std::vector<double> weights;
+    for (auto _ : state) {
+        leastSquaresWeights(Criteria, a, &weights);
+        benchmark::DoNotOptimize(weights.data());
+    }
+}
+BENCHMARK(LeastSquares15HalfMissing)->Unit(benchmark::kMicrosecond);
+
+// Everything shown for such a matrix: weights, completed matrix and its ratio, estimates, the
+// pair to ask next.
+void IncompleteMatrix15HalfMissing(benchmark::State &state)
+{
+    const Matrix a = halfMissingMatrix();
+    for (auto _ : state) {
+        IncompleteMatrixResult result = computeIncompleteMatrix(Criteria, a);
+        benchmark::DoNotOptimize(result);
+    }
+}
+BENCHMARK(IncompleteMatrix15HalfMissing)->Unit(benchmark::kMicrosecond);
 
 // One pass over a filled 15-item grid, as every click into the criteria grid runs it.
 void MirrorAll15(benchmark::State &state)

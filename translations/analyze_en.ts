@@ -719,6 +719,17 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>MissingJudgements</name>
+    <message>
+        <source>Недостаточно сравнений: ни одна цепочка сравнений не связывает «%1» с %2</source>
+        <translation>Too few judgements: no chain of judgements links “%1” with %2</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+</context>
+<context>
     <name>PrintTarget</name>
     <message>
         <source>Не удалось начать печать: принтер не найден</source>
