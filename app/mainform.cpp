@@ -9,6 +9,7 @@
 #include "app/buttonicons.h"
 #include "app/documentcontroller.h"
 #include "app/editmenu.h"
+#include "app/exportactions.h"
 #include "app/helpmenu.h"
 #include "app/gridfit.h"
 #include "app/wholecontrols.h"
@@ -84,6 +85,7 @@ TMainForm::TMainForm(QWidget *parent)
     connectHandlers();
     FormCreate();
     m_documents = new DocumentController(this);
+    new ExportActions(this);
     createMenus();
     new LanguageMenu(this);
     // The menu bar goes above the pages, which keep the height of their design.
