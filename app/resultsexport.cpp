@@ -20,15 +20,14 @@
 
 namespace {
 
-class ResultsExportTexts
+class ResultsExportText
 {
-    Q_DECLARE_TR_FUNCTIONS(ResultsExport)
+    Q_DECLARE_TR_FUNCTIONS(ResultsExportText)
 };
-using T = ResultsExportTexts;
 
 QStringList firstSheetHeader()
 {
-    return {T::tr("Альтернатива"), T::tr("Глобальный приоритет"), T::tr("Место")};
+    return {ResultsExportText::tr("Альтернатива"), ResultsExportText::tr("Глобальный приоритет"), ResultsExportText::tr("Место")};
 }
 
 QByteArray csvField(const QString &text)
@@ -107,7 +106,7 @@ void fillMatrix(Sheet &sheet, const QString &title, const QStringList &names, co
     sheet.text(0, 0, title, true);
     for (int j = 0; j < n; ++j)
         sheet.text(1, j + 1, names.at(j), true);
-    sheet.text(1, n + 1, T::tr("Вес"), true);
+    sheet.text(1, n + 1, ResultsExportText::tr("Вес"), true);
     for (int i = 0; i < n; ++i) {
         sheet.text(i + 2, 0, names.at(i), true);
         for (int j = 0; j < n; ++j)
@@ -121,9 +120,9 @@ void fillMatrix(Sheet &sheet, const QString &title, const QStringList &names, co
         double value;
     } measures[] = {
         {QStringLiteral("λmax"), result.lambdaMax},
-        {T::tr("Индекс согласованности (ИС)"), result.ci},
-        {T::tr("Случайный индекс (СИ)"), result.ri},
-        {T::tr("Отношение согласованности (ОС)"), result.cr},
+        {ResultsExportText::tr("Индекс согласованности (ИС)"), result.ci},
+        {ResultsExportText::tr("Случайный индекс (СИ)"), result.ri},
+        {ResultsExportText::tr("Отношение согласованности (ОС)"), result.cr},
     };
     int row = n + 3;
     for (const auto &measure : measures) {
@@ -137,7 +136,7 @@ QString buildFailure(lxw_error error, int systemError)
 {
     if (systemError != 0)
         return WholeFile::reason(systemError);
-    return T::tr("книга не собрана (%1)").arg(QString::fromUtf8(lxw_strerror(error)));
+    return ResultsExportText::tr("книга не собрана (%1)").arg(QString::fromUtf8(lxw_strerror(error)));
 }
 
 } // namespace
@@ -182,7 +181,7 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
     // Made in a folder of this program's own, never beside the target, and read back whole.
     QTemporaryDir folder;
     if (!folder.isValid()) {
-        *reason = T::tr("нет временной папки (%1)").arg(folder.errorString());
+        *reason = ResultsExportText::tr("нет временной папки (%1)").arg(folder.errorString());
         return false;
     }
     const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("results.xlsx")));
@@ -193,7 +192,7 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
     options.tmpdir = tmpdir.data();
     lxw_workbook *book = workbook_new_opt(path.constData(), &options);
     if (!book) {
-        *reason = T::tr("книга не собрана");
+        *reason = ResultsExportText::tr("книга не собрана");
         return false;
     }
     lxw_error error = LXW_NO_ERROR;
@@ -206,7 +205,7 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
         return sheet;
     };
 
-    if (lxw_worksheet *first = addSheet(T::tr("Результаты"))) {
+    if (lxw_worksheet *first = addSheet(ResultsExportText::tr("Результаты"))) {
         Sheet sheet(first, bold, &error);
         sheet.width(0, 32);
         sheet.width(1, 20);
@@ -219,27 +218,27 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
             sheet.number(j + 1, 2, rankOf(results, j));
         }
     }
-    if (lxw_worksheet *weights = addSheet(T::tr("Веса критериев"))) {
+    if (lxw_worksheet *weights = addSheet(ResultsExportText::tr("Веса критериев"))) {
         Sheet sheet(weights, bold, &error);
         sheet.width(0, 32);
-        sheet.text(0, 0, T::tr("Критерий"), true);
-        sheet.text(0, 1, T::tr("Вес"), true);
+        sheet.text(0, 0, ResultsExportText::tr("Критерий"), true);
+        sheet.text(0, 1, ResultsExportText::tr("Вес"), true);
         for (int i = 0; i < document.criteriaCount(); ++i) {
             sheet.text(i + 1, 0, document.criteria.at(i));
             if (size_t(i) < results.criteria.weights.size())
                 sheet.number(i + 1, 1, results.criteria.weights[size_t(i)]);
         }
     }
-    if (lxw_worksheet *criteria = addSheet(T::tr("Матрица критериев"))) {
+    if (lxw_worksheet *criteria = addSheet(ResultsExportText::tr("Матрица критериев"))) {
         Sheet sheet(criteria, bold, &error);
-        fillMatrix(sheet, T::tr("Сравнение критериев"), document.criteria, document.criteriaJudgements, results.criteria);
+        fillMatrix(sheet, ResultsExportText::tr("Сравнение критериев"), document.criteria, document.criteriaJudgements, results.criteria);
     }
     for (int c = 0; c < int(results.alternatives.size()); ++c) {
         // Sheet names are short and may not hold every character a name may: the criterion's
         // number names the sheet, its name heads it.
-        if (lxw_worksheet *matrix = addSheet(T::tr("Критерий %1").arg(c + 1))) {
+        if (lxw_worksheet *matrix = addSheet(ResultsExportText::tr("Критерий %1").arg(c + 1))) {
             Sheet sheet(matrix, bold, &error);
-            fillMatrix(sheet, T::tr("Сравнение альтернатив по критерию «%1»").arg(document.criteria.value(c)),
+            fillMatrix(sheet, ResultsExportText::tr("Сравнение альтернатив по критерию «%1»").arg(document.criteria.value(c)),
                        document.alternatives, document.alternativesJudgements.value(c), results.alternatives[size_t(c)]);
         }
     }
@@ -277,7 +276,7 @@ bool write(const QString &path, const DecisionDocument &document, const Decision
             return false;
         break;
     case Format::Unknown:
-        *reason = T::tr("таблица пишется в файл .xlsx или .csv");
+        *reason = ResultsExportText::tr("таблица пишется в файл .xlsx или .csv");
         return false;
     }
     return WholeFile::write(path, bytes, reason);
