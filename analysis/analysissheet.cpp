@@ -181,7 +181,20 @@ int drawAnalysisSheet(QPainter &painter, const AnalysisSheet &sheet)
 void printAnalysisSheet(const AnalysisSheet &sheet)
 {
     const std::unique_ptr<PrintTarget::Job> job = PrintTarget::open();
-    QPrinter *const printer = &job->printer();
+    paintAnalysisSheet(sheet, job->printer());
+    job->send();
+}
+
+void writeAnalysisSheetPdf(const AnalysisSheet &sheet, const QString &path)
+{
+    const std::unique_ptr<PrintTarget::Job> job = PrintTarget::openPdf(path);
+    paintAnalysisSheet(sheet, job->printer());
+    job->send();
+}
+
+void paintAnalysisSheet(const AnalysisSheet &sheet, QPrinter &target)
+{
+    QPrinter *const printer = &target;
     const int printWidth = PrintTarget::printableWidth(*printer);
     const int printHeight = PrintTarget::printableHeight(*printer);
     if (printWidth <= 0 || printHeight <= 0)
@@ -206,5 +219,4 @@ void printAnalysisSheet(const AnalysisSheet &sheet)
     painter.drawPicture(0, 0, picture);
     if (!painter.end() || printer->printerState() == QPrinter::Error)
         throw PlatformError(PrintCannotFinishMessage.text());
-    job->send();
 }

@@ -8,6 +8,7 @@
 
 class QGraphicsView;
 class QPainter;
+class QPrinter;
 
 // The printed analysis of a decision, one sheet: the contribution chart, the threshold table
 // and, for every matrix whose consistency ratio is out of bounds, the judgements to revise first.
@@ -36,3 +37,7 @@ int drawAnalysisSheet(QPainter &painter, const AnalysisSheet &sheet);
 // Prints the sheet on the current printer (PrintTarget), shrunk to fit one page. Throws
 // PlatformError when the printer cannot be opened or the document cannot be written.
 void printAnalysisSheet(const AnalysisSheet &sheet);
+// The same sheet as a PDF file, written whole or not at all (PrintTarget::FileNotWritten).
+void writeAnalysisSheetPdf(const AnalysisSheet &sheet, const QString &path);
+// The same sheet on a printer that is already open.
+void paintAnalysisSheet(const AnalysisSheet &sheet, QPrinter &printer);

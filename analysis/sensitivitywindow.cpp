@@ -5,6 +5,7 @@
 #include "model/numberformat.h"
 #include "platform/accessiblesupport.h"
 #include "platform/errordisplay.h"
+#include "platform/filechooser.h"
 #include "platform/focusframe.h"
 #include "platform/questionbox.h"
 #include "report/reportprinter.h"
@@ -150,11 +151,15 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     m_printBtn = new QPushButton(tr("&Печать…"), this);
     m_printBtn->setObjectName(QStringLiteral("printSheet"));
     m_printBtn->setAutoDefault(false);
+    auto *pdfBtn = new QPushButton(tr("&Экспорт в PDF…"), this);
+    pdfBtn->setObjectName(QStringLiteral("exportSheetPdf"));
+    pdfBtn->setAutoDefault(false);
     auto *closeBtn = new QPushButton(tr("&Закрыть"), this);
     closeBtn->setObjectName(QStringLiteral("closeSensitivity"));
     closeBtn->setAutoDefault(false);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_printBtn);
+    buttons->addWidget(pdfBtn);
     buttons->addStretch();
     buttons->addWidget(closeBtn);
 
@@ -164,6 +169,7 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     layout->addLayout(buttons);
 
     connect(m_printBtn, &QPushButton::clicked, this, [this] { ErrorDisplay::guarded([this] { printSheet(); }); });
+    connect(pdfBtn, &QPushButton::clicked, this, [this] { ErrorDisplay::guarded([this] { exportSheetPdf(); }); });
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::close);
 
     resetWeights();
@@ -436,6 +442,20 @@ void SensitivityWindow::printSheet()
 {
     if (!QuestionBox::ask(PrintConfirmationText.text(), PrintConfirmationCaption.text()))
         return;
+    printAnalysisSheet(analysisSheet());
+}
+
+void SensitivityWindow::exportSheetPdf()
+{
+    // The sheet at the weights the sliders stood at when the person asked.
+    const AnalysisSheet sheet = analysisSheet();
+    const QString path = FileChooser::saveFileOfType(this, tr("Экспорт в PDF"), QString(), {tr("Документы PDF (*.pdf)")});
+    if (!path.isEmpty())
+        writeAnalysisSheetPdf(sheet, path);
+}
+
+AnalysisSheet SensitivityWindow::analysisSheet() const
+{
     AnalysisSheet sheet;
     sheet.title = tr("Чувствительность решения");
     sheet.header = m_data.userName + QStringLiteral(", ") + m_data.dateText;
@@ -446,5 +466,5 @@ void SensitivityWindow::printSheet()
     sheet.critical = criticalText();
     sheet.ranking = rankingText();
     sheet.matrices = m_data.matrices;
-    printAnalysisSheet(sheet);
+    return sheet;
 }

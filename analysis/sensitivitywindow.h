@@ -1,5 +1,6 @@
 #pragma once
 
+#include "analysis/analysissheet.h"
 #include "analysis/sensitivitydata.h"
 #include "analysis/sensitivitymodule.h"
 #include "model/sensitivity.h"
@@ -40,6 +41,10 @@ public:
     void resetWeights();
     // Prints the analysis sheet (asks first, like the wizard's own print).
     void printSheet();
+    // The same sheet as a PDF file the person chooses.
+    void exportSheetPdf();
+    // The analysis sheet as the window stands.
+    AnalysisSheet analysisSheet() const;
 
     // Texts as shown, for the sheet and for checking.
     QString rankingText() const;

@@ -3,6 +3,7 @@
 #include "app/application.h"
 #include "app/qtoptions.h"
 #include "app/resultreport.h"
+#include "app/resultsexport.h"
 #include "app/translations.h"
 #include "document/decisionfile.h"
 #include "document/decisionresults.h"
@@ -37,6 +38,7 @@ class CommandLine
 const QString ResultsOption = QStringLiteral("results");
 const QString ReportOption = QStringLiteral("report");
 const QString MergeOption = QStringLiteral("merge");
+const QString ExportOption = QStringLiteral("export");
 const QString ProgramName = QStringLiteral("analyze");
 
 void say(QIODevice &device, const QString &text)
@@ -113,6 +115,18 @@ int report(const CommandRequest &request, QIODevice &err)
     return CommandDone;
 }
 
+int exportResults(const CommandRequest &request, QIODevice &err)
+{
+    int status = CommandDone;
+    const auto computed = computeFile(request.inputs.value(0), err, &status);
+    if (!computed)
+        return status;
+    QString reason;
+    if (!ResultsExport::write(request.output, computed->first, computed->second, &reason))
+        return refuse(err, CommandLine::tr("Не удалось записать результаты «%1»: %2").arg(request.output, reason));
+    return CommandDone;
+}
+
 int merge(const CommandRequest &request, QIODevice &err)
 {
     QList<MergeInput> inputs;
@@ -172,6 +186,9 @@ void describeOptions(QCommandLineParser &parser, bool listQtOptions)
             QCommandLineOption(ResultsOption, CommandLine::tr("Вывести вычисленное решение из ФАЙЛА в JSON на стандартный вывод.")),
             QCommandLineOption(ReportOption, CommandLine::tr("Записать отчёт страницы результата для ФАЙЛА в PDF."),
                                CommandLine::tr("OUT.pdf")),
+            QCommandLineOption(ExportOption,
+                               CommandLine::tr("Записать результаты решения из ФАЙЛА в таблицу: книгу .xlsx или файл .csv (по расширению)."),
+                               CommandLine::tr("OUT.xlsx|OUT.csv")),
             QCommandLineOption(MergeOption,
                                CommandLine::tr("Объединить решения группы из ФАЙЛОВ (геометрическое среднее суждений) в OUT.ahp."),
                                CommandLine::tr("OUT.ahp")),
@@ -216,9 +233,10 @@ CommandRequest parseCommandLine(const QStringList &arguments)
     const bool results = parser.isSet(ResultsOption);
     const bool report = parser.isSet(ReportOption);
     const bool merge = parser.isSet(MergeOption);
-    if (int(results) + int(report) + int(merge) > 1)
-        return wrong(CommandLine::tr("Можно указать только одну из команд --results, --report и --merge"));
-    if (parser.values(ReportOption).size() > 1 || parser.values(MergeOption).size() > 1)
+    const bool exporting = parser.isSet(ExportOption);
+    if (int(results) + int(report) + int(merge) + int(exporting) > 1)
+        return wrong(CommandLine::tr("Можно указать только одну из команд --results, --report, --export и --merge"));
+    if (parser.values(ReportOption).size() > 1 || parser.values(MergeOption).size() > 1 || parser.values(ExportOption).size() > 1)
         return wrong(CommandLine::tr("Выходной файл можно указать только один раз"));
     request.inputs = parser.positionalArguments();
     const qsizetype files = request.inputs.size();
@@ -227,15 +245,18 @@ CommandRequest parseCommandLine(const QStringList &arguments)
         request.output = parser.value(MergeOption);
         if (files < 2)
             return wrong(CommandLine::tr("Для --merge нужны два или больше файла решений"));
-    } else if (report || results) {
-        request.mode = report ? CommandRequest::Mode::Report : CommandRequest::Mode::Results;
-        request.output = parser.value(ReportOption);
+    } else if (report || results || exporting) {
+        request.mode = report ? CommandRequest::Mode::Report
+                              : exporting ? CommandRequest::Mode::Export : CommandRequest::Mode::Results;
+        request.output = parser.value(report ? ReportOption : ExportOption);
         if (files != 1)
             return wrong(CommandLine::tr("Нужен ровно один файл решения, а указано %1").arg(files));
+        if (exporting && !request.output.isEmpty() && ResultsExport::formatOf(request.output) == ResultsExport::Format::Unknown)
+            return wrong(CommandLine::tr("Таблица результатов пишется в файл .xlsx или .csv, а указано «%1»").arg(request.output));
     } else if (files > 1) {
         return wrong(CommandLine::tr("Окно открывает один файл решения, а указано %1").arg(files));
     }
-    if (request.output.isEmpty() && (request.mode == CommandRequest::Mode::Merge || request.mode == CommandRequest::Mode::Report))
+    if (request.output.isEmpty() && request.mode != CommandRequest::Mode::Results && request.mode != CommandRequest::Mode::Window)
         return wrong(CommandLine::tr("Не указан выходной файл"));
     return request;
 }
@@ -255,6 +276,8 @@ int executeCommand(const CommandRequest &request, QIODevice &out, QIODevice &err
         return report(request, err);
     case CommandRequest::Mode::Merge:
         return merge(request, err);
+    case CommandRequest::Mode::Export:
+        return exportResults(request, err);
     case CommandRequest::Mode::Window:
         break;
     }

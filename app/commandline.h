@@ -8,19 +8,20 @@
 class QIODevice;
 
 // The command line. Besides "analyze [FILE]", which opens the window (with the file, through
-// TMainForm::openDecisionFile), three commands work on decision files without a window or a
+// TMainForm::openDecisionFile), four commands work on decision files without a window or a
 // display:
 //   analyze --results FILE                 the computed decision as JSON on standard output
 //   analyze --report OUT.pdf FILE          the result page's printed report as a PDF
+//   analyze --export OUT.xlsx|OUT.csv FILE the results as a spreadsheet
 //   analyze --merge OUT.ahp A.ahp B.ahp…   a group's files merged into one
 // Exit status: 0 done, 1 a file cannot be read, is refused or cannot be written (or the command
 // line is wrong), 2 a judgement keeps the decision from being computed. On 1 and 2 a message
 // goes to standard error and nothing to standard output or to the output file.
 struct CommandRequest
 {
-    enum class Mode { Window, Results, Report, Merge, Help, Version, Error };
+    enum class Mode { Window, Results, Report, Export, Merge, Help, Version, Error };
     Mode mode = Mode::Window;
-    QString output;     // the PDF or the merged file
+    QString output;     // the PDF, the spreadsheet or the merged file
     QStringList inputs; // the decision file(s)
     QString text;       // help or version text, or what is wrong with the command line
 };

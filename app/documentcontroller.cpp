@@ -91,7 +91,7 @@ void DocumentController::createMenus()
               [](DocumentController *c) { c->newSession(); });
     addAction(m_fileMenu, tr("&Открыть…"), QKeySequence(Qt::CTRL | Qt::Key_O), "OpenAction",
               [](DocumentController *c) { c->open(); });
-    addAction(m_fileMenu, tr("&Сохранить"), QKeySequence(Qt::CTRL | Qt::Key_S), "SaveAction",
+    addAction(m_fileMenu, tr("Со&хранить"), QKeySequence(Qt::CTRL | Qt::Key_S), "SaveAction",
               [](DocumentController *c) { c->save(); });
     addAction(m_fileMenu, tr("Сохранить &как…"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), "SaveAsAction",
               [](DocumentController *c) { c->saveAs(); });
@@ -100,7 +100,7 @@ void DocumentController::createMenus()
     connect(m_recent, &RecentFiles::openRequested, this,
             [this](const QString &path) { ErrorDisplay::guarded([this, path] { openFile(path); }); });
     m_fileMenu->addSeparator();
-    addAction(m_fileMenu, tr("Объединить решения группы…"), QKeySequence(), "MergeAction",
+    addAction(m_fileMenu, tr("Объ&единить решения группы…"), QKeySequence(), "MergeAction",
               [](DocumentController *c) { c->mergeGroup(); });
     m_fileMenu->addSeparator();
     m_printAction = addAction(m_fileMenu, tr("&Печать…"), QKeySequence(Qt::CTRL | Qt::Key_P), "PrintAction",
@@ -143,9 +143,9 @@ void DocumentController::showTranslatedTexts()
         {"FileMenu", QT_TR_NOOP("&Файл")},
         {"NewAction", QT_TR_NOOP("&Создать")},
         {"OpenAction", QT_TR_NOOP("&Открыть…")},
-        {"SaveAction", QT_TR_NOOP("&Сохранить")},
+        {"SaveAction", QT_TR_NOOP("Со&хранить")},
         {"SaveAsAction", QT_TR_NOOP("Сохранить &как…")},
-        {"MergeAction", QT_TR_NOOP("Объединить решения группы…")},
+        {"MergeAction", QT_TR_NOOP("Объ&единить решения группы…")},
         {"PrintAction", QT_TR_NOOP("&Печать…")},
         {"QuitAction", QT_TR_NOOP("&Выход")},
     };

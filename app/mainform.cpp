@@ -10,6 +10,7 @@
 #include "app/decisionview.h"
 #include "app/documentcontroller.h"
 #include "app/editmenu.h"
+#include "app/exportactions.h"
 #include "app/helpmenu.h"
 #include "app/windowlayout.h"
 #include "app/languagemenu.h"
@@ -83,6 +84,7 @@ TMainForm::TMainForm(QWidget *parent)
     connectHandlers();
     FormCreate();
     m_documents = new DocumentController(this);
+    new ExportActions(this);
     createMenus();
     new LanguageMenu(this);
     // The menu bar goes above the pages, which keep the height of their design.

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <utility>
 
@@ -47,6 +48,21 @@ QString saveFile(QWidget *parent, const QString &caption, const QString &suggest
     if (const Responder &responder = currentResponder())
         return withSuffix(responder(caption, true).value(0));
     return withSuffix(QFileDialog::getSaveFileName(parent, caption, suggested, filter()));
+}
+
+QString saveFileOfType(QWidget *parent, const QString &caption, const QString &suggested, const QStringList &filters)
+{
+    QString chosenFilter = filters.value(0);
+    QString path;
+    if (const Responder &responder = currentResponder())
+        path = responder(caption, true).value(0);
+    else
+        path = QFileDialog::getSaveFileName(parent, caption, suggested, filters.join(QStringLiteral(";;")), &chosenFilter);
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    // A name typed without a suffix gets the one of the type chosen in the dialog.
+    const QRegularExpressionMatch suffix = QRegularExpression(QStringLiteral("\\*(\\.\\w+)")).match(chosenFilter);
+    return suffix.hasMatch() ? path + suffix.captured(1) : path;
 }
 
 Responder setResponder(Responder responder)

@@ -150,22 +150,44 @@ void Job::send()
         throw PlatformError(message(NotTakenMessage).arg(m_queue, reason));
 }
 
+std::unique_ptr<Job> openPdf(const QString &path)
+{
+    // A file in memory leaves nothing behind on any disk, not even when the program is killed.
+    const int memoryFile = ::memfd_create("analyze-sheet", MFD_CLOEXEC);
+    const QString memoryPath = QStringLiteral("/proc/self/fd/%1").arg(memoryFile);
+    if (memoryFile >= 0 && QFile::exists(memoryPath))
+        return std::make_unique<Job>(pdfPrinter(memoryPath), QString(), nullptr, path, memoryFile);
+    if (memoryFile >= 0)
+        ::close(memoryFile);
+    auto spool = std::make_unique<QTemporaryDir>();
+    if (!spool->isValid())
+        throw PlatformError(message(NoSpoolMessage));
+    auto printer = pdfPrinter(spool->filePath(QStringLiteral("sheet.pdf")));
+    return std::make_unique<Job>(std::move(printer), QString(), std::move(spool), path);
+}
+
+std::unique_ptr<QPrinter> previewPrinter()
+{
+    auto printer = pdfPrinter(QString());
+    if (!pdfPath().isEmpty())
+        return printer;
+    // The paper and margins of the queue the sheet would go to, and that queue in the print
+    // dialog the preview offers; without one, the A4 of a PDF file.
+    const QString queue = PrintSystem::current().defaultQueue().name;
+    const QPrinterInfo info = QPrinterInfo::printerInfo(queue);
+    if (!queue.isEmpty() && !info.isNull()) {
+        const QPageLayout layout = QPrinter(info, QPrinter::HighResolution).pageLayout();
+        printer->setPrinterName(queue);
+        printer->setResolution(PdfResolution);
+        printer->setPageLayout(layout);
+    }
+    return printer;
+}
+
 std::unique_ptr<Job> open()
 {
-    if (!pdfPath().isEmpty()) {
-        // A file in memory leaves nothing behind on any disk, not even when the program is killed.
-        const int memoryFile = ::memfd_create("analyze-sheet", MFD_CLOEXEC);
-        const QString memoryPath = QStringLiteral("/proc/self/fd/%1").arg(memoryFile);
-        if (memoryFile >= 0 && QFile::exists(memoryPath))
-            return std::make_unique<Job>(pdfPrinter(memoryPath), QString(), nullptr, pdfPath(), memoryFile);
-        if (memoryFile >= 0)
-            ::close(memoryFile);
-        auto spool = std::make_unique<QTemporaryDir>();
-        if (!spool->isValid())
-            throw PlatformError(message(NoSpoolMessage));
-        auto printer = pdfPrinter(spool->filePath(QStringLiteral("sheet.pdf")));
-        return std::make_unique<Job>(std::move(printer), QString(), std::move(spool), pdfPath());
-    }
+    if (!pdfPath().isEmpty())
+        return openPdf(pdfPath());
 
     const PrintSystem::Queue queue = PrintSystem::current().defaultQueue();
     switch (queue.state) {

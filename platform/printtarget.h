@@ -61,6 +61,12 @@ private:
 // no printer to print on, is not running, or its default queue does not take jobs now.
 std::unique_ptr<Job> open();
 
+// A job that writes the sheet to the PDF file at path, whole or not at all, whatever open() does.
+std::unique_ptr<Job> openPdf(const QString &path);
+
+// A printer for a preview of what open() would print: the same paper and margins.
+std::unique_ptr<QPrinter> previewPrinter();
+
 // From now on open() returns an A4 PDF printer writing to path; an empty path means the real
 // printer again.
 void setPdfOutput(const QString &path);

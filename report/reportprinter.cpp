@@ -364,10 +364,23 @@ int scaledRowHeight(int height, int printWidth, int pageWidth)
 
 void printReport(const ReportData &data)
 {
+    const std::unique_ptr<PrintTarget::Job> job = PrintTarget::open();
+    paintReport(data, job->printer());
+    job->send();
+}
+
+void writeReportPdf(const ReportData &data, const QString &path)
+{
+    const std::unique_ptr<PrintTarget::Job> job = PrintTarget::openPdf(path);
+    paintReport(data, job->printer());
+    job->send();
+}
+
+void paintReport(const ReportData &data, QPrinter &target)
+{
     // Disposed of on every way out, a failed print included.
     auto page = std::make_unique<TRepForm>();
-    const std::unique_ptr<PrintTarget::Job> job = PrintTarget::open();
-    QPrinter *const printer = &job->printer();
+    QPrinter *const printer = &target;
 
     composeReport(*page, data);
     settle(*page);
@@ -420,5 +433,4 @@ void printReport(const ReportData &data)
     painter.drawPicture(0, 0, picture);
     if (!painter.end() || printer->printerState() == QPrinter::Error)
         throw PlatformError(PrintCannotFinishMessage.text());
-    job->send();
 }

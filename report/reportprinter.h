@@ -5,6 +5,7 @@
 
 #include <QString>
 
+class QPrinter;
 class StringGrid;
 class TRepForm;
 
@@ -48,3 +49,8 @@ int scaledRowHeight(int height, int printWidth, int pageWidth);
 // printer cannot be opened or the document cannot be written; the page is disposed of in any
 // case.
 void printReport(const ReportData &data);
+// The same sheet as a PDF file, written whole or not at all (PrintTarget::FileNotWritten).
+void writeReportPdf(const ReportData &data, const QString &path);
+// The same sheet painted on a printer that is already open: a preview's, or the one a print
+// dialog chose. Throws PlatformError when the sheet cannot be painted.
+void paintReport(const ReportData &data, QPrinter &printer);

@@ -12,12 +12,16 @@ packages=(
     cmake g++ make
     qt6-base-dev qt6-charts-dev libqt6opengl6-dev qt6-translations-l10n libgl-dev libcups2-dev
     qt6-l10n-tools qt6-tools-dev
+    # the spreadsheets of the results
+    libxlsxwriter-dev pkg-config
     fonts-liberation fonts-dejavu-core
     poppler-utils
     # the SVG icon engine of the button pictures; the Debian package and the checks of its files
     libqt6svg6 dpkg-dev file desktop-file-utils appstream
     # the check of the Debian package
     lintian
+    # the tests: an independent reader of the workbooks, and the sources of a decimal-comma locale
+    python3-openpyxl locales
 )
 if [ "${ANALYZE_EXTRA_PACKAGES:-}" != "" ]; then
     # shellcheck disable=SC2206

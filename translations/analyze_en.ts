@@ -180,10 +180,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Help: analyze --help</translation>
     </message>
     <message>
-        <source>Можно указать только одну из команд --results, --report и --merge</source>
-        <translation>Only one of the commands --results, --report and --merge may be given</translation>
-    </message>
-    <message>
         <source>Выходной файл можно указать только один раз</source>
         <translation>The output file may be given only once</translation>
     </message>
@@ -210,6 +206,26 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Не удалось вывести результат: %1</source>
         <translation>Could not write the result: %1</translation>
+    </message>
+    <message>
+        <source>Не удалось записать результаты «%1»: %2</source>
+        <translation>Could not write the results “%1”: %2</translation>
+    </message>
+    <message>
+        <source>Записать результаты решения из ФАЙЛА в таблицу: книгу .xlsx или файл .csv (по расширению).</source>
+        <translation>Write the results of the decision in FILE to a spreadsheet: an .xlsx workbook or a .csv file (by the extension).</translation>
+    </message>
+    <message>
+        <source>OUT.xlsx|OUT.csv</source>
+        <translation>OUT.xlsx|OUT.csv</translation>
+    </message>
+    <message>
+        <source>Можно указать только одну из команд --results, --report, --export и --merge</source>
+        <translation>Only one of the commands --results, --report, --export and --merge may be given</translation>
+    </message>
+    <message>
+        <source>Таблица результатов пишется в файл .xlsx или .csv, а указано «%1»</source>
+        <translation>The results table is written to an .xlsx or a .csv file, but “%1” was given</translation>
     </message>
 </context>
 <context>
@@ -424,16 +440,8 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>&amp;Open…</translation>
     </message>
     <message>
-        <source>&amp;Сохранить</source>
-        <translation>&amp;Save</translation>
-    </message>
-    <message>
         <source>Сохранить &amp;как…</source>
         <translation>Save &amp;As…</translation>
-    </message>
-    <message>
-        <source>Объединить решения группы…</source>
-        <translation>Merge a Group’s Decisions…</translation>
     </message>
     <message>
         <source>&amp;Печать…</source>
@@ -495,6 +503,14 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Объединить решения группы: выберите файлы решений участников, не меньше двух</source>
         <translation>Merge a Group’s Decisions: choose the members’ decision files, two or more</translation>
     </message>
+    <message>
+        <source>Со&amp;хранить</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Объ&amp;единить решения группы…</source>
+        <translation>&amp;Merge a Group’s Decisions…</translation>
+    </message>
 </context>
 <context>
     <name>EditMenu</name>
@@ -517,6 +533,57 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>&amp;Повторить: %1</source>
         <translation>&amp;Redo %1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportActions</name>
+    <message>
+        <source>П&amp;редварительный просмотр…</source>
+        <translation>Print Pre&amp;view…</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в PDF…</source>
+        <translation>Export to P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Экспорт ре&amp;зультатов…</source>
+        <translation>&amp;Export Results…</translation>
+    </message>
+    <message>
+        <source>Решение</source>
+        <translation>Decision</translation>
+    </message>
+    <message>
+        <source>Экспорт в PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Документы PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Записан файл «%1»</source>
+        <translation>Written: “%1”</translation>
+    </message>
+    <message>
+        <source>Результаты не вычислены. %1</source>
+        <translation>The results are not computed. %1</translation>
+    </message>
+    <message>
+        <source>Экспорт результатов</source>
+        <translation>Export Results</translation>
+    </message>
+    <message>
+        <source>Книги Excel (*.xlsx)</source>
+        <translation>Excel workbooks (*.xlsx)</translation>
+    </message>
+    <message>
+        <source>Таблицы CSV (*.csv)</source>
+        <translation>CSV tables (*.csv)</translation>
+    </message>
+    <message>
+        <source>Не удалось записать результаты «%1»: %2</source>
+        <translation>Could not write the results “%1”: %2</translation>
     </message>
 </context>
 <context>
@@ -850,6 +917,81 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>ResultsExportText</name>
+    <message>
+        <source>Альтернатива</source>
+        <translation>Alternative</translation>
+    </message>
+    <message>
+        <source>Глобальный приоритет</source>
+        <translation>Global priority</translation>
+    </message>
+    <message>
+        <source>Место</source>
+        <translation>Rank</translation>
+    </message>
+    <message>
+        <source>Вес</source>
+        <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Индекс согласованности (ИС)</source>
+        <translation>Consistency index (CI)</translation>
+    </message>
+    <message>
+        <source>Случайный индекс (СИ)</source>
+        <translation>Random index (RI)</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности (ОС)</source>
+        <translation>Consistency ratio (CR)</translation>
+    </message>
+    <message>
+        <source>книга не собрана (%1)</source>
+        <translation>the workbook was not put together (%1)</translation>
+    </message>
+    <message>
+        <source>нет временной папки (%1)</source>
+        <translation>no temporary folder (%1)</translation>
+    </message>
+    <message>
+        <source>книга не собрана</source>
+        <translation>the workbook was not put together</translation>
+    </message>
+    <message>
+        <source>Результаты</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>Веса критериев</source>
+        <translation>Criterion weights</translation>
+    </message>
+    <message>
+        <source>Критерий</source>
+        <translation>Criterion</translation>
+    </message>
+    <message>
+        <source>Матрица критериев</source>
+        <translation>Criteria matrix</translation>
+    </message>
+    <message>
+        <source>Сравнение критериев</source>
+        <translation>Comparison of the criteria</translation>
+    </message>
+    <message>
+        <source>Критерий %1</source>
+        <translation>Criterion %1</translation>
+    </message>
+    <message>
+        <source>Сравнение альтернатив по критерию «%1»</source>
+        <translation>Comparison of the alternatives by the criterion “%1”</translation>
+    </message>
+    <message>
+        <source>таблица пишется в файл .xlsx или .csv</source>
+        <translation>the table is written to an .xlsx or a .csv file</translation>
+    </message>
+</context>
+<context>
     <name>RevisionPanel</name>
     <message>
         <source>Пока не заполнено: %1 над %2</source>
@@ -1056,6 +1198,18 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Вес критерия «%1»</source>
         <translation>Weight of the criterion “%1”</translation>
+    </message>
+    <message>
+        <source>&amp;Экспорт в PDF…</source>
+        <translation>Export to P&amp;DF…</translation>
+    </message>
+    <message>
+        <source>Экспорт в PDF</source>
+        <translation>Export to PDF</translation>
+    </message>
+    <message>
+        <source>Документы PDF (*.pdf)</source>
+        <translation>PDF documents (*.pdf)</translation>
     </message>
 </context>
 <context>

@@ -11,6 +11,7 @@
 #include "document/decisionfile.h"
 #include "document/decisionresults.h"
 #include "document/groupmerge.h"
+#include "model/judgement.h"
 #include "model/numberformat.h"
 #include "model/synthesis.h"
 #include "platform/printtarget.h"
@@ -25,8 +26,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QProcess>
+#include <QStandardPaths>
 
 #include <cstring>
+#include <utility>
 
 using namespace WindowTest;
 
@@ -110,6 +113,57 @@ struct Run
     QByteArray err;
 };
 
+// python3 with openpyxl, a reader that shares nothing with the writer: the system's first.
+QString workbookReader()
+{
+    for (const QString &python : {QStringLiteral("/usr/bin/python3"), QStandardPaths::findExecutable(QStringLiteral("python3"))}) {
+        QProcess process;
+        process.start(python, {QStringLiteral("-c"), QStringLiteral("import openpyxl")});
+        if (!python.isEmpty() && process.waitForFinished(30000) && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0)
+            return python;
+    }
+    return QString();
+}
+
+// Every sheet in order as [title, rows]; Python writes each float in its shortest exact form.
+const char ReadWorkbook[] = "import json, sys, openpyxl\n"
+                            "book = openpyxl.load_workbook(sys.argv[1])\n"
+                            "json.dump([[s.title, [list(r) for r in s.iter_rows(values_only=True)]] for s in book], sys.stdout)\n";
+
+// RFC 4180: fields split at commas, records at CRLF, quotes doubled inside quoted fields.
+QList<QStringList> parseCsv(const QByteArray &bytes)
+{
+    const QString text = QString::fromUtf8(bytes);
+    QList<QStringList> records;
+    QStringList record;
+    QString field;
+    bool quoted = false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (quoted && c == '"' && text.mid(i + 1, 1) == "\"") {
+            field += c;
+            ++i;
+        } else if (c == '"') {
+            quoted = !quoted;
+        } else if (!quoted && c == ',') {
+            record << std::exchange(field, QString());
+        } else if (!quoted && c == '\r' && text.mid(i + 1, 1) == "\n") {
+            record << std::exchange(field, QString());
+            records << std::exchange(record, QStringList());
+            ++i;
+        } else {
+            field += c;
+        }
+    }
+    return records;
+}
+
+// The workbook holds 16 significant digits of a number: all that libxlsxwriter writes.
+double asWorkbookKeepsIt(double value)
+{
+    return QString::number(value, 'g', 16).toDouble();
+}
+
 Run runCommand(const QStringList &arguments)
 {
     QBuffer out;
@@ -137,6 +191,8 @@ private slots:
     void program();
     void parsing_data();
     void parsing();
+    void exportAgreesWithResults_data();
+    void exportAgreesWithResults();
     void fullDisk_data();
     void fullDisk();
     void reportKeepsProtections_data();
@@ -290,6 +346,14 @@ void TstCommandLine::program_data()
     QTest::newRow("report, unreadable") << QStringList{"--report", "r3.pdf", "broken.ahp"} << 1 << "" << "не открыт" << "";
     QTest::newRow("report, no folder") << QStringList{"--report", "none/r.pdf", "group.ahp"} << 1 << ""
                                        << "Не удалось записать отчёт «none/r.pdf»" << "";
+    QTest::newRow("export") << QStringList{"--export", "e.csv", "group.ahp"} << 0 << "" << "" << "e.csv";
+    QTest::newRow("export, another type") << QStringList{"--export", "e.ods", "group.ahp"} << 1 << ""
+                                          << "пишется в файл .xlsx или .csv, а указано «e.ods»\nСправка: analyze --help" << "";
+    QTest::newRow("export, empty cell") << QStringList{"--export", "e2.xlsx", "unfinished.ahp"} << 2 << ""
+                                        << "Ячейка должна быть заполнена" << "";
+    QTest::newRow("export, unreadable") << QStringList{"--export", "e3.xlsx", "broken.ahp"} << 1 << "" << "не открыт" << "";
+    QTest::newRow("export, no folder") << QStringList{"--export", "none/e.xlsx", "group.ahp"} << 1 << ""
+                                       << "нет такого файла или папки" << "";
     QTest::newRow("merge") << QStringList{"--merge", "m.ahp", "group.ahp", "group.ahp"} << 0 << "" << "" << "m.ahp";
     QTest::newRow("merge, names differ") << QStringList{"--merge", "m2.ahp", "group.ahp", "renamed.ahp"} << 1 << ""
             << "Решения не объединены. Файл «renamed.ahp»: другие альтернативы, чем в «group.ahp»: 2-е: «Другая»" << "";
@@ -338,7 +402,7 @@ void TstCommandLine::program()
     else
         QVERIFY2(stdErr.contains(err), qPrintable(stdErr));
 
-    const QString output = arguments.size() > 1 && (arguments[0] == "--report" || arguments[0] == "--merge")
+    const QString output = arguments.size() > 1 && (arguments[0] == "--report" || arguments[0] == "--merge" || arguments[0] == "--export")
             ? arguments[1] : QString();
     if (!output.isEmpty())
         QCOMPARE(QFileInfo::exists(path(output)), !written.isEmpty());
@@ -346,6 +410,10 @@ void TstCommandLine::program()
         QFile pdf(path(written));
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QVERIFY(pdf.read(5) == "%PDF-");
+    } else if (written.endsWith(".csv")) {
+        QFile csv(path(written));
+        QVERIFY(csv.open(QIODevice::ReadOnly));
+        QVERIFY(csv.readLine().startsWith("Альтернатива,"));
     } else if (!written.isEmpty()) {
         QVERIFY(readDecisionFile(path(written)).document);
     }
@@ -392,6 +460,10 @@ void TstCommandLine::fullDisk_data()
     QTest::newRow("help into /dev/full") << QStringList{"--help"} << "/dev/full" << "";
     QTest::newRow("report over an old one") << QStringList{"--report", "DISK/old.pdf", "group.ahp"} << "" << "old.pdf";
     QTest::newRow("merge over an old one") << QStringList{"--merge", "DISK/old.ahp", "group.ahp", "group.ahp"} << "" << "old.ahp";
+    QTest::newRow("workbook over an old one") << QStringList{"--export", "DISK/old.xlsx", "group.ahp"} << "" << "old.xlsx";
+    QTest::newRow("CSV over an old one") << QStringList{"--export", "DISK/old.csv", "group.ahp"} << "" << "old.csv";
+    // The workbook is put together in the temporary folder first.
+    QTest::newRow("workbook, temporary folder full") << QStringList{"--export", "kept.xlsx", "group.ahp"} << "TMPDIR=DISK/" << "";
 }
 
 // A write that fails is exit 1 with the system's cause, and leaves the old file whole.
@@ -417,8 +489,17 @@ void TstCommandLine::fullDisk()
 
     QProcess process;
     process.setWorkingDirectory(m_dir.path());
-    if (!output.isEmpty())
+    if (output.startsWith(QLatin1String("TMPDIR="))) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("TMPDIR"), output.mid(7));
+        process.setProcessEnvironment(environment);
+        QFile kept(path(arguments[1]));
+        QVERIFY(kept.open(QIODevice::WriteOnly) && kept.write("kept") == 4);
+        kept.close();
+        output.clear();
+    } else if (!output.isEmpty()) {
         process.setStandardOutputFile(output);
+    }
     disk.fill();
     process.start(QStringLiteral(ANALYZE_EXECUTABLE), arguments);
     const bool finished = process.waitForFinished(60000);
@@ -436,6 +517,136 @@ void TstCommandLine::fullDisk()
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), oldBytes);
         QCOMPARE(QDir(disk.path()).entryList(QDir::Files), QStringList{old});
+    }
+    if (arguments.contains("kept.xlsx")) {
+        QFile kept(path("kept.xlsx"));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("kept"));
+        QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
+    }
+}
+
+void TstCommandLine::exportAgreesWithResults_data()
+{
+    QTest::addColumn<QString>("suffix");
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("csv") << ".csv" << "C.UTF-8";
+    QTest::newRow("xlsx") << ".xlsx" << "C.UTF-8";
+    // The C library of a decimal-comma locale must not spoil the workbook's numbers.
+    QTest::newRow("xlsx, Russian locale") << ".xlsx" << "ru_RU.UTF-8";
+}
+
+// The real program's --export against its --results, number by number, read back by readers
+// that share nothing with the writers.
+void TstCommandLine::exportAgreesWithResults()
+{
+    QFETCH(QString, suffix);
+    QFETCH(QString, locale);
+    // Names that need quoting in a CSV file.
+    DecisionDocument named = mergedGroup();
+    named.alternatives = QStringList{"Шкода, Октавия", "Лада \"Веста\"", "Киа\nРио"};
+    named.criteria[1] = QStringLiteral("Расход, л/100 км");
+    QString error;
+    QVERIFY(saveDecisionFile(path("named.ahp"), named, &error));
+
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("LC_ALL"), locale);
+    if (locale != QLatin1String("C.UTF-8")) {
+        // A locale of our own, so that the test does not depend on the ones the system has built.
+        const QString locales = m_dir.filePath(QStringLiteral("locales"));
+        QDir().mkpath(locales);
+        QProcess localedef;
+        localedef.start(QStringLiteral("localedef"), {"-i", "ru_RU", "-f", "UTF-8", locales + "/" + locale});
+        if (!localedef.waitForFinished(60000) || localedef.exitCode() != 0)
+            QSKIP("ru_RU cannot be built here: the 'locales' package is missing (scripts/setup.sh installs it)");
+        environment.insert(QStringLiteral("LOCPATH"), locales);
+    }
+    auto run = [&](const QStringList &arguments) {
+        QProcess process;
+        process.setProcessEnvironment(environment);
+        process.start(QStringLiteral(ANALYZE_EXECUTABLE), arguments);
+        process.waitForFinished(60000);
+        return std::make_pair(process.exitCode(), process.readAllStandardOutput());
+    };
+    const auto results = run({"--results", path("named.ahp")});
+    QCOMPARE(results.first, 0);
+    const QJsonObject json = QJsonDocument::fromJson(results.second).object();
+    const QJsonArray global = json["global"].toArray();
+    QCOMPARE(global.size(), Alternatives);
+    const QString out = path("named" + suffix);
+    QCOMPARE(run({"--export", out, path("named.ahp")}).first, 0);
+    const QStringList header{"Альтернатива", "Глобальный приоритет", "Место"};
+    // Places by the priorities: this decision has no tie.
+    auto place = [&global](int j) {
+        int above = 0;
+        for (const QJsonValue &other : global)
+            above += other.toDouble() > global[j].toDouble() ? 1 : 0;
+        return above + 1;
+    };
+
+    if (suffix == ".csv") {
+        QFile file(out);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QList<QStringList> records = parseCsv(file.readAll());
+        QCOMPARE(records.size(), Alternatives + 1);
+        QCOMPARE(records[0], header);
+        for (int j = 0; j < Alternatives; ++j) {
+            QCOMPARE(records[j + 1].size(), 3);
+            QCOMPARE(records[j + 1][0], named.alternatives[j]);
+            bool number = false;
+            COMPARE_EXACTLY(records[j + 1][1].toDouble(&number), global[j].toDouble());
+            QVERIFY(number);
+            QCOMPARE(records[j + 1][2], QString::number(place(j)));
+        }
+        QCOMPARE(place(json["best"].toArray()[0].toInt()), 1);
+        return;
+    }
+
+    const QString python = workbookReader();
+    if (python.isEmpty())
+        QSKIP("python3-openpyxl is not installed (scripts/setup.sh installs it): the workbook cannot be read back");
+    QProcess reader;
+    reader.start(python, {"-c", ReadWorkbook, out});
+    QVERIFY(reader.waitForFinished(60000));
+    QVERIFY2(reader.exitCode() == 0, reader.readAllStandardError().constData());
+    const QJsonArray sheets = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+    QCOMPARE(sheets.size(), 3 + Criteria);
+    auto cell = [&sheets](int sheet, int row, int col) { return sheets[sheet][1][row][col]; };
+    auto exactly = [&](int sheet, int row, int col, double expected) {
+        const QJsonValue value = cell(sheet, row, col);
+        return value.isDouble() && sameBits(value.toDouble(), asWorkbookKeepsIt(expected));
+    };
+
+    QCOMPARE(sheets[0][1].toArray().size(), Alternatives + 1);
+    for (int c = 0; c < 3; ++c)
+        QCOMPARE(cell(0, 0, c).toString(), header[c]);
+    for (int j = 0; j < Alternatives; ++j) {
+        QCOMPARE(cell(0, j + 1, 0).toString(), named.alternatives[j]);
+        QVERIFY2(exactly(0, j + 1, 1, global[j].toDouble()), qPrintable(QString::number(global[j].toDouble(), 'g', 17)));
+        QCOMPARE(cell(0, j + 1, 2).toDouble(), double(place(j)));
+    }
+    const QJsonObject criteria = json["criteria"].toObject();
+    for (int i = 0; i < Criteria; ++i) {
+        QCOMPARE(cell(1, i + 1, 0).toString(), named.criteria[i]);
+        QVERIFY(exactly(1, i + 1, 1, criteria["weights"].toArray()[i].toDouble()));
+    }
+    // The criteria matrix, then each criterion's: judgements, weights and the four measures.
+    for (int sheet = 2; sheet < 3 + Criteria; ++sheet) {
+        const bool ofCriteria = sheet == 2;
+        const QJsonObject measures = ofCriteria ? criteria : json["alternatives"].toArray()[sheet - 3].toObject();
+        const QList<QStringList> cells = ofCriteria ? named.criteriaJudgements : named.alternativesJudgements[sheet - 3];
+        const QStringList names = ofCriteria ? named.criteria : named.alternatives;
+        const int n = int(names.size());
+        for (int i = 0; i < n; ++i) {
+            QCOMPARE(cell(sheet, 1, i + 1).toString(), names[i]);
+            QCOMPARE(cell(sheet, i + 2, 0).toString(), names[i]);
+            QVERIFY(exactly(sheet, i + 2, n + 1, measures["weights"].toArray()[i].toDouble()));
+            for (int j = 0; j < n; ++j)
+                QVERIFY2(exactly(sheet, i + 2, j + 1, validateJudgement(cells[i][j]).value), qPrintable(cells[i][j]));
+        }
+        const char *keys[] = {"lambdaMax", "ci", "ri", "cr"};
+        for (int k = 0; k < 4; ++k)
+            QVERIFY2(exactly(sheet, n + 3 + k, 1, measures[keys[k]].toDouble()), keys[k]);
     }
 }
 

@@ -163,6 +163,10 @@ private slots:
         QVERIFY2(contents.contains(QRegularExpression(QStringLiteral(" \\./usr/lib/(\\S+/)?analyze/libanalyze_sensitivity\\.so\n"))),
                  qPrintable(contents));
 
+        // The spreadsheet library is linked; dpkg-shlibdeps names its package.
+        const QString depends = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), deb, QStringLiteral("Depends")}, &exitCode);
+        QVERIFY2(exitCode == 0 && depends.contains(QRegularExpression(QStringLiteral("\\blibxlsxwriter\\d"))), qPrintable(depends));
+
         const QString report = run(lintian, {QStringLiteral("--tag-display-limit"), QStringLiteral("0"), deb}, &exitCode);
         const QStringList errors = report.split(QLatin1Char('\n')).filter(QRegularExpression(QStringLiteral("^E: ")));
         QVERIFY2(exitCode == 0 && errors.isEmpty(), qPrintable(report));

@@ -1,0 +1,285 @@
+#include "app/resultsexport.h"
+
+#include "document/decisiondocument.h"
+#include "document/decisionresults.h"
+#include "document/jsontext.h"
+#include "document/wholefile.h"
+#include "model/judgement.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+#include <QLocale>
+#include <QTemporaryDir>
+
+#include <xlsxwriter.h>
+
+#include <cerrno>
+#include <clocale>
+#include <string>
+
+namespace {
+
+class ResultsExportText
+{
+    Q_DECLARE_TR_FUNCTIONS(ResultsExportText)
+};
+
+QStringList firstSheetHeader()
+{
+    return {ResultsExportText::tr("Альтернатива"), ResultsExportText::tr("Глобальный приоритет"), ResultsExportText::tr("Место")};
+}
+
+QByteArray csvField(const QString &text)
+{
+    QByteArray bytes = text.toUtf8();
+    if (bytes.contains(',') || bytes.contains('"') || bytes.contains('\n') || bytes.contains('\r')) {
+        bytes.replace("\"", "\"\"");
+        bytes = '"' + bytes + '"';
+    }
+    return bytes;
+}
+
+// libxlsxwriter prints its numbers with the C library, which follows LC_NUMERIC, and the
+// application object set that from the environment: "0,25" would spoil the workbook.
+class NumbersWithPoint
+{
+public:
+    NumbersWithPoint()
+    {
+        const char *current = std::setlocale(LC_NUMERIC, nullptr);
+        m_saved = current ? current : "C";
+        std::setlocale(LC_NUMERIC, "C");
+    }
+    ~NumbersWithPoint() { std::setlocale(LC_NUMERIC, m_saved.c_str()); }
+    NumbersWithPoint(const NumbersWithPoint &) = delete;
+    NumbersWithPoint &operator=(const NumbersWithPoint &) = delete;
+
+private:
+    std::string m_saved;
+};
+
+// One worksheet; the first error of any write is kept for the whole book.
+class Sheet
+{
+public:
+    Sheet(lxw_worksheet *sheet, lxw_format *bold, lxw_error *error)
+        : m_sheet(sheet), m_bold(bold), m_error(error)
+    {
+    }
+    void text(int row, int col, const QString &value, bool bold = false)
+    {
+        const QByteArray bytes = value.toUtf8();
+        keep(worksheet_write_string(m_sheet, lxw_row_t(row), lxw_col_t(col), bytes.constData(), bold ? m_bold : nullptr));
+    }
+    void number(int row, int col, double value)
+    {
+        keep(worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(col), value, nullptr));
+    }
+    void width(int col, double characters)
+    {
+        keep(worksheet_set_column(m_sheet, lxw_col_t(col), lxw_col_t(col), characters, nullptr));
+    }
+
+private:
+    void keep(lxw_error error)
+    {
+        if (*m_error == LXW_NO_ERROR)
+            *m_error = error;
+    }
+    lxw_worksheet *m_sheet;
+    lxw_format *m_bold;
+    lxw_error *m_error;
+};
+
+// A judgement as the computation read it; the decision was computed, so every cell reads.
+double judgementValue(const QString &fileText)
+{
+    return validateJudgement(fromFileText(fileText, decimalPointOf(QLocale()))).value;
+}
+
+void fillMatrix(Sheet &sheet, const QString &title, const QStringList &names, const QList<QStringList> &texts,
+                const PriorityResult &result)
+{
+    const int n = int(names.size());
+    sheet.width(0, 32);
+    sheet.text(0, 0, title, true);
+    for (int j = 0; j < n; ++j)
+        sheet.text(1, j + 1, names.at(j), true);
+    sheet.text(1, n + 1, ResultsExportText::tr("Вес"), true);
+    for (int i = 0; i < n; ++i) {
+        sheet.text(i + 2, 0, names.at(i), true);
+        for (int j = 0; j < n; ++j)
+            sheet.number(i + 2, j + 1, judgementValue(texts.value(i).value(j)));
+        if (size_t(i) < result.weights.size())
+            sheet.number(i + 2, n + 1, result.weights[size_t(i)]);
+    }
+    const struct
+    {
+        QString label;
+        double value;
+    } measures[] = {
+        {QStringLiteral("λmax"), result.lambdaMax},
+        {ResultsExportText::tr("Индекс согласованности (ИС)"), result.ci},
+        {ResultsExportText::tr("Случайный индекс (СИ)"), result.ri},
+        {ResultsExportText::tr("Отношение согласованности (ОС)"), result.cr},
+    };
+    int row = n + 3;
+    for (const auto &measure : measures) {
+        sheet.text(row, 0, measure.label);
+        sheet.number(row, 1, measure.value);
+        ++row;
+    }
+}
+
+QString buildFailure(lxw_error error, int systemError)
+{
+    if (systemError != 0)
+        return WholeFile::reason(systemError);
+    return ResultsExportText::tr("книга не собрана (%1)").arg(QString::fromUtf8(lxw_strerror(error)));
+}
+
+} // namespace
+
+namespace ResultsExport {
+
+Format formatOf(const QString &path)
+{
+    const QString suffix = QFileInfo(path).suffix();
+    if (suffix.compare(QLatin1String("xlsx"), Qt::CaseInsensitive) == 0)
+        return Format::Workbook;
+    if (suffix.compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return Format::Csv;
+    return Format::Unknown;
+}
+
+int rankOf(const DecisionResults &results, int alternative)
+{
+    const double own = results.global.at(size_t(alternative));
+    int above = 0;
+    for (double other : results.global)
+        above += other > own ? 1 : 0;
+    return above + 1;
+}
+
+QByteArray csv(const DecisionDocument &document, const DecisionResults &results)
+{
+    QByteArray out;
+    const QStringList header = firstSheetHeader();
+    for (qsizetype c = 0; c < header.size(); ++c)
+        out += (c > 0 ? "," : "") + csvField(header.at(c));
+    out += "\r\n";
+    for (int j = 0; j < int(results.global.size()); ++j) {
+        out += csvField(document.alternatives.value(j)) + ',' + JsonText::number(results.global[size_t(j)]) + ','
+               + QByteArray::number(rankOf(results, j)) + "\r\n";
+    }
+    return out;
+}
+
+bool workbook(const DecisionDocument &document, const DecisionResults &results, QByteArray *bytes, QString *reason)
+{
+    // Made in a folder of this program's own, never beside the target, and read back whole.
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        *reason = ResultsExportText::tr("нет временной папки (%1)").arg(folder.errorString());
+        return false;
+    }
+    const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("results.xlsx")));
+    QByteArray tmpdir = QFile::encodeName(folder.path());
+
+    const NumbersWithPoint point;
+    lxw_workbook_options options{};
+    options.tmpdir = tmpdir.data();
+    lxw_workbook *book = workbook_new_opt(path.constData(), &options);
+    if (!book) {
+        *reason = ResultsExportText::tr("книга не собрана");
+        return false;
+    }
+    lxw_error error = LXW_NO_ERROR;
+    lxw_format *bold = workbook_add_format(book);
+    format_set_bold(bold);
+    auto addSheet = [&](const QString &name) {
+        lxw_worksheet *sheet = workbook_add_worksheet(book, name.toUtf8().constData());
+        if (!sheet && error == LXW_NO_ERROR)
+            error = LXW_ERROR_SHEETNAME_ALREADY_USED;
+        return sheet;
+    };
+
+    if (lxw_worksheet *first = addSheet(ResultsExportText::tr("Результаты"))) {
+        Sheet sheet(first, bold, &error);
+        sheet.width(0, 32);
+        sheet.width(1, 20);
+        const QStringList header = firstSheetHeader();
+        for (int c = 0; c < header.size(); ++c)
+            sheet.text(0, c, header.at(c), true);
+        for (int j = 0; j < int(results.global.size()); ++j) {
+            sheet.text(j + 1, 0, document.alternatives.value(j));
+            sheet.number(j + 1, 1, results.global[size_t(j)]);
+            sheet.number(j + 1, 2, rankOf(results, j));
+        }
+    }
+    if (lxw_worksheet *weights = addSheet(ResultsExportText::tr("Веса критериев"))) {
+        Sheet sheet(weights, bold, &error);
+        sheet.width(0, 32);
+        sheet.text(0, 0, ResultsExportText::tr("Критерий"), true);
+        sheet.text(0, 1, ResultsExportText::tr("Вес"), true);
+        for (int i = 0; i < document.criteriaCount(); ++i) {
+            sheet.text(i + 1, 0, document.criteria.at(i));
+            if (size_t(i) < results.criteria.weights.size())
+                sheet.number(i + 1, 1, results.criteria.weights[size_t(i)]);
+        }
+    }
+    if (lxw_worksheet *criteria = addSheet(ResultsExportText::tr("Матрица критериев"))) {
+        Sheet sheet(criteria, bold, &error);
+        fillMatrix(sheet, ResultsExportText::tr("Сравнение критериев"), document.criteria, document.criteriaJudgements, results.criteria);
+    }
+    for (int c = 0; c < int(results.alternatives.size()); ++c) {
+        // Sheet names are short and may not hold every character a name may: the criterion's
+        // number names the sheet, its name heads it.
+        if (lxw_worksheet *matrix = addSheet(ResultsExportText::tr("Критерий %1").arg(c + 1))) {
+            Sheet sheet(matrix, bold, &error);
+            fillMatrix(sheet, ResultsExportText::tr("Сравнение альтернатив по критерию «%1»").arg(document.criteria.value(c)),
+                       document.alternatives, document.alternativesJudgements.value(c), results.alternatives[size_t(c)]);
+        }
+    }
+
+    errno = 0;
+    const lxw_error closed = workbook_close(book);
+    const int systemError = errno;
+    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
+        *reason = buildFailure(error != LXW_NO_ERROR ? error : closed, error != LXW_NO_ERROR ? 0 : systemError);
+        return false;
+    }
+    QFile file(QFile::decodeName(path));
+    if (!file.open(QIODevice::ReadOnly)) {
+        *reason = WholeFile::reason(file);
+        return false;
+    }
+    const qint64 size = file.size();
+    *bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes->size() != size) {
+        *reason = WholeFile::reason(file);
+        return false;
+    }
+    return true;
+}
+
+bool write(const QString &path, const DecisionDocument &document, const DecisionResults &results, QString *reason)
+{
+    QByteArray bytes;
+    switch (formatOf(path)) {
+    case Format::Csv:
+        bytes = csv(document, results);
+        break;
+    case Format::Workbook:
+        if (!workbook(document, results, &bytes, reason))
+            return false;
+        break;
+    case Format::Unknown:
+        *reason = ResultsExportText::tr("таблица пишется в файл .xlsx или .csv");
+        return false;
+    }
+    return WholeFile::write(path, bytes, reason);
+}
+
+}
