@@ -48,28 +48,10 @@ class TstSubcriteriaDialog : public QObject
 {
     Q_OBJECT
 private slots:
-    void startsWithTheCriterionsSubcriteria();
     void namesTypedBecomeOneStep();
     void tooFewStayInTheDialog();
     void removingAllMakesALeaf();
-    void deeperThanFourLevelsRefused();
-    void listText_data();
-    void listText();
 };
-
-void TstSubcriteriaDialog::startsWithTheCriterionsSubcriteria()
-{
-    Decision decision;
-    decision.startNew(3, 3, QString());
-    QVERIFY(decision.setSubcriteria({1}, {"Сборка", "Материалы"}));
-    SubcriteriaDialog leaf(&decision, {0});
-    QCOMPARE(leaf.names(), QStringList());
-    QVERIFY(!find<QPushButton>(&leaf, "RemoveSubcriterionBtn")->isEnabled());
-    QVERIFY(!find<QPushButton>(&leaf, "RemoveAllSubcriteriaBtn")->isEnabled());
-    SubcriteriaDialog split(&decision, {1});
-    QCOMPARE(split.names(), QStringList({"Сборка", "Материалы"}));
-    QVERIFY(split.windowTitle().contains(QStringLiteral("Критерий 2")));
-}
 
 void TstSubcriteriaDialog::namesTypedBecomeOneStep()
 {
@@ -124,40 +106,6 @@ void TstSubcriteriaDialog::removingAllMakesALeaf()
     QVERIFY(decision.hierarchy().isFlat());
     QCOMPARE(decision.document().alternativesJudgements.size(), 3);
     QCOMPARE(decision.undoStack()->count(), 2);
-}
-
-void TstSubcriteriaDialog::deeperThanFourLevelsRefused()
-{
-    Decision decision;
-    decision.startNew(3, 3, QString());
-    QVERIFY(decision.setSubcriteria({0}, {"a", "b"}));
-    QVERIFY(decision.setSubcriteria({0, 0}, {"c", "d"}));
-    QVERIFY(decision.setSubcriteria({0, 0, 0}, {"e", "f"}));
-    SubcriteriaDialog dialog(&decision, {0, 0, 0, 0});
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    addByKeyboard(dialog, QStringLiteral("g"));
-    addByKeyboard(dialog, QStringLiteral("h"));
-    dialog.accept();
-    QVERIFY(dialog.isVisible());
-    QCOMPARE(dialog.message(), QStringLiteral("Критериев может быть не больше 4 уровней"));
-    QCOMPARE(decision.hierarchy().levels(), 4);
-}
-
-void TstSubcriteriaDialog::listText_data()
-{
-    QTest::addColumn<int>("subcriteria");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("leaf") << 0 << "Качество";
-    QTest::newRow("two") << 2 << "Качество ▸ 2";
-    QTest::newRow("fifteen") << 15 << "Качество ▸ 15";
-}
-
-void TstSubcriteriaDialog::listText()
-{
-    QFETCH(int, subcriteria);
-    QFETCH(QString, text);
-    QCOMPARE(criterionListText(QStringLiteral("Качество"), subcriteria), text);
 }
 
 QTEST_MAIN(TstSubcriteriaDialog)
