@@ -404,7 +404,8 @@ void printReport(const ReportData &data)
         fitGridToWidth(*grid, smallestText);
         fitRowsToTexts(*grid);
     }
-    if (!data.hierarchyLines.isEmpty())
+    // Up to the rows of the largest table without sub-criteria, rows keep that table's spacing.
+    if (!data.hierarchyLines.isEmpty() && page->repGrid()->rowCount() > MaxAlternatives + 1)
         fitRowsTightly(*page->repGrid());
     for (QLabel *label : {page->studLabel(), page->repName(), page->decision()})
         fitLabelToWidth(*label, smallestText);
