@@ -12,3 +12,7 @@ inline constexpr TranslatableText AltPriorityHeader{"TMainForm", QT_TRANSLATE_NO
 inline constexpr TranslatableText LocalPrioritiesHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Лок.приор.")};
 inline constexpr TranslatableText GlobalPrioritiesHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Глоб.приор.")};
 inline constexpr TranslatableText GlobalValueHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Значение")};
+
+// The local priorities table of a decision with sub-criteria: a row a leaf.
+inline constexpr TranslatableText LeafHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Критерий")};
+inline constexpr TranslatableText LeafWeightHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Вес")};

@@ -1,10 +1,12 @@
 // How long the computations behind one click take: the priorities of one matrix, a whole
-// synthesis of the largest decision, one mirroring pass, and the session reset of the window.
+// synthesis of the largest decision, one mirroring pass, the session reset of the window, and
+// --results of the largest decision with sub-criteria.
 
 #include "benchgrid.h"
 
 #include "app/application.h"
 #include "app/mainform.h"
+#include "document/decisionresults.h"
 #include "entry/gridediting.h"
 #include "entry/validationpass.h"
 #include "model/decisionmodel.h"
@@ -243,6 +245,69 @@ void ResetSession(benchmark::State &state)
 BENCHMARK(ResetSession)->Unit(benchmark::kMicrosecond);
 
 } // namespace
+
+namespace {
+
+QList<QStringList> judgementTexts(int n, int shift)
+{
+    QList<QStringList> cells(n, QStringList(n, QStringLiteral("1")));
+    for (int i = 0; i < n; ++i) {
+        for (int j = i + 1; j < n; ++j) {
+            const int k = (i * 7 + j * 3 + shift) % ScaleSize;
+            cells[i][j] = QString::fromLatin1(ScaleTexts[k]);
+            cells[j][i] = QString::fromLatin1(ScaleTexts[k < 6 ? (k == 0 ? 0 : k + 5) : k - 5]);
+        }
+    }
+    return cells;
+}
+
+CriterionNode splitNode(const QString &name, const QList<CriterionNode> &subcriteria, int shift)
+{
+    return CriterionNode{name, subcriteria, judgementTexts(int(subcriteria.size()), shift)};
+}
+
+// Four levels, 50 leaves, 10 alternatives: five top criteria, each split in two, one of them in
+// three (the first of those in two again), the other in four (the first of those in three).
+DecisionDocument largestHierarchy()
+{
+    auto leaf = [](const QString &name) { return CriterionNode{name, {}, {}}; };
+    Hierarchy tree;
+    for (int t = 0; t < 5; ++t) {
+        const QString top = QStringLiteral("Критерий %1").arg(t + 1);
+        const CriterionNode a1 = splitNode(top + ".1.1", {leaf("a"), leaf("b")}, t);
+        const CriterionNode a = splitNode(top + ".1", {a1, leaf("c"), leaf("d")}, t + 1);
+        const CriterionNode b1 = splitNode(top + ".2.1", {leaf("e"), leaf("f"), leaf("g")}, t + 2);
+        const CriterionNode b = splitNode(top + ".2", {b1, leaf("h"), leaf("i"), leaf("j")}, t + 3);
+        tree.criteria << splitNode(top, {a, b}, t + 4);
+    }
+    tree.judgements = judgementTexts(5, 0);
+    DecisionDocument document;
+    document.setHierarchy(tree);
+    for (int k = 0; k < Alternatives; ++k)
+        document.alternatives << defaultAlternativeName(k);
+    for (int c = 0; c < tree.leafCount(); ++c)
+        document.alternativesJudgements << judgementTexts(Alternatives, c);
+    return document;
+}
+
+} // namespace
+
+// What --results does once the file is read: every matrix checked and computed from its texts,
+// leaf weights, global priorities, sentence, JSON.
+void Results50Leaves(benchmark::State &state)
+{
+    const DecisionDocument document = largestHierarchy();
+    if (document.leafCount() != MaxLeaves || document.hierarchy().levels() != MaxCriteriaLevels
+        || !computeDecision(document).results) {
+        state.SkipWithError("the decision is not the largest computable one");
+        return;
+    }
+    for (auto _ : state) {
+        const DecisionComputation computation = computeDecision(document);
+        benchmark::DoNotOptimize(resultsJson(*computation.results));
+    }
+}
+BENCHMARK(Results50Leaves)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char *argv[])
 {

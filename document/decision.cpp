@@ -42,6 +42,46 @@ DecisionDocument emptyDocument(int criteria, int alternatives, const QString &us
         data.alternativesJudgements << emptyJudgements(alternatives);
     return data;
 }
+
+// The criterion at a path of at least two inside the document, or its sub-criteria's matrix.
+CriterionNode *nodeIn(DecisionDocument &data, const CriterionPath &path)
+{
+    if (path.size() < 2 || path.first() < 0 || path.first() >= data.subcriteria.size())
+        return nullptr;
+    QList<CriterionNode> *level = &data.subcriteria[path.first()].criteria;
+    CriterionNode *node = nullptr;
+    for (qsizetype d = 1; d < path.size(); ++d) {
+        const int i = path.at(d);
+        if (i < 0 || i >= level->size())
+            return nullptr;
+        node = &(*level)[i];
+        level = &node->subcriteria;
+    }
+    return node;
+}
+
+QList<QStringList> *subcriteriaCells(DecisionDocument &data, int matrix)
+{
+    const CriterionPath path = data.hierarchy().subcriteriaPlaces().value(subcriteriaIndexOf(matrix)).path;
+    if (path.isEmpty() || path.first() >= data.subcriteria.size())
+        return nullptr;
+    if (path.size() == 1)
+        return &data.subcriteria[path.first()].judgements;
+    CriterionNode *node = nodeIn(data, path);
+    return node ? &node->judgements : nullptr;
+}
+
+// Same criteria at the same places with the same names, whatever their judgements.
+bool sameTree(const QList<CriterionNode> &a, const QList<CriterionNode> &b)
+{
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a.at(i).name != b.at(i).name || !sameTree(a.at(i).subcriteria, b.at(i).subcriteria))
+            return false;
+    }
+    return true;
+}
 } // namespace
 
 QList<QStringList> emptyJudgements(int order)
@@ -118,6 +158,11 @@ public:
     }
     QString describe() const override
     {
+        if (isSubcriteriaMatrix(m_place.matrix)) {
+            const QStringList names = matrixItems(m_decision->m_data, m_place.matrix);
+            return QCoreApplication::translate("Decision", "суждение «%1» : «%2»")
+                    .arg(names.value(m_place.row), names.value(m_place.col));
+        }
         const NameList list = m_place.matrix == CriteriaMatrix ? NameList::Criteria : NameList::Alternatives;
         return QCoreApplication::translate("Decision", "суждение «%1» : «%2»")
                 .arg(m_decision->name(list, m_place.row), m_decision->name(list, m_place.col));
@@ -222,10 +267,58 @@ public:
     void undo() override { m_decision->putWhole(m_before); }
     QString describe() const override { return translated(m_what); }
 
-private:
+protected:
     // Both copies share their unchanged parts with the document and with each other.
     DecisionDocument m_before, m_after;
     const char *m_what;
+};
+
+class SubcriteriaCommand : public WholeCommand
+{
+public:
+    SubcriteriaCommand(Decision *decision, const EditPlace &place, const DecisionDocument &before,
+                       const DecisionDocument &after)
+        : WholeCommand(decision, place, before, after, nullptr)
+    {
+    }
+    QString describe() const override
+    {
+        return QCoreApplication::translate("Decision", "подкритерии «%1»")
+                .arg(m_decision->hierarchy().pathText(m_place.path));
+    }
+};
+
+class SubcriterionNameCommand : public DecisionCommand
+{
+public:
+    SubcriterionNameCommand(Decision *decision, const CriterionPath &path, const QString &before, const QString &after)
+        : DecisionCommand(decision, namePlace(path)), m_before(before), m_after(after)
+    {
+    }
+    void redo() override { apply(m_after); }
+    void undo() override { apply(m_before); }
+    QString describe() const override
+    {
+        return QCoreApplication::translate("Decision", "название подкритерия «%1»")
+                .arg(m_decision->hierarchy().pathText(m_place.path));
+    }
+
+private:
+    static EditPlace namePlace(const CriterionPath &path)
+    {
+        EditPlace place;
+        place.kind = EditPlace::Kind::Subcriteria;
+        place.path = path;
+        return place;
+    }
+    void apply(const QString &name)
+    {
+        if (CriterionNode *node = nodeIn(m_decision->m_data, m_place.path))
+            node->name = name;
+        emit m_decision->subcriterionNameChanged(m_place.path);
+    }
+
+    QString m_before, m_after;
 };
 
 // ---- the document -------------------------------------------------------------------------
@@ -278,6 +371,23 @@ bool Decision::isDefaultName(NameList list, int index) const
 {
     const QStringList &names = namesOf(m_data, list);
     return index >= 0 && index < names.size() && names.at(index).isNull();
+}
+
+Hierarchy Decision::hierarchy() const
+{
+    Hierarchy tree = m_data.hierarchy();
+    for (int i = 0; i < tree.criteria.size(); ++i)
+        tree.criteria[i].name = name(NameList::Criteria, i);
+    return tree;
+}
+
+int Decision::matrixOrder(int matrix) const
+{
+    if (matrix == CriteriaMatrix)
+        return criteriaCount();
+    if (isSubcriteriaMatrix(matrix))
+        return int(matrixItems(m_data, matrix).size());
+    return matrix < leafCount() ? alternativesCount() : 0;
 }
 
 QString Decision::judgement(int matrix, int row, int col) const
@@ -360,8 +470,8 @@ void Decision::setCounts(int criteria, int alternatives)
 
 void Decision::setJudgements(int matrix, const QList<CellEdit> &cells, bool typing)
 {
-    const int order = matrix == CriteriaMatrix ? criteriaCount() : alternativesCount();
-    if (matrix != CriteriaMatrix && (matrix < 0 || matrix >= criteriaCount()))
+    const int order = matrixOrder(matrix);
+    if (order == 0)
         return;
     QList<CellsCommand::Change> changes;
     for (const CellEdit &cell : cells) {
@@ -388,6 +498,74 @@ void Decision::clearCriteriaJudgements()
     place.row = 0;
     place.col = 1;
     push(new WholeCommand(this, place, m_data, after, QT_TRANSLATE_NOOP("Decision", "очистка матрицы критериев")));
+}
+
+bool Decision::setSubcriteria(const CriterionPath &path, const QStringList &names)
+{
+    if (names.size() < MinSubcriteria || names.size() > MaxSubcriteria || path.size() >= MaxCriteriaLevels)
+        return false;
+    Hierarchy tree = m_data.hierarchy();
+    CriterionNode *node = tree.node(path);
+    if (!node)
+        return false;
+    const int kept = int(std::min(node->subcriteria.size(), names.size()));
+    QList<CriterionNode> subcriteria = node->subcriteria.mid(0, kept);
+    for (int i = 0; i < names.size(); ++i) {
+        if (i < kept)
+            subcriteria[i].name = names.at(i);
+        else
+            subcriteria.append(CriterionNode{names.at(i), {}, {}});
+    }
+    QList<QStringList> judgements = emptyJudgements(int(names.size()));
+    for (int r = 0; r < kept; ++r) {
+        for (int c = 0; c < kept; ++c)
+            judgements[r][c] = node->judgements.value(r).value(c, r == c ? Diagonal : QString());
+    }
+    node->subcriteria = subcriteria;
+    node->judgements = judgements;
+    return reshape(tree, path);
+}
+
+bool Decision::removeSubcriteria(const CriterionPath &path)
+{
+    Hierarchy tree = m_data.hierarchy();
+    CriterionNode *node = tree.node(path);
+    if (!node || !node->hasSubcriteria())
+        return false;
+    node->subcriteria.clear();
+    node->judgements.clear();
+    return reshape(tree, path);
+}
+
+void Decision::setSubcriterionName(const CriterionPath &path, const QString &name)
+{
+    const CriterionNode *node = nodeIn(m_data, path);
+    if (!node || node->name == name)
+        return;
+    push(new SubcriterionNameCommand(this, path, node->name, name));
+}
+
+bool Decision::reshape(const Hierarchy &tree, const CriterionPath &path)
+{
+    if (tree.levels() > MaxCriteriaLevels || tree.leafCount() > MaxLeaves)
+        return false;
+    const Hierarchy before = m_data.hierarchy();
+    DecisionDocument after = m_data;
+    after.setHierarchy(tree);
+    // A leaf's alternatives judgements stay with it while it stays a leaf where it was.
+    after.alternativesJudgements.clear();
+    for (const TreePlace &leaf : tree.leaves()) {
+        const int old = before.leafIndex(leaf.path);
+        after.alternativesJudgements.append(old >= 0 ? m_data.alternativesJudgements.value(old, emptyJudgements(alternativesCount()))
+                                                     : emptyJudgements(alternativesCount()));
+    }
+    if (after == m_data)
+        return true;
+    EditPlace place;
+    place.kind = EditPlace::Kind::Subcriteria;
+    place.path = path;
+    push(new SubcriteriaCommand(this, place, m_data, after));
+    return true;
 }
 
 void Decision::replace(const DecisionDocument &document)
@@ -428,6 +606,8 @@ void Decision::putJudgement(int matrix, int row, int col, const QString &text)
     QList<QStringList> *cells = nullptr;
     if (matrix == CriteriaMatrix)
         cells = &m_data.criteriaJudgements;
+    else if (isSubcriteriaMatrix(matrix))
+        cells = subcriteriaCells(m_data, matrix);
     else if (matrix >= 0 && matrix < m_data.alternativesJudgements.size())
         cells = &m_data.alternativesJudgements[matrix];
     if (cells && row >= 0 && row < cells->size() && col >= 0 && col < (*cells)[row].size())
@@ -437,9 +617,12 @@ void Decision::putJudgement(int matrix, int row, int col, const QString &text)
 void Decision::putWhole(const DecisionDocument &data)
 {
     // Where only judgements differ, only their matrices are shown again.
+    const Hierarchy treeBefore = m_data.hierarchy();
+    const Hierarchy treeAfter = data.hierarchy();
     const bool sameShape = data.criteria == m_data.criteria && data.alternatives == m_data.alternatives
                            && data.user == m_data.user
-                           && data.alternativesJudgements.size() == m_data.alternativesJudgements.size();
+                           && data.alternativesJudgements.size() == m_data.alternativesJudgements.size()
+                           && sameTree(treeBefore.criteria, treeAfter.criteria);
     const DecisionDocument before = m_data;
     m_data = data;
     if (!sameShape) {
@@ -448,6 +631,10 @@ void Decision::putWhole(const DecisionDocument &data)
     }
     if (before.criteriaJudgements != data.criteriaJudgements)
         emit judgementsChanged(CriteriaMatrix);
+    for (int k = 0; k < treeAfter.subcriteriaPlaces().size(); ++k) {
+        if (matrixOf(before, subcriteriaMatrix(k)) != matrixOf(data, subcriteriaMatrix(k)))
+            emit judgementsChanged(subcriteriaMatrix(k));
+    }
     for (int c = 0; c < data.alternativesJudgements.size(); ++c) {
         if (before.alternativesJudgements.at(c) != data.alternativesJudgements.at(c))
             emit judgementsChanged(c);

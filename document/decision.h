@@ -18,11 +18,13 @@ enum class NameList { Criteria, Alternatives };
 // Where an edit happened, so that the window can show it when the step is undone or redone.
 struct EditPlace
 {
-    enum class Kind { Title, Names, Matrix };
+    enum class Kind { Title, Names, Matrix, Subcriteria };
     Kind kind = Kind::Title;
     NameList list = NameList::Criteria; // Names
     int index = -1;                     // Names: the entry
-    int matrix = CriteriaMatrix;        // Matrix: CriteriaMatrix or the criterion
+    int matrix = CriteriaMatrix;        // Matrix: CriteriaMatrix, a leaf or subcriteriaMatrix(k)
+    CriterionPath path;                 // Subcriteria: the criterion whose sub-criteria changed,
+                                        // or the sub-criterion renamed
     int row = -1;                       // Matrix: the cell of item row over item col, 0-based
     int col = -1;
 };
@@ -55,6 +57,11 @@ public:
     // "" outside the matrix.
     QString judgement(int matrix, int row, int col) const;
     QList<QStringList> judgements(int matrix) const { return matrixOf(m_data, matrix); }
+    // The criteria as a tree; top criteria with default names as name() gives them.
+    Hierarchy hierarchy() const;
+    int leafCount() const { return m_data.leafCount(); }
+    // The order of a matrix (CriteriaMatrix, a leaf, subcriteriaMatrix(k)); 0 for none.
+    int matrixOrder(int matrix) const;
 
     QUndoStack *undoStack() { return &m_stack; }
     const QUndoStack *undoStack() const { return &m_stack; }
@@ -80,6 +87,16 @@ public:
     void setJudgements(int matrix, const QList<CellEdit> &cells, bool typing = false);
     // The criteria matrix back to its diagonal, as the move forward from the names page does.
     void clearCriteriaJudgements();
+    // The criterion at path gets these sub-criteria (2..15 names), one step. Sub-criteria it
+    // already has keep their place, their own sub-criteria and judgements, and take the new
+    // names; those beyond the new list go. A leaf keeps its alternatives judgements while it is a
+    // leaf at the same path; a new leaf starts empty. False, and nothing done, where the tree
+    // would break its limits (levels, leaves) or the path names no criterion.
+    bool setSubcriteria(const CriterionPath &path, const QStringList &names);
+    // The criterion at path becomes a leaf again, with an empty alternatives matrix.
+    bool removeSubcriteria(const CriterionPath &path);
+    // A sub-criterion (a path of at least two) renamed.
+    void setSubcriterionName(const CriterionPath &path, const QString &name);
     // Everything replaced, as one step (a group's merged decision put on the screen).
     void replace(const DecisionDocument &document);
     void finishTyping() { ++m_typingSerial; }
@@ -102,6 +119,8 @@ signals:
     void userChanged();
     void nameChanged(NameList list, int index);
     void judgementsChanged(int matrix);
+    // A sub-criterion's name changed.
+    void subcriterionNameChanged(const CriterionPath &path);
     // A step was undone or redone here.
     void editShown(const EditPlace &place);
 
@@ -111,12 +130,14 @@ private:
     friend class UserCommand;
     friend class NameCommand;
     friend class WholeCommand;
+    friend class SubcriterionNameCommand;
 
     void push(class DecisionCommand *command);
     // The step at index of the stack, or the first edit of a compound step.
     const class DecisionCommand *step(int index) const;
     void putJudgement(int matrix, int row, int col, const QString &text);
     void putWhole(const DecisionDocument &data);
+    bool reshape(const Hierarchy &tree, const CriterionPath &path);
 
     // Names the program gave are null strings here.
     DecisionDocument m_data;

@@ -28,10 +28,73 @@ const QString Diagonal = QStringLiteral("1");
 
 QString matrixName(const DecisionDocument &document, int matrix)
 {
-    if (matrix == CriteriaMatrix)
-        return DecisionFile::tr("матрица критериев");
-    return DecisionFile::tr("матрица альтернатив для критерия %1 («%2»)")
-            .arg(QString::number(matrix + 1), document.criteria.value(matrix));
+    return describeMatrix(document, matrix);
+}
+
+int orderOf(const DecisionDocument &document, int matrix)
+{
+    return int(matrixItems(document, matrix).size());
+}
+
+// "критерий 2.1 («Качество › Сборка»)": where a criterion is, by its numbers from 1 and its names.
+QString criterionPlace(const CriterionPath &path, const QStringList &names)
+{
+    QStringList numbers;
+    for (int i : path)
+        numbers << QString::number(i + 1);
+    return DecisionFile::tr("критерий %1 («%2»)").arg(numbers.join(QLatin1Char('.')), joinedPath(names));
+}
+
+// The sub-criteria below the top level: counts, levels and leaves.
+QString checkTree(const QList<CriterionNode> &nodes, CriterionPath &path, QStringList &names)
+{
+    for (int i = 0; i < nodes.size(); ++i) {
+        const CriterionNode &node = nodes.at(i);
+        path.append(i);
+        names.append(node.name);
+        if (node.hasSubcriteria()) {
+            const int count = int(node.subcriteria.size());
+            if (path.size() >= MaxCriteriaLevels)
+                return DecisionFile::tr("%1: уровней критериев больше %2").arg(criterionPlace(path, names)).arg(MaxCriteriaLevels);
+            if (count < MinSubcriteria || count > MaxSubcriteria)
+                return DecisionFile::tr("%1: подкритериев %2, а должно быть от %3 до %4")
+                        .arg(criterionPlace(path, names)).arg(count).arg(MinSubcriteria).arg(MaxSubcriteria);
+            const QString below = checkTree(node.subcriteria, path, names);
+            if (!below.isEmpty())
+                return below;
+        }
+        path.removeLast();
+        names.removeLast();
+    }
+    return QString();
+}
+
+// Counts, sizes and diagonals of a document whose every cell is already a string.
+QString checkMatrix(const DecisionDocument &document, int matrix)
+{
+    const QList<QStringList> cells = matrixOf(document, matrix);
+    const int order = orderOf(document, matrix);
+    if (cells.size() != order)
+        return DecisionFile::tr("%1: строк %2, а должно быть %3").arg(matrixName(document, matrix), QString::number(cells.size()), QString::number(order));
+    for (int row = 0; row < order; ++row) {
+        if (cells.at(row).size() != order)
+            return DecisionFile::tr("%1: в строке %2 ячеек %3, а должно быть %4")
+                    .arg(matrixName(document, matrix), QString::number(row + 1),
+                         QString::number(cells.at(row).size()), QString::number(order));
+        if (cells.at(row).at(row) != Diagonal)
+            return DecisionFile::tr("На диагонали должна стоять «1», а стоит «%1»: %2")
+                    .arg(cells.at(row).at(row), describeCell(document, matrix, row, row));
+    }
+    return QString();
+}
+
+QString leafMatricesText(const DecisionDocument &document, qsizetype count)
+{
+    if (!document.hasSubcriteria())
+        return DecisionFile::tr("Матриц альтернатив %1, а должно быть %2: по одной на критерий")
+                .arg(count).arg(document.criteriaCount());
+    return DecisionFile::tr("Матриц альтернатив %1, а должно быть %2: по одной на критерий без подкритериев")
+            .arg(count).arg(document.leafCount());
 }
 
 // Counts, sizes and diagonals of a document whose every cell is already a string.
@@ -43,25 +106,23 @@ QString checkShape(const DecisionDocument &document)
         return DecisionFile::tr("Число критериев %1, а должно быть от %2 до %3").arg(n).arg(MinCriteria).arg(MaxCriteria);
     if (m < MinAlternatives || m > MaxAlternatives)
         return DecisionFile::tr("Число альтернатив %1, а должно быть от %2 до %3").arg(m).arg(MinAlternatives).arg(MaxAlternatives);
-    if (document.alternativesJudgements.size() != n)
-        return DecisionFile::tr("Матриц альтернатив %1, а должно быть %2: по одной на критерий")
-                .arg(document.alternativesJudgements.size()).arg(n);
-    for (int matrix = CriteriaMatrix; matrix < n; ++matrix) {
-        const QList<QStringList> cells = matrixOf(document, matrix);
-        const int order = matrix == CriteriaMatrix ? n : m;
-        if (cells.size() != order)
-            return DecisionFile::tr("%1: строк %2, а должно быть %3").arg(matrixName(document, matrix), QString::number(cells.size()), QString::number(order));
-        for (int row = 0; row < order; ++row) {
-            if (cells.at(row).size() != order)
-                return DecisionFile::tr("%1: в строке %2 ячеек %3, а должно быть %4")
-                        .arg(matrixName(document, matrix), QString::number(row + 1),
-                             QString::number(cells.at(row).size()), QString::number(order));
-            if (cells.at(row).at(row) != Diagonal)
-                return DecisionFile::tr("На диагонали должна стоять «1», а стоит «%1»: %2")
-                        .arg(cells.at(row).at(row), describeCell(document, matrix, row, row));
-        }
-    }
-    return QString();
+    const Hierarchy tree = document.hierarchy();
+    CriterionPath path;
+    QStringList names;
+    QString problem = checkTree(tree.criteria, path, names);
+    if (!problem.isEmpty())
+        return problem;
+    const int leaves = tree.leafCount();
+    if (leaves > MaxLeaves)
+        return DecisionFile::tr("Критериев без подкритериев %1, а должно быть не больше %2").arg(leaves).arg(MaxLeaves);
+    if (document.alternativesJudgements.size() != leaves)
+        return leafMatricesText(document, document.alternativesJudgements.size());
+    problem = checkMatrix(document, CriteriaMatrix);
+    for (int k = 0; problem.isEmpty() && k < tree.subcriteriaPlaces().size(); ++k)
+        problem = checkMatrix(document, subcriteriaMatrix(k));
+    for (int c = 0; problem.isEmpty() && c < leaves; ++c)
+        problem = checkMatrix(document, c);
+    return problem;
 }
 
 DecisionReadResult refused(const QString &error)
@@ -95,7 +156,7 @@ bool readNames(const QJsonObject &root, const QString &key, const char *itemWhat
 bool readMatrix(const QJsonValue &value, const DecisionDocument &document, int matrix,
                 QList<QStringList> *cells, QString *error)
 {
-    const int order = matrix == CriteriaMatrix ? document.criteriaCount() : document.alternativesCount();
+    const int order = orderOf(document, matrix);
     if (!value.isArray()) {
         *error = DecisionFile::tr("%1 должна быть массивом строк").arg(matrixName(document, matrix));
         return false;
@@ -133,6 +194,70 @@ bool readMatrix(const QJsonValue &value, const DecisionDocument &document, int m
     return true;
 }
 
+// One level of criteria: a name, or (from version 2) an object with sub-criteria and their matrix,
+// whose cells are read once the whole tree is known (*matrices, depth-first).
+bool readCriteria(const QJsonArray &array, int version, CriterionPath &path, QStringList &names,
+                  QList<CriterionNode> *nodes, QList<QJsonValue> *matrices, QString *error)
+{
+    for (qsizetype i = 0; i < array.size(); ++i) {
+        const QJsonValue item = array.at(i);
+        path.append(int(i));
+        CriterionNode node;
+        if (item.isString()) {
+            node.name = item.toString();
+        } else if (!item.isObject()) {
+            *error = path.size() == 1 ? DecisionFile::tr("«%1»: %2 %3 не является строкой")
+                                                .arg(QStringLiteral("criteria"), DecisionFile::tr("название")).arg(i + 1)
+                                      : DecisionFile::tr("%1: не является ни строкой, ни объектом")
+                                                .arg(criterionPlace(path, names + QStringList{QString()}));
+            return false;
+        } else if (version < 2) {
+            *error = DecisionFile::tr("Подкритерии есть только в файлах версии 2, а в этом файле версии %1 критерий %2 — объект")
+                             .arg(version).arg(i + 1);
+            return false;
+        } else {
+            const QJsonObject object = item.toObject();
+            const QJsonValue name = object.value(QStringLiteral("name"));
+            if (!name.isString()) {
+                *error = name.isUndefined() ? DecisionFile::tr("%1: нет названия («name»)").arg(criterionPlace(path, names + QStringList{QString()}))
+                                            : DecisionFile::tr("%1: название («name») не является строкой").arg(criterionPlace(path, names + QStringList{QString()}));
+                return false;
+            }
+            node.name = name.toString();
+            names.append(node.name);
+            const QString place = criterionPlace(path, names);
+            if (path.size() >= MaxCriteriaLevels) {
+                *error = DecisionFile::tr("%1: уровней критериев больше %2").arg(place).arg(MaxCriteriaLevels);
+                return false;
+            }
+            const QJsonValue below = object.value(QStringLiteral("criteria"));
+            if (!below.isArray()) {
+                *error = below.isUndefined() ? DecisionFile::tr("%1: нет подкритериев («criteria»)").arg(place)
+                                             : DecisionFile::tr("%1: «criteria» должен быть массивом").arg(place);
+                return false;
+            }
+            const QJsonArray subcriteria = below.toArray();
+            if (subcriteria.size() < MinSubcriteria || subcriteria.size() > MaxSubcriteria) {
+                *error = DecisionFile::tr("%1: подкритериев %2, а должно быть от %3 до %4")
+                                 .arg(place).arg(subcriteria.size()).arg(MinSubcriteria).arg(MaxSubcriteria);
+                return false;
+            }
+            const QJsonValue matrix = object.value(QStringLiteral("criteriaJudgements"));
+            if (matrix.isUndefined()) {
+                *error = DecisionFile::tr("%1: нет матрицы подкритериев («criteriaJudgements»)").arg(place);
+                return false;
+            }
+            matrices->append(matrix);
+            if (!readCriteria(subcriteria, version, path, names, &node.subcriteria, matrices, error))
+                return false;
+            names.removeLast();
+        }
+        nodes->append(node);
+        path.removeLast();
+    }
+    return true;
+}
+
 bool looksBinary(const QByteArray &bytes)
 {
     if (bytes.contains('\0'))
@@ -141,6 +266,42 @@ bool looksBinary(const QByteArray &bytes)
     const QString text = decoder(bytes);
     Q_UNUSED(text);
     return decoder.hasError();
+}
+
+// "[" and a matrix's rows, one a line; the closing bracket is the caller's.
+QByteArray matrixRows(const QList<QStringList> &rows, const QByteArray &rowIndent)
+{
+    QByteArray out("[\n");
+    for (qsizetype r = 0; r < rows.size(); ++r) {
+        out += rowIndent + JsonText::stringArray(rows.at(r));
+        out += r + 1 < rows.size() ? ",\n" : "\n";
+    }
+    return out;
+}
+
+// A level of criteria, one a line; a criterion with sub-criteria as an object over several lines.
+QByteArray criteriaJson(const QList<CriterionNode> &nodes, const QByteArray &indent)
+{
+    const QByteArray step("  ");
+    const QByteArray inner = indent + step;
+    QByteArray out("[\n");
+    for (qsizetype i = 0; i < nodes.size(); ++i) {
+        const CriterionNode &node = nodes.at(i);
+        if (!node.hasSubcriteria()) {
+            out += inner + JsonText::string(node.name);
+        } else {
+            const QByteArray member = inner + step;
+            out += inner + "{\n";
+            out += member + "\"name\": " + JsonText::string(node.name) + ",\n";
+            out += member + "\"criteria\": " + criteriaJson(node.subcriteria, member) + ",\n";
+            out += member + "\"criteriaJudgements\": " + matrixRows(node.judgements, member + step);
+            out += member + "]\n";
+            out += inner + "}";
+        }
+        out += i + 1 < nodes.size() ? ",\n" : "\n";
+    }
+    out += indent + "]";
+    return out;
 }
 
 } // namespace
@@ -186,8 +347,18 @@ DecisionReadResult readDecision(const QByteArray &bytes)
     document.user = user.toString();
 
     QString error;
-    if (!readNames(root, QStringLiteral("criteria"), QT_TRANSLATE_NOOP("DecisionFile", "название"), &document.criteria, &error)
-            || !readNames(root, QStringLiteral("alternatives"), QT_TRANSLATE_NOOP("DecisionFile", "название"), &document.alternatives, &error))
+    const QJsonValue criteria = root.value(QStringLiteral("criteria"));
+    if (!criteria.isArray())
+        return refused(criteria.isUndefined() ? DecisionFile::tr("В файле нет члена «%1»").arg(QStringLiteral("criteria"))
+                                              : DecisionFile::tr("«%1» должен быть массивом строк").arg(QStringLiteral("criteria")));
+    Hierarchy tree;
+    QList<QJsonValue> subcriteriaMatrices;
+    CriterionPath path;
+    QStringList pathNames;
+    if (!readCriteria(criteria.toArray(), int(versionNumber), path, pathNames, &tree.criteria, &subcriteriaMatrices, &error))
+        return refused(error);
+    document.setHierarchy(tree);
+    if (!readNames(root, QStringLiteral("alternatives"), QT_TRANSLATE_NOOP("DecisionFile", "название"), &document.alternatives, &error))
         return refused(error);
     const int n = document.criteriaCount();
     const int m = document.alternativesCount();
@@ -201,6 +372,21 @@ DecisionReadResult readDecision(const QByteArray &bytes)
         return refused(DecisionFile::tr("В файле нет члена «%1»").arg(QStringLiteral("criteriaJudgements")));
     if (!readMatrix(criteriaCells, document, CriteriaMatrix, &document.criteriaJudgements, &error))
         return refused(error);
+    tree = document.hierarchy();
+    const QString treeProblem = checkTree(tree.criteria, path, pathNames);
+    if (!treeProblem.isEmpty())
+        return refused(treeProblem);
+    const int leaves = tree.leafCount();
+    if (leaves > MaxLeaves)
+        return refused(DecisionFile::tr("Критериев без подкритериев %1, а должно быть не больше %2").arg(leaves).arg(MaxLeaves));
+    const QList<TreePlace> inner = tree.subcriteriaPlaces();
+    for (int k = 0; k < inner.size(); ++k) {
+        QList<QStringList> cells;
+        if (!readMatrix(subcriteriaMatrices.value(k), document, subcriteriaMatrix(k), &cells, &error))
+            return refused(error);
+        tree.node(inner.at(k).path)->judgements = cells;
+    }
+    document.setHierarchy(tree);
 
     const QJsonValue altValue = root.value(QStringLiteral("alternativesJudgements"));
     if (altValue.isUndefined())
@@ -208,10 +394,10 @@ DecisionReadResult readDecision(const QByteArray &bytes)
     if (!altValue.isArray())
         return refused(DecisionFile::tr("«alternativesJudgements» должен быть массивом матриц"));
     const QJsonArray altMatrices = altValue.toArray();
-    if (altMatrices.size() != n)
-        return refused(DecisionFile::tr("Матриц альтернатив %1, а должно быть %2: по одной на критерий").arg(altMatrices.size()).arg(n));
-    document.alternativesJudgements.reserve(n);
-    for (int c = 0; c < n; ++c) {
+    if (altMatrices.size() != leaves)
+        return refused(leafMatricesText(document, altMatrices.size()));
+    document.alternativesJudgements.reserve(leaves);
+    for (int c = 0; c < leaves; ++c) {
         QList<QStringList> cells;
         if (!readMatrix(altMatrices.at(c), document, c, &cells, &error))
             return refused(error);
@@ -269,19 +455,19 @@ QByteArray writeDecision(const DecisionDocument &document, const ExtraMembers &e
     out.reserve(4096);
     out += "{\n";
     out += indent + "\"format\": " + JsonText::string(DecisionFileFormat) + ",\n";
-    out += indent + "\"version\": " + QByteArray::number(DecisionFileVersion) + ",\n";
+    const bool flat = !document.hasSubcriteria();
+    out += indent + "\"version\": " + QByteArray::number(flat ? FlatDecisionFileVersion : DecisionFileVersion) + ",\n";
     for (const auto &[name, value] : extra)
         out += indent + JsonText::string(name) + ": " + JsonText::string(value) + ",\n";
     out += indent + "\"user\": " + JsonText::string(document.user) + ",\n";
-    out += indent + "\"criteria\": " + JsonText::stringArray(document.criteria) + ",\n";
-    out += indent + "\"alternatives\": " + JsonText::stringArray(document.alternatives) + ",\n";
     auto writeMatrix = [&out](const QList<QStringList> &rows, const QByteArray &rowIndent) {
-        out += "[\n";
-        for (qsizetype r = 0; r < rows.size(); ++r) {
-            out += rowIndent + JsonText::stringArray(rows.at(r));
-            out += r + 1 < rows.size() ? ",\n" : "\n";
-        }
+        out += matrixRows(rows, rowIndent);
     };
+    if (flat)
+        out += indent + "\"criteria\": " + JsonText::stringArray(document.criteria) + ",\n";
+    else
+        out += indent + "\"criteria\": " + criteriaJson(document.hierarchy().criteria, indent) + ",\n";
+    out += indent + "\"alternatives\": " + JsonText::stringArray(document.alternatives) + ",\n";
     out += indent + "\"criteriaJudgements\": ";
     writeMatrix(document.criteriaJudgements, indent + indent);
     out += indent + "],\n";

@@ -9,9 +9,12 @@
 #include <utility>
 
 // Reading, checking and writing decision files (UTF-8 JSON, extension .ahp, format
-// "analyze-decision", version 1). See docs/decision-file.md.
+// "analyze-decision", version 1, or 2 for a decision with sub-criteria). See docs/decision-file.md.
 
-constexpr int DecisionFileVersion = 1;
+// The highest version read. A decision without sub-criteria is written as version 1, so that
+// earlier copies of the program still open it.
+constexpr int DecisionFileVersion = 2;
+constexpr int FlatDecisionFileVersion = 1;
 inline const QString DecisionFileFormat = QStringLiteral("analyze-decision");
 inline const QString DecisionFileSuffix = QStringLiteral("ahp");
 // A full 15 x 10 decision takes a few kilobytes; anything this large is not a decision file, and
@@ -24,8 +27,9 @@ struct DecisionReadResult
     QString error;                            // what is wrong (and where, for a cell) otherwise
 };
 
-// The rules a document must keep to be written or accepted: counts 3..15 and 3..10, every matrix
-// n x n (criteria) or m x m (alternatives, one per criterion), "1" on every diagonal. Empty
+// The rules a document must keep to be written or accepted: counts 3..15 and 3..10, sub-criteria
+// 2..15 a criterion, at most four levels and 50 leaves, every matrix square of its order
+// (alternatives: one per leaf), "1" on every diagonal. Empty
 // when the document keeps them, else what is wrong (and where, for a cell).
 QString checkDecision(const DecisionDocument &document);
 

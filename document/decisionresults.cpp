@@ -37,10 +37,9 @@ private:
 
 // Validates and computes one matrix as CalcBtnClick and CalcBtn2Click do.
 std::optional<JudgementFailure> computeMatrix(const DecisionDocument &document, int matrix,
+                                              const QList<QStringList> &cells, int order,
                                               QChar decimalPoint, PriorityResult *result)
 {
-    const QList<QStringList> cells = matrixOf(document, matrix);
-    const int order = matrix == CriteriaMatrix ? document.criteriaCount() : document.alternativesCount();
     std::vector<std::vector<double>> a(size_t(order), std::vector<double>(size_t(order), 0.0));
     const DocumentGrid grid(cells, decimalPoint);
     const auto failure = runValidationPass(grid, order, [&a](int i, int j, double value) {
@@ -78,6 +77,17 @@ QByteArray matrixJson(const PriorityResult &result)
     return out;
 }
 
+QByteArray pathJson(const CriterionPath &path)
+{
+    QByteArray out("[");
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (i > 0)
+            out += ", ";
+        out += QByteArray::number(path.at(i));
+    }
+    return out + ']';
+}
+
 } // namespace
 
 DecisionComputation computeDecision(const DecisionDocument &document)
@@ -85,24 +95,42 @@ DecisionComputation computeDecision(const DecisionDocument &document)
     DecisionComputation computation;
     const QChar point = decimalPointOf(QLocale());
     DecisionResults results;
-    if (auto failure = computeMatrix(document, CriteriaMatrix, point, &results.criteria)) {
+    const Hierarchy tree = document.hierarchy();
+    if (auto failure = computeMatrix(document, CriteriaMatrix, document.criteriaJudgements,
+                                     document.criteriaCount(), point, &results.criteria)) {
         computation.failure = failure;
         return computation;
     }
-    const int n = document.criteriaCount();
+    const QList<TreePlace> inner = tree.subcriteriaPlaces();
+    std::vector<std::vector<double>> subcriteriaWeights;
+    for (int k = 0; k < inner.size(); ++k) {
+        const CriterionNode *node = tree.node(inner.at(k).path);
+        SubcriteriaResult sub{inner.at(k).path, inner.at(k).name, {}};
+        if (auto failure = computeMatrix(document, subcriteriaMatrix(k), node->judgements,
+                                         int(node->subcriteria.size()), point, &sub.matrix)) {
+            computation.failure = failure;
+            return computation;
+        }
+        subcriteriaWeights.push_back(sub.matrix.weights);
+        results.subcriteria.push_back(sub);
+    }
     const int m = document.alternativesCount();
-    results.alternatives.resize(size_t(n));
-    for (int c = 0; c < n; ++c) {
-        if (auto failure = computeMatrix(document, c, point, &results.alternatives[size_t(c)])) {
+    const QList<TreePlace> leaves = tree.leaves();
+    results.alternatives.resize(size_t(leaves.size()));
+    for (int c = 0; c < leaves.size(); ++c) {
+        if (auto failure = computeMatrix(document, c, document.alternativesJudgements.value(c), m,
+                                         point, &results.alternatives[size_t(c)])) {
             computation.failure = failure;
             return computation;
         }
     }
+    const std::vector<double> weights = leafWeights(tree, results.criteria.weights, subcriteriaWeights);
+    for (int c = 0; c < leaves.size(); ++c)
+        results.leaves.push_back({leaves.at(c).path, leaves.at(c).name, weights.at(size_t(c))});
     std::vector<std::vector<double>> locals;
     for (const PriorityResult &alt : results.alternatives)
         locals.push_back(alt.weights);
-    for (int j = 0; j < m; ++j)
-        results.global.push_back(computeGlobalPriority(n, j, results.criteria.weights, locals));
+    results.global = hierarchyGlobalPriorities(m, weights, locals);
     results.best = bestAlternatives(results.global);
     results.decision = decisionSentence(results.global, document.alternatives);
     computation.results = results;
@@ -113,7 +141,23 @@ QByteArray resultsJson(const DecisionResults &results)
 {
     QByteArray out("{\"criteria\": ");
     out += matrixJson(results.criteria);
-    out += ", \"alternatives\": [";
+    out += ", \"subcriteria\": [";
+    for (size_t k = 0; k < results.subcriteria.size(); ++k) {
+        const SubcriteriaResult &sub = results.subcriteria[k];
+        if (k > 0)
+            out += ", ";
+        out += "{\"path\": " + pathJson(sub.path) + ", \"name\": " + JsonText::string(sub.name)
+                + ", \"matrix\": " + matrixJson(sub.matrix) + '}';
+    }
+    out += "], \"leaves\": [";
+    for (size_t c = 0; c < results.leaves.size(); ++c) {
+        const LeafResult &leaf = results.leaves[c];
+        if (c > 0)
+            out += ", ";
+        out += "{\"path\": " + pathJson(leaf.path) + ", \"name\": " + JsonText::string(leaf.name)
+                + ", \"weight\": " + JsonText::number(leaf.weight) + '}';
+    }
+    out += "], \"alternatives\": [";
     for (size_t c = 0; c < results.alternatives.size(); ++c) {
         if (c > 0)
             out += ", ";

@@ -8,13 +8,30 @@
 #include <optional>
 #include <vector>
 
+struct SubcriteriaResult
+{
+    CriterionPath path;
+    QString name;
+    PriorityResult matrix;
+};
+
+struct LeafResult
+{
+    CriterionPath path;
+    QString name;
+    double weight = 0.0;
+};
+
 // A decision computed from a document, without a window, by the same checks and the same
-// arithmetic in the same order as the wizard: the criteria matrix, then each criterion's
-// alternatives matrix, then the global priorities. The digits are the window's.
+// arithmetic in the same order as the wizard: the criteria matrix, then every sub-criteria
+// matrix (depth-first), then each leaf's alternatives matrix, then the global priorities. The
+// digits are the window's.
 struct DecisionResults
 {
     PriorityResult criteria;
-    std::vector<PriorityResult> alternatives; // one per criterion
+    std::vector<SubcriteriaResult> subcriteria; // one per criterion with sub-criteria, depth-first
+    std::vector<LeafResult> leaves;            // depth-first; without sub-criteria, the criteria
+    std::vector<PriorityResult> alternatives;  // one per leaf
     std::vector<double> global;               // one per alternative
     std::vector<int> best;                    // 0-based, in order
     QString decision;                         // the result page's sentence
@@ -23,7 +40,7 @@ struct DecisionResults
 // The first cell that keeps the decision from being computed, with the program's own message.
 struct JudgementFailure
 {
-    int matrix = CriteriaMatrix; // CriteriaMatrix or the criterion whose alternatives it is
+    int matrix = CriteriaMatrix; // CriteriaMatrix, the leaf whose alternatives it is, or subcriteriaMatrix(k)
     int row = 0;                 // 0-based
     int col = 0;
     QString text;                // the cell as the file holds it
@@ -41,7 +58,9 @@ struct DecisionComputation
 // default locale, checked by the same validation pass.
 DecisionComputation computeDecision(const DecisionDocument &document);
 
-// {"criteria": M, "alternatives": [M, ...], "global": [...], "best": [...], "decision": "..."},
+// {"criteria": M, "subcriteria": [{"path": [i, ...], "name": "...", "matrix": M}, ...],
+//  "leaves": [{"path": [...], "name": "...", "weight": w}, ...], "alternatives": [M, ...],
+//  "global": [...], "best": [...], "decision": "..."},
 // M = {"weights": [...], "lambdaMax": x, "ci": x, "ri": x, "cr": x, "inconsistent": b}; numbers
 // in the shortest form that reads back as the same double. Ends with a newline.
 QByteArray resultsJson(const DecisionResults &results);

@@ -39,6 +39,33 @@ QString firstDifference(const QStringList &mine, const QStringList &theirs)
     return QString();
 }
 
+// The first criterion whose sub-criteria differ, as "критерий 2.1: «A» вместо «B»".
+QString treeDifference(const QList<CriterionNode> &mine, const QList<CriterionNode> &theirs, CriterionPath &path)
+{
+    if (mine.size() != theirs.size()) {
+        QStringList numbers;
+        for (int i : path)
+            numbers << QString::number(i + 1);
+        return GroupMerge::tr("у критерия %1 подкритериев %2 вместо %3")
+                .arg(numbers.join(QLatin1Char('.'))).arg(theirs.size()).arg(mine.size());
+    }
+    for (int i = 0; i < mine.size(); ++i) {
+        path.append(i);
+        if (path.size() > 1 && mine.at(i).name != theirs.at(i).name) {
+            QStringList numbers;
+            for (int k : path)
+                numbers << QString::number(k + 1);
+            return GroupMerge::tr("подкритерий %1: «%2» вместо «%3»")
+                    .arg(numbers.join(QLatin1Char('.')), theirs.at(i).name, mine.at(i).name);
+        }
+        const QString below = treeDifference(mine.at(i).subcriteria, theirs.at(i).subcriteria, path);
+        if (!below.isEmpty())
+            return below;
+        path.removeLast();
+    }
+    return QString();
+}
+
 } // namespace
 
 MergeResult mergeDecisions(const QList<MergeInput> &inputs)
@@ -68,15 +95,19 @@ MergeResult mergeDecisions(const QList<MergeInput> &inputs)
             return refused(GroupMerge::tr("Файл «%1»: другие альтернативы, чем в «%2»: %3")
                                    .arg(input.fileName, inputs.front().fileName,
                                         firstDifference(first.alternatives, doc.alternatives)));
+        CriterionPath path;
+        const QString tree = treeDifference(first.hierarchy().criteria, doc.hierarchy().criteria, path);
+        if (!tree.isEmpty())
+            return refused(GroupMerge::tr("Файл «%1»: другие подкритерии, чем в «%2»: %3")
+                                   .arg(input.fileName, inputs.front().fileName, tree));
     }
 
     // Every off-diagonal cell of every file must hold a judgement, mirrors included: a group's
     // mean over a half-finished matrix would not be anyone's judgement.
-    const int n = first.criteriaCount();
     const int k = int(inputs.size());
     DecisionDocument merged = first;
-    for (int matrix = CriteriaMatrix; matrix < n; ++matrix) {
-        const int order = matrix == CriteriaMatrix ? n : first.alternativesCount();
+    for (int matrix : matricesOf(first)) {
+        const int order = int(matrixItems(first, matrix).size());
         std::vector<double> logSums(size_t(order * order), 0.0);
         for (const MergeInput &input : inputs) {
             const QList<QStringList> cells = matrixOf(input.document, matrix);
@@ -108,10 +139,7 @@ MergeResult mergeDecisions(const QList<MergeInput> &inputs)
             }
             result[i][i] = QStringLiteral("1");
         }
-        if (matrix == CriteriaMatrix)
-            merged.criteriaJudgements = result;
-        else
-            merged.alternativesJudgements[matrix] = result;
+        setMatrixOf(merged, matrix, result);
     }
     return MergeResult{merged, QString()};
 }

@@ -27,13 +27,17 @@ struct ReportData
     QString criterionName;
 
     // The page's own grid: the criteria matrix (page 2), the current alternatives matrix
-    // (page 3) or the local priorities table (page 4).
+    // (page 3) or the local priorities table (page 4; with sub-criteria a row a leaf: its path,
+    // its weight and the local priorities under it).
     ReportTable table;
 
     // Global priority of each alternative, in letter order (page 4).
     QStringList globalPriorities;
     // The decision sentence (page 4).
     QString decision;
+    // With sub-criteria (page 4): the weights as a compact tree, one line a top criterion
+    // ("Качество 0.21 › Сборка 0.16, Материалы 0.05"); empty without.
+    QStringList hierarchyLines;
 
     QString userName;
     QString dateText;

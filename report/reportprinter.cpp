@@ -282,6 +282,18 @@ void fitRowsToTexts(StringGrid &grid)
     }
 }
 
+// Every row exactly as tall as its texts need: a row a leaf makes a long table, whose rows would
+// otherwise keep the screen's spacing and push the sheet into shrinking everything.
+void fitRowsTightly(StringGrid &grid)
+{
+    for (int r = 0; r < grid.rowCount(); ++r) {
+        int needed = 1;
+        for (int c = 0; c < grid.colCount(); ++c)
+            needed = qMax(needed, WrappedCell::heightFor(grid.font(), grid.cell(c, r), grid.colWidth(c)));
+        grid.setRowHeight(r, needed);
+    }
+}
+
 }
 
 ReportTable gridTexts(const StringGrid &grid)
@@ -346,7 +358,11 @@ void composeReport(TRepForm &page, const ReportData &data)
         fillLegend(*page.altRep(), m, data.alternativeNames);
         fillGlobalPriorities(*page.globalesRep(), m, data.globalPriorities);
         showBands(page, {true, true, false, true, true, true});
-        page.decision()->setText(DecisionSummaryPrefix.text() + data.decision);
+        page.decision()->setText(DecisionSummaryPrefix.text() + data.decision
+                                 + (data.hierarchyLines.isEmpty()
+                                            ? QString()
+                                            : QStringLiteral("\n") + HierarchyWeightsHeading.text() + QStringLiteral("\n")
+                                                      + data.hierarchyLines.join(QStringLiteral("\n"))));
         CopyGridCells(data.table, *page.repGrid());
         break;
     default:
@@ -401,6 +417,9 @@ void paintReport(const ReportData &data, QPrinter &target)
         fitGridToWidth(*grid, smallestText);
         fitRowsToTexts(*grid);
     }
+    // Up to the rows of the largest table without sub-criteria, rows keep that table's spacing.
+    if (!data.hierarchyLines.isEmpty() && page->repGrid()->rowCount() > MaxAlternatives + 1)
+        fitRowsTightly(*page->repGrid());
     for (QLabel *label : {page->studLabel(), page->repName(), page->decision()})
         fitLabelToWidth(*label, smallestText);
     page->fitBandsToContents();

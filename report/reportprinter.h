@@ -20,6 +20,7 @@ inline constexpr TranslatableText CriteriaMatrixHeading{"ReportPrinter", QT_TRAN
 inline constexpr TranslatableText AlternativesMatrixHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Матрица сравнения для критерия '")};
 inline const QString AlternativesMatrixHeadingEnd = QStringLiteral("'");
 inline constexpr TranslatableText ResultHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Таблица глобальных приоритетов и результат")};
+inline constexpr TranslatableText HierarchyWeightsHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Веса критериев:")};
 inline constexpr TranslatableText DecisionSummaryPrefix{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Резюме - ")};
 inline const QString AlternativeLabelPrefix = QStringLiteral("Alt");
 inline const QString HeaderSeparator = QStringLiteral(", ");

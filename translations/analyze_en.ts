@@ -258,6 +258,14 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>решение группы</source>
         <translation>group decision</translation>
     </message>
+    <message>
+        <source>подкритерии «%1»</source>
+        <translation>sub-criteria of “%1”</translation>
+    </message>
+    <message>
+        <source>название подкритерия «%1»</source>
+        <translation>name of sub-criterion “%1”</translation>
+    </message>
 </context>
 <context>
     <name>DecisionFile</name>
@@ -412,6 +420,58 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Он записан более новой программой (версия %1), а эта читает версии до %2</source>
         <translation>It was written by a newer program (version %1); this one reads versions up to %2</translation>
+    </message>
+    <message>
+        <source>матрица подкритериев «%1»</source>
+        <translation>sub-criteria matrix “%1”</translation>
+    </message>
+    <message>
+        <source>критерий %1 («%2»)</source>
+        <translation>criterion %1 (“%2”)</translation>
+    </message>
+    <message>
+        <source>%1: уровней критериев больше %2</source>
+        <translation>%1: more than %2 levels of criteria</translation>
+    </message>
+    <message>
+        <source>%1: подкритериев %2, а должно быть от %3 до %4</source>
+        <translation>%1: %2 sub-criteria, but there must be %3 to %4</translation>
+    </message>
+    <message>
+        <source>Матриц альтернатив %1, а должно быть %2: по одной на критерий без подкритериев</source>
+        <translation>%1 alternatives matrices, but there must be %2: one for each criterion without sub-criteria</translation>
+    </message>
+    <message>
+        <source>Критериев без подкритериев %1, а должно быть не больше %2</source>
+        <translation>%1 criteria without sub-criteria, but there may be at most %2</translation>
+    </message>
+    <message>
+        <source>%1: не является ни строкой, ни объектом</source>
+        <translation>%1: neither a string nor an object</translation>
+    </message>
+    <message>
+        <source>Подкритерии есть только в файлах версии 2, а в этом файле версии %1 критерий %2 — объект</source>
+        <translation>Only files of version 2 have sub-criteria, but in this file of version %1 criterion %2 is an object</translation>
+    </message>
+    <message>
+        <source>%1: нет названия («name»)</source>
+        <translation>%1: no name (“name”)</translation>
+    </message>
+    <message>
+        <source>%1: название («name») не является строкой</source>
+        <translation>%1: the name (“name”) is not a string</translation>
+    </message>
+    <message>
+        <source>%1: нет подкритериев («criteria»)</source>
+        <translation>%1: no sub-criteria (“criteria”)</translation>
+    </message>
+    <message>
+        <source>%1: «criteria» должен быть массивом</source>
+        <translation>%1: “criteria” must be an array</translation>
+    </message>
+    <message>
+        <source>%1: нет матрицы подкритериев («criteriaJudgements»)</source>
+        <translation>%1: no sub-criteria matrix (“criteriaJudgements”)</translation>
     </message>
 </context>
 <context>
@@ -626,6 +686,18 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Файл «%1»: %2 («%3»): %4</source>
         <translation>File “%1”: %2 (“%3”): %4</translation>
+    </message>
+    <message>
+        <source>у критерия %1 подкритериев %2 вместо %3</source>
+        <translation>criterion %1 has %2 sub-criteria instead of %3</translation>
+    </message>
+    <message>
+        <source>подкритерий %1: «%2» вместо «%3»</source>
+        <translation>sub-criterion %1: “%2” instead of “%3”</translation>
+    </message>
+    <message>
+        <source>Файл «%1»: другие подкритерии, чем в «%2»: %3</source>
+        <translation>File “%1”: other sub-criteria than in “%2”: %3</translation>
     </message>
 </context>
 <context>
@@ -914,6 +986,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Не удалось начать печать: у принтера нет области печати</source>
         <translation>Could not start printing: the printer has no printable area</translation>
+    </message>
+    <message>
+        <source>Веса критериев:</source>
+        <translation>Weights of the criteria:</translation>
     </message>
 </context>
 <context>
@@ -1248,6 +1324,45 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>SubcriteriaDialog</name>
+    <message>
+        <source>Подкритерии «%1»</source>
+        <translation>Sub-criteria of “%1”</translation>
+    </message>
+    <message>
+        <source>Подкритерии критерия «%1» (от %2 до %3):</source>
+        <translation>Sub-criteria of criterion “%1” (%2 to %3):</translation>
+    </message>
+    <message>
+        <source>&amp;Добавить</source>
+        <translation>&amp;Add</translation>
+    </message>
+    <message>
+        <source>&amp;Удалить</source>
+        <translation>&amp;Remove</translation>
+    </message>
+    <message>
+        <source>Убрать &amp;все</source>
+        <translation>Remove &amp;all</translation>
+    </message>
+    <message>
+        <source>Подкритерий %1</source>
+        <translation>Sub-criterion %1</translation>
+    </message>
+    <message>
+        <source>Подкритериев должно быть от %1 до %2</source>
+        <translation>There must be %1 to %2 sub-criteria</translation>
+    </message>
+    <message>
+        <source>Критериев может быть не больше %1 уровней</source>
+        <translation>Criteria may have at most %1 levels</translation>
+    </message>
+    <message>
+        <source>Критериев без подкритериев может быть не больше %1</source>
+        <translation>There may be at most %1 criteria without sub-criteria</translation>
+    </message>
+</context>
+<context>
     <name>Synthesis</name>
     <message>
         <source>Для Вашей задачи наиболее оптимальна </source>
@@ -1482,6 +1597,14 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Вы&amp;числить приоритеты</source>
         <translation>Calculate &amp;priorities</translation>
+    </message>
+    <message>
+        <source>Критерий</source>
+        <translation>Criterion</translation>
+    </message>
+    <message>
+        <source>Вес</source>
+        <translation>Weight</translation>
     </message>
 </context>
 <context>

@@ -81,6 +81,22 @@ DecisionDocument mergedGroup()
     return *merged.document;
 }
 
+// The merged decision with its second criterion split into two sub-criteria.
+DecisionDocument withSubcriteria()
+{
+    DecisionDocument document = mergedGroup();
+    document.subcriteria = {SubcriteriaSet(), SubcriteriaSet{{CriterionNode{"Сборка", {}, {}}, CriterionNode{"Материалы", {}, {}}},
+                                                             fromUpper({{"3"}})}};
+    document.alternativesJudgements.insert(2, fromUpper({{"1/2", "3"}, {"5"}}));
+    return document;
+}
+
+bool writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.flush();
+}
+
 // The judgements put into a comparison grid as opening a file puts them: a merged mean has
 // decimals and fifteen digits, more than the keyboard lets a person type into a cell.
 void putMatrix(StringGrid *grid, const QList<QStringList> &cells)
@@ -219,6 +235,20 @@ void TstCommandLine::initTestCase()
     QFile broken(path("broken.ahp"));
     QVERIFY(broken.open(QIODevice::WriteOnly));
     broken.write("{\"format\": \"analyze-decision\", \"version\": 1,");
+
+    QVERIFY(saveDecisionFile(path("tree.ahp"), withSubcriteria(), &error));
+    DecisionDocument treeUnfinished = withSubcriteria();
+    treeUnfinished.subcriteria[1].judgements[0][1] = QString();
+    QVERIFY(saveDecisionFile(path("tree-unfinished.ahp"), treeUnfinished, &error));
+    DecisionDocument other = withSubcriteria();
+    other.subcriteria[1].criteria[1].name = QStringLiteral("Отделка");
+    QVERIFY(saveDecisionFile(path("tree-other.ahp"), other, &error));
+    DecisionDocument lonely = withSubcriteria();
+    lonely.subcriteria[1].criteria.removeLast();
+    lonely.subcriteria[1].judgements = {QStringList{"1"}};
+    lonely.alternativesJudgements.removeAt(3);
+    QVERIFY(writeBytes(path("tree-lonely.ahp"), writeDecision(lonely)));
+    QVERIFY(writeBytes(path("tree-v1.ahp"), writeDecision(withSubcriteria()).replace("\"version\": 2,", "\"version\": 1,")));
 }
 
 void TstCommandLine::agreesWithWindow()
@@ -360,6 +390,20 @@ void TstCommandLine::program_data()
     QTest::newRow("merge, empty cell") << QStringList{"--merge", "m3.ahp", "group.ahp", "unfinished.ahp"} << 1 << ""
             << "Файл «unfinished.ahp»: Ячейка должна быть заполнена («»): матрица альтернатив для критерия 3" << "";
     QTest::newRow("merge, unreadable") << QStringList{"--merge", "m4.ahp", "group.ahp", "broken.ahp"} << 1 << "" << "не открыт" << "";
+    QTest::newRow("results, sub-criteria") << QStringList{"--results", "tree.ahp"} << 0
+            << "\"subcriteria\": [{\"path\": [1], \"name\": \"Критерий 2\", \"matrix\": {\"weights\": [" << "" << "";
+    QTest::newRow("results, sub-criteria empty cell") << QStringList{"--results", "tree-unfinished.ahp"} << 2 << ""
+            << "Ячейка должна быть заполнена: матрица подкритериев «Критерий 2», строка 1 («Сборка»), столбец 2 («Материалы»)" << "";
+    QTest::newRow("results, one sub-criterion") << QStringList{"--results", "tree-lonely.ahp"} << 1 << ""
+            << "Файл «tree-lonely.ahp» не открыт. критерий 2 («Критерий 2»): подкритериев 1, а должно быть от 2 до 15" << "";
+    QTest::newRow("results, version 1 with sub-criteria") << QStringList{"--results", "tree-v1.ahp"} << 1 << ""
+            << "Подкритерии есть только в файлах версии 2, а в этом файле версии 1 критерий 2 — объект" << "";
+    QTest::newRow("report, sub-criteria") << QStringList{"--report", "tree.pdf", "tree.ahp"} << 0 << "" << "" << "tree.pdf";
+    QTest::newRow("report, sub-criteria empty cell") << QStringList{"--report", "tree2.pdf", "tree-unfinished.ahp"} << 2 << ""
+                                                     << "матрица подкритериев «Критерий 2»" << "";
+    QTest::newRow("merge, sub-criteria") << QStringList{"--merge", "tm.ahp", "tree.ahp", "tree.ahp"} << 0 << "" << "" << "tm.ahp";
+    QTest::newRow("merge, other sub-criteria") << QStringList{"--merge", "tm2.ahp", "tree.ahp", "tree-other.ahp"} << 1 << ""
+            << "Решения не объединены. Файл «tree-other.ahp»: другие подкритерии, чем в «tree.ahp»: подкритерий 2.2: «Отделка» вместо «Материалы»" << "";
     QTest::newRow("help") << QStringList{"--help"} << 0 << "--merge <OUT.ahp>" << "" << "";
     QTest::newRow("version") << QStringList{"--version"} << 0 << "analyze 1.0" << "" << "";
     QTest::newRow("two commands") << QStringList{"--results", "--merge", "x.ahp", "group.ahp", "group.ahp"} << 1 << ""

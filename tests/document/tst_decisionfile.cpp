@@ -168,7 +168,7 @@ void TstDecisionFile::refused_data()
     QTest::newRow("other format") << withMember("format", "spreadsheet") << "Это не файл решения: формат «spreadsheet» вместо «analyze-decision»";
     QTest::newRow("no format") << bytesOf([] { auto o = validObject(); o.remove("format"); return o; }())
                                << "нет члена «format»";
-    QTest::newRow("version 2") << withMember("version", 2) << "Он записан более новой программой (версия 2)";
+    QTest::newRow("version 3") << withMember("version", 3) << "Он записан более новой программой (версия 3)";
     QTest::newRow("version text") << withMember("version", "1") << "Неверная версия файла";
     QTest::newRow("version 0") << withMember("version", 0) << "Неверная версия файла";
     QTest::newRow("version 1.5") << withMember("version", 1.5) << "Неверная версия файла";

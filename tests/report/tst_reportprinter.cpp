@@ -1,5 +1,7 @@
 #include "report_helpers.h"
 
+#include "app/resultreport.h"
+#include "document/decisionresults.h"
 #include "platform/platformerror.h"
 #include "platform/printtarget.h"
 #include "report/repform.h"
@@ -137,6 +139,45 @@ static void verifyWordsWhole(const QString &pdfPath, const QStringList &texts)
         }
 }
 
+// The largest decision with sub-criteria: four levels, 50 leaves with long paths, 10 alternatives.
+static DecisionDocument largestHierarchy()
+{
+    auto matrix = [](int n) {
+        QList<QStringList> cells(n, QStringList(n, QStringLiteral("1")));
+        for (int i = 0; i < n; ++i)
+            for (int j = i + 1; j < n; ++j) {
+                cells[i][j] = QString::number(1 + (i + j) % 8);
+                cells[j][i] = QStringLiteral("1/") + cells[i][j];
+            }
+        return cells;
+    };
+    auto node = [&matrix](const QString &name, const QList<CriterionNode> &subcriteria) {
+        return CriterionNode{name, subcriteria, subcriteria.isEmpty() ? QList<QStringList>() : matrix(int(subcriteria.size()))};
+    };
+    Hierarchy tree;
+    for (int t = 1; t <= 5; ++t) {
+        const QString top = QStringLiteral("Критерий верхнего уровня %1").arg(t);
+        auto leaves = [&node, t](const QString &prefix, int count) {
+            QList<CriterionNode> list;
+            for (int k = 1; k <= count; ++k)
+                list << node(QStringLiteral("%1 %2.%3").arg(prefix).arg(t).arg(k), {});
+            return list;
+        };
+        const CriterionNode a = node("Подкритерий A", QList<CriterionNode>{node("Группа A1", leaves("Лист A1", 2))} + leaves("Лист A", 2));
+        const CriterionNode b = node("Подкритерий B", QList<CriterionNode>{node("Группа B1", leaves("Лист B1", 3))} + leaves("Лист B", 3));
+        tree.criteria << node(top, {a, b});
+    }
+    tree.judgements = matrix(5);
+    DecisionDocument document;
+    document.user = QStringLiteral("Иванов И.И.");
+    document.setHierarchy(tree);
+    for (int k = 0; k < 10; ++k)
+        document.alternatives << QStringLiteral("Вариант %1").arg(k + 1);
+    for (int c = 0; c < tree.leafCount(); ++c)
+        document.alternativesJudgements << matrix(10);
+    return document;
+}
+
 class TstReportPrinter : public QObject
 {
     Q_OBJECT
@@ -160,7 +201,27 @@ private slots:
     void twoPrintsGiveTheSameSheet();
     void unwritableOutputThrowsAndDisposesOfThePage();
     void noPrinterThrowsAndDisposesOfThePage();
+    void hierarchyPrintsWhole();
 };
+
+void TstReportPrinter::hierarchyPrintsWhole()
+{
+    const DecisionDocument document = largestHierarchy();
+    QCOMPARE(document.leafCount(), 50);
+    const DecisionComputation computation = computeDecision(document);
+    QVERIFY(computation.results);
+    const ReportData data = resultReportData(document, *computation.results, QStringLiteral("08.12.2026"));
+    QCOMPARE(data.table.size(), 51);
+    QCOMPARE(data.table.at(1).at(0), QStringLiteral("Лист A1 1.1"));
+    QCOMPARE(data.hierarchyLines.size(), 5);
+    QVERIFY2(data.hierarchyLines.at(0).startsWith(QStringLiteral("Критерий верхнего уровня 1 ")), qPrintable(data.hierarchyLines.at(0)));
+
+    const PrintedSheet printed = printSheet(data, QStringLiteral("hierarchy"));
+    QCOMPARE(printed.pages, 1);
+    QStringList whole = data.hierarchyLines;
+    whole << data.table.at(0) << data.table.at(1) << data.table.last();
+    verifyWordsWhole(printed.pdfPath, whole);
+}
 
 void TstReportPrinter::cleanup()
 {
