@@ -739,6 +739,24 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>NameDisplays</name>
+    <message>
+        <source>Ранжирование альтернатив</source>
+        <translation>Ranking of the alternatives</translation>
+    </message>
+    <message>
+        <source>Веса критериев</source>
+        <translation>Criterion weights</translation>
+    </message>
+</context>
+<context>
+    <name>NameLegend</name>
+    <message>
+        <source>Обозначения альтернатив</source>
+        <translation>Alternatives' letters</translation>
+    </message>
+</context>
+<context>
     <name>PrintTarget</name>
     <message>
         <source>Не удалось начать печать: принтер не найден</source>
@@ -794,6 +812,17 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>То же, что --qwindowicon.</source>
         <translation>The same as --qwindowicon.</translation>
+    </message>
+</context>
+<context>
+    <name>RankingBars</name>
+    <message>
+        <source>лучшая</source>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
     </message>
 </context>
 <context>
@@ -869,18 +898,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Unreadable: %1 over %2 — %3</translation>
     </message>
     <message>
-        <source>Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:</source>
-        <translation>Consistency ratio %1 is above the limit. Revise these first:</translation>
-    </message>
-    <message>
-        <source>Отношение согласованности %1: суждения согласованы, пересматривать нечего.</source>
-        <translation>Consistency ratio %1: the judgements are consistent, nothing to revise.</translation>
-    </message>
-    <message>
-        <source>Отношение согласованности %1: суждения согласованы. Точнее всего подошли бы:</source>
-        <translation>Consistency ratio %1: the judgements are consistent. The closest fits:</translation>
-    </message>
-    <message>
         <source>сейчас %1</source>
         <translation>now %1</translation>
     </message>
@@ -928,6 +945,18 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Поставить %1 для %2</source>
         <translation>Put %1 for %2</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности (ОС) %1 больше допустимого. Пересмотрите в первую очередь:</source>
+        <translation>Consistency ratio (CR) %1 is above the limit. Revise these first:</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности (ОС) %1: суждения согласованы, но можно улучшить:</source>
+        <translation>Consistency ratio (CR) %1: the judgements are consistent, but could be improved:</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности (ОС) %1: матрица согласована, пересматривать нечего.</source>
+        <translation>Consistency ratio (CR) %1: the matrix is consistent, nothing to revise.</translation>
     </message>
 </context>
 <context>
@@ -1044,7 +1073,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Диаграмма: глобальные приоритеты и вклад критериев</source>
-        <translation>Chart: global priorities and the criteria's contributions</translation>
+        <translation>Chart: global priorities and the criteria&apos;s contributions</translation>
     </message>
     <message>
         <source>Вес критерия «%1»</source>
