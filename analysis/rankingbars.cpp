@@ -71,11 +71,20 @@ QString RankingBars::rankingText() const
     for (size_t k = 0; k < m_order.size(); ++k) {
         const int item = m_order[k];
         QString line = tr("%1. %2 — %3").arg(k + 1).arg(m_names.at(item).simplified(), valueText(item));
-        if (m_markBest && k == 0)
+        if (isBest(k))
             line += QStringLiteral(" (%1)").arg(bestMark());
         lines << line;
     }
     return lines.join(QLatin1Char('\n'));
+}
+
+bool RankingBars::isBest(size_t k) const
+{
+    // Items level with the first share its mark: a tie has no single best.
+    if (!m_markBest || k >= m_order.size())
+        return false;
+    const double top = m_values[size_t(m_order.front())];
+    return std::abs(m_values[size_t(m_order[k])] - top) <= 1e-9 * std::max(1.0, std::abs(top));
 }
 
 void RankingBars::describe()
@@ -151,7 +160,7 @@ void RankingBars::paintEvent(QPaintEvent *)
     const QColor barColour = palette().color(QPalette::Highlight);
     for (size_t k = 0; k < m_order.size(); ++k) {
         const int item = m_order[k];
-        const bool best = m_markBest && k == 0;
+        const bool best = isBest(k);
         const QFont &f = best ? bold : font();
         painter.setFont(f);
         const int top = area.top() + line * int(k + 1);

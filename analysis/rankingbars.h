@@ -37,6 +37,7 @@ private:
     int lineHeight() const;
     QString valueText(int item) const;
     QString bestMark() const;
+    bool isBest(size_t k) const;
     void describe();
 
     QString m_title;

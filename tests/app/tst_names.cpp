@@ -72,6 +72,9 @@ void TstNames::rankingNamesTheBest()
     QCOMPARE(lines.size(), 3);
     QVERIFY2(lines.first().startsWith("1. Альтернатива C — 0.") && lines.first().endsWith(" (лучшая)"), qPrintable(lines.first()));
     QVERIFY(!lines.at(1).contains("лучшая"));
+    // A tie marks every one of the best.
+    ranking->setEntries({"X", "Y", "Z"}, {0.4, 0.4, 0.2});
+    QCOMPARE(ranking->rankingText(), "1. X — 0.4 (лучшая)\n2. Y — 0.4 (лучшая)\n3. Z — 0.2");
     // Read out as a picture with its text.
     QCOMPARE(ranking->accessibleName(), "Ранжирование альтернатив");
     QCOMPARE(ranking->accessibleDescription(), ranking->rankingText());
