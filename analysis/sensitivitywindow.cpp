@@ -16,6 +16,7 @@
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -509,6 +510,9 @@ void SensitivityWindow::printSheet()
 void SensitivityWindow::setPrintLook(bool print)
 {
     m_chart->legend()->setVisible(print);
+    // Laid out now, not at the next turn of the event loop: the sheet is drawn before that.
+    if (QGraphicsLayout *layout = m_chart->layout())
+        layout->activate();
     for (size_t i = 0; i < m_sets.size(); ++i) {
         const QColor colour = criterionColour(int(i));
         m_sets[i]->setBrush(print ? QBrush(colour.darker(120), criterionPattern(int(i))) : QBrush(colour));
