@@ -133,14 +133,14 @@ QStringList revisionLines(const ReviewedMatrix &matrix)
     if (result.weights.empty() || !result.inconsistent)
         return {};
     QStringList lines;
-    lines << QCoreApplication::translate("AnalysisSheet", "%1: отношение согласованности %2").arg(matrix.title, formatMeasure(result.cr));
+    lines << QCoreApplication::translate("AnalysisSheet", "%1: отношение согласованности %2").arg(matrix.title, formatReadable(result.cr));
     for (const JudgementRevision &revision : judgementRevisions(n, matrix.a, 3)) {
         const QString present = revision.row < matrix.texts.size() && revision.col < matrix.texts.at(revision.row).size()
                                     ? matrix.texts.at(revision.row).at(revision.col)
-                                    : formatGeneral(matrix.a[size_t(revision.row)][size_t(revision.col)]);
+                                    : formatReadable(matrix.a[size_t(revision.row)][size_t(revision.col)]);
         lines << QCoreApplication::translate("AnalysisSheet", "    %1 : %2 — сейчас %3, подходит %4, отношение согласованности станет %5")
                      .arg(quoted(nameAt(matrix.names, revision.row)), quoted(nameAt(matrix.names, revision.col)),
-                          present, revision.suggestedText, formatMeasure(revision.crAfter));
+                          present, revision.suggestedText, formatReadable(revision.crAfter));
     }
     return lines;
 }

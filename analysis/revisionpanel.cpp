@@ -20,7 +20,7 @@
 
 namespace {
 
-// Names of a pair are cut to this width so that the numbers and the button stay in view.
+// The least width of the pair's names; they take what the numbers and the button leave.
 constexpr int PairWidth = 130;
 
 QString quoted(const QString &name)
@@ -64,7 +64,6 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     : QFrame(parent)
     , m_grid(grid)
     , m_names(std::move(names))
-    , m_ratioFormat(&formatMeasure)
     , m_summary(new QLabel(this))
     , m_triplesView(new QPlainTextEdit(this))
 {
@@ -91,7 +90,9 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     for (int r = 0; r < RevisionCount; ++r) {
         Row &row = m_rows[r];
         row.pair = new QLabel(this);
-        row.pair->setFixedWidth(PairWidth);
+        row.pair->setObjectName(QStringLiteral("revisionPair%1").arg(r + 1));
+        row.pair->setMinimumWidth(PairWidth);
+        row.pair->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
         row.present = new QLabel(this);
         row.fitting = new QLabel(this);
         row.crAfter = new QLabel(this);
@@ -109,7 +110,7 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
         rows->setRowMinimumHeight(r, row.apply->sizeHint().height());
         connect(row.apply, &QPushButton::clicked, this, [this, r] { apply(r); });
     }
-    rows->setColumnStretch(3, 1);
+    rows->setColumnStretch(0, 1);
     layout->addLayout(rows);
 
     // Fifteen items may contradict each other in hundreds of triples: they scroll in three lines.
@@ -133,12 +134,6 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     connect(grid->gridModel(), &QAbstractItemModel::dataChanged, this, &RevisionPanel::scheduleRefresh);
     connect(grid->gridModel(), &QAbstractItemModel::modelReset, this, &RevisionPanel::scheduleRefresh);
     clearRows();
-}
-
-void RevisionPanel::setRatioFormat(RatioFormat format)
-{
-    m_ratioFormat = format ? format : &formatMeasure;
-    invalidate();
 }
 
 void RevisionPanel::scheduleRefresh()
@@ -245,7 +240,18 @@ void RevisionPanel::resizeEvent(QResizeEvent *event)
 {
     QFrame::resizeEvent(event);
     // The label has its new width only once the layout has run.
-    QTimer::singleShot(0, this, [this] { setSummary(m_summaryText); });
+    QTimer::singleShot(0, this, [this] {
+        setSummary(m_summaryText);
+        fitPairs();
+    });
+}
+
+void RevisionPanel::fitPairs()
+{
+    for (Row &row : m_rows) {
+        const int width = qMax(PairWidth, row.pair->width());
+        row.pair->setText(row.pair->fontMetrics().elidedText(row.pairText, Qt::ElideRight, width));
+    }
 }
 
 void RevisionPanel::fitTriplesView()
@@ -278,29 +284,30 @@ void RevisionPanel::showUnreadable(const ComparisonNames &names, const Validatio
 
 void RevisionPanel::showRevisions(const ComparisonNames &names)
 {
-    const QString ratio = m_ratioFormat(m_cr, QLocale());
-    if (isInconsistent(m_cr))
-        setSummary(tr("Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio));
-    else if (m_revisions.empty())
-        setSummary(tr("Отношение согласованности %1: суждения согласованы, пересматривать нечего.").arg(ratio));
-    else
-        setSummary(tr("Отношение согласованности %1: суждения согласованы. Точнее всего подошли бы:").arg(ratio));
-
+    const QString ratio = formatReadable(m_cr);
     clearRows();
-    const QFontMetrics metrics(m_rows[0].pair->font());
+    if (isInconsistent(m_cr)) {
+        setSummary(tr("Отношение согласованности (ОС) %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio));
+    } else if (m_cr > ImprovableRatio && !m_revisions.empty()) {
+        setSummary(tr("Отношение согласованности (ОС) %1: суждения согласованы, но можно улучшить:").arg(ratio));
+    } else {
+        // Consistent enough: a suggestion would only trade one good judgement for another.
+        m_revisions.clear();
+        setSummary(tr("Отношение согласованности (ОС) %1: матрица согласована, пересматривать нечего.").arg(ratio));
+        return;
+    }
+
     for (size_t r = 0; r < m_revisions.size() && r < size_t(RevisionCount); ++r) {
         const JudgementRevision &revision = m_revisions[r];
         Row &row = m_rows[r];
-        // The pair as the grid's headers name it (the criteria's names, the alternatives' letters),
-        // the whole names in the tooltip.
-        const QString pair = QStringLiteral("%1 : %2").arg(quoted(m_grid->cell(0, revision.row + 1)),
-                                                           quoted(m_grid->cell(0, revision.col + 1)));
-        row.pair->setText(metrics.elidedText(pair, Qt::ElideRight, PairWidth));
-        row.pair->setToolTip(QStringLiteral("%1 : %2").arg(quoted(names.item(revision.row)), quoted(names.item(revision.col))));
+        const QString pair = QStringLiteral("%1 : %2").arg(quoted(names.item(revision.row).simplified()),
+                                                           quoted(names.item(revision.col).simplified()));
+        row.pairText = pair;
+        row.pair->setToolTip(pair);
         row.present->setText(tr("сейчас %1").arg(m_shown.texts.at(revision.row).at(revision.col)));
         row.fitting->setText(tr("подходит %1").arg(revision.suggestedText));
-        row.fitting->setToolTip(tr("Согласуется с остальными: %1").arg(formatMeasure(std::round(revision.consistentValue * 100) / 100)));
-        row.crAfter->setText(tr("ОС станет %1").arg(m_ratioFormat(revision.crAfter, QLocale())));
+        row.fitting->setToolTip(tr("Согласуется с остальными: %1").arg(formatReadable(revision.consistentValue)));
+        row.crAfter->setText(tr("ОС станет %1").arg(formatReadable(revision.crAfter)));
         row.apply->setText(tr("Поставить %1").arg(revision.suggestedText));
         // Three buttons that differ only by their number would not say which pair they change.
         row.apply->setAccessibleName(tr("Поставить %1 для %2").arg(revision.suggestedText, pair));
@@ -310,6 +317,7 @@ void RevisionPanel::showRevisions(const ComparisonNames &names)
                            static_cast<QWidget *>(row.apply)})
             w->setVisible(true);
     }
+    fitPairs();
 }
 
 void RevisionPanel::showTriples(const ComparisonNames &names)
@@ -331,8 +339,11 @@ void RevisionPanel::clearRows()
 {
     for (Row &row : m_rows) {
         // Hidden rows keep their height, so the panel does not jump while the person types.
-        for (QLabel *label : {row.pair, row.present, row.fitting, row.crAfter})
+        for (QLabel *label : {row.pair, row.present, row.fitting, row.crAfter}) {
             label->clear();
+            label->setToolTip(QString());
+        }
+        row.pairText.clear();
         row.apply->setVisible(false);
     }
 }

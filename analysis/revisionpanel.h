@@ -15,7 +15,8 @@ class QPlainTextEdit;
 class QPushButton;
 class StringGrid;
 
-// What to revise in the matrix on the screen: the judgements that fit the others worst, each
+// What to revise in the matrix on the screen: while the matrix may be improved, the judgements
+// that fit the others worst, each
 // with the value that would fit and the consistency ratio after the change, a button that
 // types the suggestion in, and every triple of judgements that contradicts itself. It reads
 // the grid whenever the grid's texts change (gathered into one pass per turn of the event
@@ -27,11 +28,6 @@ public:
     static constexpr int RevisionCount = 3;
 
     RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWidget *parent = nullptr);
-
-    // How the page writes a consistency ratio, so that the ratio foretold reads as the page
-    // will show it once computed.
-    using RatioFormat = QString (*)(double, const QLocale &);
-    void setRatioFormat(RatioFormat format);
 
     // Reads the grid now instead of at the next turn of the event loop.
     void refresh();
@@ -56,6 +52,8 @@ protected:
 
 private:
     void setSummary(const QString &text);
+    // Cuts the pairs' names to the width their column has now, the whole of them in the tooltip.
+    void fitPairs();
     void scheduleRefresh();
     void showRevisions(const ComparisonNames &names);
     void showTriples(const ComparisonNames &names);
@@ -69,7 +67,6 @@ private:
 
     StringGrid *m_grid;
     ComparisonNamesSource m_names;
-    RatioFormat m_ratioFormat;
     QTimer m_refreshTimer;
     MatrixSnapshot m_shown;
     bool m_valid = false;
@@ -88,6 +85,7 @@ private:
         QLabel *fitting;
         QLabel *crAfter;
         QPushButton *apply;
+        QString pairText;
     };
     Row m_rows[RevisionCount];
     QPlainTextEdit *m_triplesView;

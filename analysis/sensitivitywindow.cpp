@@ -1,6 +1,7 @@
 #include "analysis/sensitivitywindow.h"
 
 #include "analysis/analysissheet.h"
+#include "analysis/namelegend.h"
 #include "model/decisionmodel.h"
 #include "model/numberformat.h"
 #include "platform/accessiblesupport.h"
@@ -8,6 +9,7 @@
 #include "platform/filechooser.h"
 #include "platform/focusframe.h"
 #include "platform/questionbox.h"
+#include "platform/screenfit.h"
 #include "report/reportprinter.h"
 
 #include <QBarCategoryAxis>
@@ -15,12 +17,16 @@
 #include <QChart>
 #include <QChartView>
 #include <QCoreApplication>
+#include <QGraphicsLayout>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
+#include <QScopeGuard>
+#include <QScrollArea>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QStackedBarSeries>
@@ -46,12 +52,23 @@ QString quoted(const QString &name)
     return QCoreApplication::translate("SensitivityWindow", "«%1»", "a name in quotation marks").arg(name);
 }
 
-// Fifteen criteria need fifteen colours that a reader tells apart, none of them near white.
+// Fifteen criteria need fifteen colours that a reader tells apart, none of them near white:
+// mostly Kelly's colours of maximum contrast, the pairs among them too alike replaced.
 QColor criterionColour(int i)
 {
-    static const QRgb colours[] = {0x1f77b4, 0xff7f0e, 0x2ca02c, 0xd62728, 0x9467bd, 0x8c564b, 0xe377c2, 0x7f7f7f,
-                                   0xbcbd22, 0x17becf, 0x393b79, 0xad494a, 0x637939, 0xce6dbd, 0x6b6ecf};
+    static const QRgb colours[] = {0x0067a5, 0xf38400, 0x008856, 0xbe0032, 0x875692, 0xf3c300, 0xa1caf1, 0x882d17,
+                                   0xe68fac, 0x40e0d0, 0x8db600, 0x1f1f7a, 0x5a5a5a, 0x2b3d26, 0xc2b280};
     return QColor(colours[i % int(std::size(colours))]);
+}
+
+// On a grey print colours of the same lightness look alike: each criterion also gets a hatching.
+Qt::BrushStyle criterionPattern(int i)
+{
+    static const Qt::BrushStyle patterns[] = {Qt::SolidPattern, Qt::BDiagPattern, Qt::Dense4Pattern, Qt::HorPattern,
+                                              Qt::FDiagPattern, Qt::CrossPattern, Qt::VerPattern, Qt::DiagCrossPattern,
+                                              Qt::Dense6Pattern, Qt::Dense2Pattern, Qt::Dense5Pattern, Qt::Dense3Pattern,
+                                              Qt::Dense7Pattern, Qt::Dense1Pattern};
+    return patterns[i % int(std::size(patterns))];
 }
 
 QString at(const QStringList &list, int i)
@@ -59,35 +76,8 @@ QString at(const QStringList &list, int i)
     return i >= 0 && i < list.size() ? list.at(i) : QString();
 }
 
-// Width of the names beside the sliders.
+// Width of the names beside the sliders; a name wraps onto as many lines as it needs.
 constexpr int SliderCaptionWidth = 160;
-
-// A criterion's name beside its slider: whole words on two lines at most. What does not fit is
-// left to the tooltip, marked by an ellipsis after the last whole word, never cut inside one.
-QString sliderCaption(const QString &name, const QFontMetrics &metrics, int width)
-{
-    const QString ellipsis(QChar(0x2026));
-    QStringList lines{QString()};
-    bool cut = false;
-    for (const QString &word : name.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-        const QString joined = lines.last().isEmpty() ? word : lines.last() + QLatin1Char(' ') + word;
-        if (metrics.horizontalAdvance(joined) <= width) {
-            lines.last() = joined;
-        } else if (lines.size() < 2 && !lines.last().isEmpty() && metrics.horizontalAdvance(word) <= width) {
-            lines << word;
-        } else {
-            cut = true;
-            break;
-        }
-    }
-    if (cut) {
-        QString &last = lines.last();
-        while (!last.isEmpty() && metrics.horizontalAdvance(last + QLatin1Char(' ') + ellipsis) > width)
-            last.truncate(qMax(0, int(last.lastIndexOf(QLatin1Char(' ')))));
-        last = last.isEmpty() ? ellipsis : last + QLatin1Char(' ') + ellipsis;
-    }
-    return lines.join(QLatin1Char('\n'));
-}
 
 }
 
@@ -102,8 +92,18 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     AccessibleSupport::install();
 
     buildChart();
+    // The bars stand over the alternatives' letters; their names are spelled out underneath.
+    m_legend = new NameLegend(this);
+    m_legend->setObjectName(QStringLiteral("alternativesLegend"));
+    m_legend->setNames(m_data.alternatives);
+    auto *chartRow = new QHBoxLayout;
+    chartRow->addWidget(m_chartView, 1);
+    chartRow->addWidget(buildCriteriaLegend());
+    auto *chartColumn = new QVBoxLayout;
+    chartColumn->addLayout(chartRow, 1);
+    chartColumn->addWidget(m_legend);
     auto *top = new QHBoxLayout;
-    top->addWidget(m_chartView, 3);
+    top->addLayout(chartColumn, 3);
     top->addWidget(buildSliders(), 2);
 
     auto *rankingBox = new QGroupBox(tr("Ранжирование при этих весах"), this);
@@ -163,10 +163,24 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(closeBtn);
 
-    auto *layout = new QVBoxLayout(this);
+    // On a small screen the chart, the sliders and the tables scroll inside the window, while
+    // Печать and Закрыть stay in view under them.
+    auto *content = new QWidget;
+    content->setObjectName(QStringLiteral("sensitivityContent"));
+    auto *layout = new QVBoxLayout(content);
+    layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(top);
     layout->addLayout(bottom);
-    layout->addLayout(buttons);
+    m_scroll = new QScrollArea(this);
+    m_scroll->setObjectName(QStringLiteral("sensitivityScroll"));
+    m_scroll->setFrameShape(QFrame::NoFrame);
+    m_scroll->setWidgetResizable(true);
+    // The controls inside are the stops of the keyboard, not the area around them.
+    m_scroll->setFocusPolicy(Qt::NoFocus);
+    m_scroll->setWidget(content);
+    auto *windowLayout = new QVBoxLayout(this);
+    windowLayout->addWidget(m_scroll, 1);
+    windowLayout->addLayout(buttons);
 
     connect(m_printBtn, &QPushButton::clicked, this, [this] { ErrorDisplay::guarded([this] { printSheet(); }); });
     connect(pdfBtn, &QPushButton::clicked, this, [this] { ErrorDisplay::guarded([this] { exportSheetPdf(); }); });
@@ -178,8 +192,11 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     // theirs: the chart was drawn over the ranking and the sliders lost their tracks.
     const QSize least = layout->totalMinimumSize();
     const int leastHeight = layout->hasHeightForWidth() ? layout->totalHeightForWidth(least.width()) : 0;
-    setMinimumSize(least.width(), qMax(least.height(), leastHeight));
+    content->setMinimumSize(least.width(), qMax(least.height(), leastHeight));
+    // The window itself may be as small as its buttons and a little of what scrolls.
+    setMinimumSize(qMin(least.width(), 480), buttons->minimumSize().height() + 200);
     resize(1100, 760);
+    ScreenFit::fitOnScreen(this, parent ? parent->window() : nullptr);
 }
 
 QStringList SensitivityWindow::thresholdHeaders()
@@ -192,7 +209,10 @@ void SensitivityWindow::buildChart()
     m_chart = new QChart;
     m_chart->setTitle(tr("Глобальные приоритеты и вклад критериев"));
     m_chart->setAnimationOptions(QChart::NoAnimation);
-    m_chart->legend()->setAlignment(Qt::AlignRight);
+    // The chart's own legend cuts long names: on the screen the criteria are listed beside it,
+    // whole, and the chart's legend is drawn on paper only.
+    m_chart->legend()->setAlignment(Qt::AlignBottom);
+    m_chart->legend()->setVisible(false);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_series = new QStackedBarSeries;
     const int m = int(m_data.alternatives.size());
@@ -215,7 +235,8 @@ void SensitivityWindow::buildChart()
     m_chart->addAxis(categories, Qt::AlignBottom);
     m_series->attachAxis(categories);
     m_valueAxis = new QValueAxis;
-    m_valueAxis->setLabelFormat(QStringLiteral("%.2f"));
+    // Three significant digits, as every number of the window.
+    m_valueAxis->setLabelFormat(QStringLiteral("%.3g"));
     // The axis writes its numbers as the rest of the window does, with the locale's separator.
     m_chart->setLocalizeNumbers(true);
     m_chart->setLocale(locale());
@@ -228,9 +249,36 @@ void SensitivityWindow::buildChart()
     FocusFrame::attach(m_chartView);
     // The view takes the focus and carries the name; its drawing area is not a second stop.
     m_chartView->viewport()->setFocusPolicy(Qt::NoFocus);
-    // Tall enough for the title and a legend line for every criterion.
-    const int legendLines = int(m_data.criteria.size()) + 3;
-    m_chartView->setMinimumSize(480, qMax(320, legendLines * (fontMetrics().height() + 8)));
+    m_chartView->setMinimumSize(360, 320);
+}
+
+QWidget *SensitivityWindow::buildCriteriaLegend()
+{
+    auto *legend = new QWidget(this);
+    legend->setObjectName(QStringLiteral("criteriaLegend"));
+    auto *grid = new QGridLayout(legend);
+    grid->setContentsMargins(0, 8, 0, 0);
+    grid->setVerticalSpacing(2);
+    const int swatch = fontMetrics().height() - 4;
+    for (int i = 0; i < m_data.criteria.size(); ++i) {
+        QPixmap colour(swatch, swatch);
+        colour.fill(criterionColour(i));
+        auto *mark = new QLabel(legend);
+        mark->setPixmap(colour);
+        auto *name = new QLabel(m_data.criteria.at(i).simplified(), legend);
+        name->setObjectName(QStringLiteral("legendName%1").arg(i + 1));
+        name->setTextFormat(Qt::PlainText);
+        name->setWordWrap(true);
+        int widest = SliderCaptionWidth;
+        for (const QString &word : name->text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = qMax(widest, fontMetrics().horizontalAdvance(word) + 2);
+        name->setFixedWidth(widest);
+        name->setMinimumHeight(name->heightForWidth(widest));
+        grid->addWidget(mark, i, 0, Qt::AlignTop);
+        grid->addWidget(name, i, 1);
+    }
+    grid->setRowStretch(int(m_data.criteria.size()), 1);
+    return legend;
 }
 
 QWidget *SensitivityWindow::buildSliders()
@@ -239,9 +287,17 @@ QWidget *SensitivityWindow::buildSliders()
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(2);
     for (int i = 0; i < m_data.criteria.size(); ++i) {
-        auto *name = new QLabel(sliderCaption(m_data.criteria.at(i), fontMetrics(), SliderCaptionWidth), box);
+        const QString caption = m_data.criteria.at(i).simplified();
+        auto *name = new QLabel(caption, box);
         name->setObjectName(QStringLiteral("weightName%1").arg(i + 1));
         name->setTextFormat(Qt::PlainText);
+        name->setWordWrap(true);
+        // Wide enough for its longest word, so that wrapping never cuts one.
+        int widest = SliderCaptionWidth;
+        for (const QString &word : caption.split(QLatin1Char(' '), Qt::SkipEmptyParts))
+            widest = qMax(widest, fontMetrics().horizontalAdvance(word) + 2);
+        name->setFixedWidth(widest);
+        name->setMinimumHeight(name->heightForWidth(widest));
         name->setToolTip(m_data.criteria.at(i));
         auto *slider = new QSlider(Qt::Horizontal, box);
         slider->setObjectName(QStringLiteral("weightSlider%1").arg(i + 1));
@@ -313,7 +369,7 @@ void SensitivityWindow::showState()
 
 QString SensitivityWindow::weightText(double w) const
 {
-    return formatMeasure(rounded(w, 1e4), locale());
+    return formatReadable(w, locale());
 }
 
 void SensitivityWindow::showSliders()
@@ -364,7 +420,7 @@ QString SensitivityWindow::rankingText() const
         const int j = m_state.ranking[k];
         const double g = size_t(j) < m_state.globals.size() ? m_state.globals[size_t(j)] : 0.0;
         lines << tr("%1. %2 — %3 — %4").arg(k + 1).arg(alternativeLetter(j), at(m_data.alternatives, j).simplified(),
-                                                    formatMeasure(rounded(g, 1e4), locale()));
+                                                    formatReadable(g, locale()));
     }
     return lines.join(QLatin1Char('\n'));
 }
@@ -398,8 +454,8 @@ void SensitivityWindow::showThresholds()
             texts[3] = at(m_data.alternatives, t.newBest).simplified();
             const double change = relativeWeightChange(w, t.weight) * 100.0;
             if (std::isfinite(change)) {
-                const double shown = rounded(change, 10.0);
-                texts[4] = (shown > 0 ? QStringLiteral("+") : QString()) + formatMeasure(shown, locale);
+                const QString shown = formatPercent(change, locale);
+                texts[4] = (rounded(change, 10.0) > 0 ? QStringLiteral("+") : QString()) + shown;
             } else {
                 texts[4] = QStringLiteral("—");
             }
@@ -442,6 +498,8 @@ void SensitivityWindow::printSheet()
 {
     if (!QuestionBox::ask(PrintConfirmationText.text(), PrintConfirmationCaption.text()))
         return;
+    setPrintLook(true);
+    const auto restore = qScopeGuard([this] { setPrintLook(false); });
     printAnalysisSheet(analysisSheet());
 }
 
@@ -450,8 +508,11 @@ void SensitivityWindow::exportSheetPdf()
     // The sheet at the weights the sliders stood at when the person asked.
     const AnalysisSheet sheet = analysisSheet();
     const QString path = FileChooser::saveFileOfType(this, tr("Экспорт в PDF"), QString(), {tr("Документы PDF (*.pdf)")});
-    if (!path.isEmpty())
-        writeAnalysisSheetPdf(sheet, path);
+    if (path.isEmpty())
+        return;
+    setPrintLook(true);
+    const auto restore = qScopeGuard([this] { setPrintLook(false); });
+    writeAnalysisSheetPdf(sheet, path);
 }
 
 AnalysisSheet SensitivityWindow::analysisSheet() const
@@ -467,4 +528,17 @@ AnalysisSheet SensitivityWindow::analysisSheet() const
     sheet.ranking = rankingText();
     sheet.matrices = m_data.matrices;
     return sheet;
+}
+
+void SensitivityWindow::setPrintLook(bool print)
+{
+    m_chart->legend()->setVisible(print);
+    // Laid out now, not at the next turn of the event loop: the sheet is drawn before that.
+    if (QGraphicsLayout *layout = m_chart->layout())
+        layout->activate();
+    for (size_t i = 0; i < m_sets.size(); ++i) {
+        const QColor colour = criterionColour(int(i));
+        m_sets[i]->setBrush(print ? QBrush(colour.darker(120), criterionPattern(int(i))) : QBrush(colour));
+        m_sets[i]->setBorderColor(print ? QColor(Qt::black) : colour.darker(130));
+    }
 }

@@ -7,11 +7,13 @@
 
 #include <vector>
 
+class NameLegend;
 class QBarSet;
 class QChart;
 class QChartView;
 class QLabel;
 class QPushButton;
+class QScrollArea;
 class QSlider;
 class QStackedBarSeries;
 class QTableWidget;
@@ -46,6 +48,9 @@ public:
     // The analysis sheet as the window stands.
     AnalysisSheet analysisSheet() const;
 
+    // Hatched bars with black borders, told apart on a grey print too; plain colours again.
+    void setPrintLook(bool print);
+
     // Texts as shown, for the sheet and for checking.
     QString rankingText() const;
     QString criticalText() const;
@@ -58,6 +63,7 @@ protected:
 private:
     void buildChart();
     QWidget *buildSliders();
+    QWidget *buildCriteriaLegend();
     void showState();
     void showSliders();
     void showChart();
@@ -75,6 +81,8 @@ private:
     std::vector<QBarSet *> m_sets;
     std::vector<QSlider *> m_sliders;
     std::vector<QLabel *> m_sliderValues;
+    NameLegend *m_legend = nullptr;
+    QScrollArea *m_scroll = nullptr;
     QLabel *m_ranking = nullptr;
     QTableWidget *m_thresholds = nullptr;
     QLabel *m_critical = nullptr;

@@ -14,6 +14,7 @@
 #include "app/helpmenu.h"
 #include "app/windowlayout.h"
 #include "app/languagemenu.h"
+#include "app/namedisplays.h"
 #include "app/pagetexts.h"
 #include "app/translations.h"
 #include "app/widgetadapters.h"
@@ -192,7 +193,6 @@ void TMainForm::setUpAnalysis()
     m_compWords = new JudgementWordsLine(ui->CompTab, alternativeNames, ui->AlternativesPage);
     m_choiceRevisions = new RevisionPanel(ui->ChoiceTab, criteriaNames, ui->CriteriaPage);
     m_compRevisions = new RevisionPanel(ui->CompTab, alternativeNames, ui->AlternativesPage);
-    m_compRevisions->setRatioFormat(&formatGeneral);
     // The words go right under each grid, the revisions at the foot of the page; the window
     // grows by what they take, so the grids keep their room.
     auto *criteriaLayout = static_cast<QBoxLayout *>(ui->CriteriaPage->layout());
@@ -214,6 +214,7 @@ void TMainForm::setUpAnalysis()
     // that a long sentence can take the lines it needs.
     ui->Panel5->setMinimumHeight(ui->Panel5->minimumHeight() + m_layout->sensitivityRowHeight());
     connect(sensitivityBtn, &QPushButton::clicked, this, guard(this, &TMainForm::SensitivityBtnClick));
+    m_names = std::make_unique<NameDisplays>(this, ui);
 }
 
 void TMainForm::connectHandlers()
@@ -251,10 +252,6 @@ void TMainForm::connectHandlers()
     connect(ui->ChoiceTab, &StringGrid::cellEdited, this, [this] { m_model.CriteriaComputed = false; });
     connect(ui->CompTab, &StringGrid::cellEdited, this,
             [this] { m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false); });
-    // A suggestion taken from a revision panel is typed in, as far as the results are concerned.
-    connect(m_choiceRevisions, &RevisionPanel::judgementApplied, this, [this] { m_model.CriteriaComputed = false; });
-    connect(m_compRevisions, &RevisionPanel::judgementApplied, this,
-            [this] { m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false); });
     // Names may have changed on another page while the judgements stayed the same.
     connect(ui->Notebook, &QStackedWidget::currentChanged, m_choiceRevisions, &RevisionPanel::invalidate);
     connect(ui->Notebook, &QStackedWidget::currentChanged, m_compRevisions, &RevisionPanel::invalidate);
@@ -270,6 +267,10 @@ void TMainForm::connectHandlers()
     connect(ui->CompTab, &StringGrid::exited, this, guard(this, &TMainForm::CompTabClick));
 
     m_view->watchRevisions(m_choiceRevisions, m_compRevisions);
+    // Once the document holds a suggestion taken from a panel, the page's ratio, its colour and
+    // the warning follow it at once: the person pressed a button to fix exactly these.
+    connect(m_choiceRevisions, &RevisionPanel::judgementApplied, this, guard(this, &TMainForm::CalcBtnClick));
+    connect(m_compRevisions, &RevisionPanel::judgementApplied, this, guard(this, &TMainForm::CalcBtn2Click));
 }
 
 // ---- start-up ---------------------------------------------------------------------------
@@ -848,6 +849,7 @@ void TMainForm::RefreshCompTab()
     setRatioColour(ui->RatioCoordEdit2, isInconsistent(m_model.AltMatrixValue.value(c, ResultColumn, 2)));
     ui->PriorMatrixBtn->setEnabled(c != 0);
     ui->NextMatrixBtn->setEnabled(c != ui->Choices->count() - 1);
+    m_names->showNames();
     selectStartCell(ui->CompTab);
 }
 
@@ -907,6 +909,7 @@ void TMainForm::fillResultPage()
     for (int j = 0; j < m && j < int(results.global.size()); ++j)
         ui->Globales->setCell(j + 1, 1, formatMeasure(results.global[size_t(j)]));
     ui->Decision->setText(results.decision);
+    m_names->showResults(results);
     m_layout->makeRoomForDecision();
 }
 
@@ -1125,6 +1128,7 @@ void TMainForm::showTranslatedTexts()
         ui->Decision->clear(); // composed again, in the language of the day, on the way forward
     for (JudgementWordsLine *words : {m_choiceWords, m_compWords})
         words->refresh();
+    m_names->showNames();
     if (m_sensitivity) {
         // Made again in the new language, with the names that followed it, at the same weights.
         const QRect geometry = m_sensitivity->geometry();

@@ -39,6 +39,7 @@ class QLineEdit;
 class QTimer;
 class StringGrid;
 class JudgementWordsLine;
+class NameDisplays;
 class RevisionPanel;
 class SensitivityView;
 struct ValidationFailure;
@@ -166,6 +167,7 @@ private:
     JudgementWordsLine *m_compWords = nullptr;
     RevisionPanel *m_choiceRevisions = nullptr;
     RevisionPanel *m_compRevisions = nullptr;
+    std::unique_ptr<NameDisplays> m_names;
     QPointer<SensitivityView> m_sensitivity;
     bool m_grownForGrid = false;
 };

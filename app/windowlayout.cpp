@@ -72,6 +72,7 @@ void WindowLayout::fit()
     if (makeRoomForDecision() && ui->ResultPage->layout())
         ui->ResultPage->layout()->activate();
     keepPanel4Centred();
+    spreadNames();
 
     struct Fit
     {
@@ -109,6 +110,49 @@ void WindowLayout::keepPanel4Centred()
     const int shift = qMax((ui->Panel4->width() - DesignWidth) / 2, WholeControls::Gap - designLeft);
     for (QWidget *child : children)
         child->move(child->property("designX").toInt() + shift, child->y());
+}
+
+namespace {
+QRect designGeometry(QWidget *w)
+{
+    QVariant design = w->property("designGeometry");
+    if (!design.isValid()) {
+        design = w->geometry();
+        w->setProperty("designGeometry", design);
+    }
+    return design.toRect();
+}
+}
+
+void WindowLayout::spreadNames()
+{
+    // The names page is laid out for the window's design size; a larger window gives its extra
+    // room to the two lists and their editors, in the proportion of the boxes' design widths.
+    QWidget *page = ui->NamesPage;
+    const QRect box1 = designGeometry(ui->GroupBox1);
+    const QRect box2 = designGeometry(ui->GroupBox2);
+    const int extraWidth = qMax(0, page->width() - (box2.right() + 1 + box1.left()));
+    const int extraHeight = qMax(0, page->height() - (qMax(box1.bottom(), box2.bottom()) + 1 + box1.top()));
+    const int extra1 = box1.width() + box2.width() > 0 ? extraWidth * box1.width() / (box1.width() + box2.width()) : 0;
+    const struct
+    {
+        QWidget *box;
+        QRect design;
+        int shift;
+        int grow;
+        QWidget *list;
+        QWidget *editor;
+        QWidget *editorLabel;
+    } boxes[] = {
+        {ui->GroupBox1, box1, 0, extra1, ui->Choices, ui->ChoiceName, ui->Label5},
+        {ui->GroupBox2, box2, extra1, extraWidth - extra1, ui->AltList, ui->ChoiceAlt, ui->Label33},
+    };
+    for (const auto &b : boxes) {
+        b.box->setGeometry(b.design.adjusted(b.shift, 0, b.shift + b.grow, extraHeight));
+        b.list->setGeometry(designGeometry(b.list).adjusted(0, 0, b.grow, extraHeight));
+        b.editor->setGeometry(designGeometry(b.editor).translated(0, extraHeight).adjusted(0, 0, b.grow, 0));
+        b.editorLabel->setGeometry(designGeometry(b.editorLabel).translated(0, extraHeight));
+    }
 }
 
 int WindowLayout::sensitivityRowHeight() const

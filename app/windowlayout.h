@@ -30,6 +30,7 @@ public:
 
 private:
     void keepPanel4Centred();
+    void spreadNames();
 
     QMainWindow *m_window;
     Ui::TMainForm *ui;

@@ -95,3 +95,34 @@ QString formatGeneral(double v, const QLocale &locale)
     }
     return text;
 }
+
+QString formatReadable(double v, const QLocale &locale)
+{
+    if (!std::isfinite(v))
+        return nonFiniteText(v);
+    constexpr double Noise = 1e-6;
+    constexpr int Significant = 3;
+    const double magnitude = std::fabs(v);
+    if (magnitude < Noise)
+        return QStringLiteral("0");
+    // The decimals that leave three significant digits, taken from the value once rounded to
+    // them, so that 0.09996 reads "0.1" and not "0.100".
+    const QString rounded = QString::number(magnitude, 'e', Significant - 1);
+    const int exponent = rounded.mid(rounded.indexOf(QLatin1Char('e')) + 1).toInt();
+    const int decimals = qBound(0, Significant - 1 - exponent, 8);
+    QString text = QString::number(v, 'f', decimals);
+    if (text.contains(Point)) {
+        while (text.endsWith(Zero))
+            text.chop(1);
+        if (text.endsWith(Point))
+            text.chop(1);
+    }
+    return localized(withoutNegativeZero(text), locale);
+}
+
+QString formatPercent(double percent, const QLocale &locale)
+{
+    if (!std::isfinite(percent))
+        return nonFiniteText(percent);
+    return localized(withoutNegativeZero(QString::number(percent, 'f', 1)), locale);
+}

@@ -19,3 +19,11 @@ QString formatMeasure(double v, const QLocale &locale = QLocale());
 // scientific: the mantissa with one integer digit and no trailing zeros, "E", a "-" only for a
 // negative exponent, and the exponent without leading zeros: 1.5E-6, 1E16.
 QString formatGeneral(double v, const QLocale &locale = QLocale());
+
+// Numbers a person reads beside the wizard's own fields (suggestions, rankings, charts, the
+// analysis sheet): three significant digits, trailing zeros dropped, never scientific. A value
+// below 0.000001 is the computation's noise and reads "0"; from 100 on it is a whole number.
+QString formatReadable(double v, const QLocale &locale = QLocale());
+
+// A percentage with exactly one decimal, without the sign, which the sentence around it carries.
+QString formatPercent(double percent, const QLocale &locale = QLocale());

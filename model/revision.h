@@ -13,6 +13,10 @@
 
 constexpr int MaxRevisionOrder = 15;
 
+// At or below this consistency ratio the judgements are consistent: nothing is worth revising.
+// Above it and up to the program's limit they may be improved.
+constexpr double ImprovableRatio = 0.1;
+
 struct JudgementRevision {
     int row = 0;                 // 0-based, row < col
     int col = 0;

@@ -3,7 +3,9 @@
 #include "datapaths.h"
 #include "errordisplay.h"
 #include "programidentity.h"
+#include "screenfit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -130,6 +132,9 @@ void HelpViewer::openTopic(const QString &topic)
     const QString appName = ProgramIdentity::title();
     const QString title = QCoreApplication::translate("HelpViewer", HelpTitle);
     setWindowTitle(appName.isEmpty() ? title : title + QStringLiteral(" — ") + appName);
+    // Opened beside the window that asked, wholly on its screen.
+    if (!isVisible())
+        ScreenFit::fitOnScreen(this, QApplication::activeWindow());
     show();
     raise();
     activateWindow();

@@ -451,13 +451,14 @@ int StringGrid::widthForTexts(int col) const
         const bool inRow0 = row == 0 && fixedRows() > 0;
         const bool inCol0 = col == 0 && fixedCols() > 0;
         int needed = 0;
-        if (inRow0 && inCol0) {
-            // The corner label is one pixel narrower than its column.
-            needed = m_corner->sizeHint().width() + 1;
-        } else if (inRow0 || inCol0) {
+        if (inRow0 || inCol0) {
             const QHeaderView *header = inRow0 ? horizontalHeader() : verticalHeader();
             const int margin = header->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header);
             needed = wholeAdvance(header->font(), text) + 2 * margin + 1;
+            // The corner label is one pixel narrower than its column, and its font and margins
+            // may be wider than a header's.
+            if (inRow0 && inCol0)
+                needed = qMax(needed, m_corner->sizeHint().width() + 1);
         } else {
             needed = wholeAdvance(font(), text) + cellMargin;
         }

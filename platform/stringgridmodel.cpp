@@ -28,6 +28,11 @@ QVariant StringGridModel::data(const QModelIndex &index, int role) const
     case Qt::EditRole:
         return m_cells.at(offset(index.column(), index.row()));
     case Qt::ToolTipRole: {
+        if (m_toolTip) {
+            const QString tip = m_toolTip(index.column(), index.row());
+            if (!tip.isEmpty())
+                return tip;
+        }
         // Narrow columns cut long texts; the tip shows the whole cell.
         const QString &text = m_cells.at(offset(index.column(), index.row()));
         return text.isEmpty() ? QVariant() : QVariant(text);
@@ -72,8 +77,14 @@ QVariant StringGridModel::headerData(int section, Qt::Orientation orientation, i
     const int col = orientation == Qt::Horizontal ? section : 0;
     const int row = orientation == Qt::Horizontal ? 0 : section;
     switch (role) {
-    case Qt::DisplayRole:
     case Qt::ToolTipRole:
+        if (m_toolTip) {
+            const QString tip = m_toolTip(col, row);
+            if (!tip.isEmpty())
+                return tip;
+        }
+        return cell(col, row);
+    case Qt::DisplayRole:
         return cell(col, row);
     case Qt::BackgroundRole:
         return QBrush(m_fixedColor);

@@ -39,6 +39,8 @@ public:
     // description; an empty text leaves the cell's own.
     using CellText = std::function<QString(int col, int row)>;
     void setAccessibleTexts(CellText name, CellText description);
+    // The tooltip of any cell, headers included; an empty text leaves the cell's own text.
+    void setToolTipText(CellText tip) { m_toolTip = std::move(tip); }
     void setEditable(bool editable) { m_editable = editable; }
     bool isEditable() const { return m_editable; }
 
@@ -55,4 +57,5 @@ private:
     QVector<QString> m_cells;
     CellText m_accessibleName;
     CellText m_accessibleDescription;
+    CellText m_toolTip;
 };

@@ -867,6 +867,23 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>«%1»</source>
         <translation>“%1”</translation>
     </message>
+    <message>
+    <name>NameDisplays</name>
+    <message>
+        <source>Ранжирование альтернатив</source>
+        <translation>Ranking of the alternatives</translation>
+    </message>
+    <message>
+        <source>Веса критериев</source>
+        <translation>Criterion weights</translation>
+    </message>
+</context>
+<context>
+    <name>NameLegend</name>
+    <message>
+        <source>Обозначения альтернатив</source>
+        <translation>Alternatives' letters</translation>
+    </message>
 </context>
 <context>
     <name>PrintTarget</name>
@@ -924,6 +941,17 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>То же, что --qwindowicon.</source>
         <translation>The same as --qwindowicon.</translation>
+    </message>
+</context>
+<context>
+    <name>RankingBars</name>
+    <message>
+        <source>лучшая</source>
+        <translation>best</translation>
+    </message>
+    <message>
+        <source>%1. %2 — %3</source>
+        <translation>%1. %2 — %3</translation>
     </message>
 </context>
 <context>
@@ -1078,18 +1106,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Unreadable: %1 compared with %2 — %3</translation>
     </message>
     <message>
-        <source>Отношение согласованности %1 больше допустимого. Пересмотрите в первую очередь:</source>
-        <translation>Consistency ratio %1 is above the limit. Revise these first:</translation>
-    </message>
-    <message>
-        <source>Отношение согласованности %1: суждения согласованы, пересматривать нечего.</source>
-        <translation>Consistency ratio %1: the judgements are consistent, nothing to revise.</translation>
-    </message>
-    <message>
-        <source>Отношение согласованности %1: суждения согласованы. Точнее всего подошли бы:</source>
-        <translation>Consistency ratio %1: the judgements are consistent. The closest fits:</translation>
-    </message>
-    <message>
         <source>сейчас %1</source>
         <translation>is %1 now</translation>
     </message>
@@ -1153,6 +1169,18 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>значение больше 9, вне шкалы</source>
         <translation>the value is above 9, off the scale</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности (ОС) %1 больше допустимого. Пересмотрите в первую очередь:</source>
+        <translation>Consistency ratio (CR) %1 is above the limit. Revise these first:</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности (ОС) %1: суждения согласованы, но можно улучшить:</source>
+        <translation>Consistency ratio (CR) %1: the judgements are consistent, but could be improved:</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности (ОС) %1: матрица согласована, пересматривать нечего.</source>
+        <translation>Consistency ratio (CR) %1: the matrix is consistent, nothing to revise.</translation>
     </message>
 </context>
 <context>

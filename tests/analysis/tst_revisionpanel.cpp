@@ -55,6 +55,7 @@ private slots:
     void whatThePanelSays();
     void suggestionTypedInWithItsMirror();
     void longTriplesScroll();
+    void pairsReadAsNames();
 };
 
 void TstRevisionPanel::whatThePanelSays_data()
@@ -79,15 +80,20 @@ void TstRevisionPanel::whatThePanelSays_data()
     QTest::newRow("zero") << QList<QStringList>{{"1", "1", "0"}, {"1", "1"}, {"1"}}
                           << "Не читается: «А» над «Г» — значение не больше нуля" << 0 << "";
     QTest::newRow("consistent: nothing to change")
-        << ones << "Отношение согласованности 0: суждения согласованы, пересматривать нечего." << 0
+        << ones << "Отношение согласованности (ОС) 0: матрица согласована, пересматривать нечего." << 0
+        << "Противоречивых троек нет.";
+    // At a ratio of at most 0.1 nothing is worth a suggestion, though some judgement fits best.
+    QTest::newRow("slightly off: consistent, nothing listed")
+        << QList<QStringList>{{"2", "3", "4"}, {"2", "2"}, {"1"}}
+        << "Отношение согласованности (ОС) 0.00423: матрица согласована, пересматривать нечего." << 0
         << "Противоречивых троек нет.";
     QTest::newRow("a cycle of three")
         << QList<QStringList>{{"3", "1/3", "1"}, {"3", "1"}, {"1"}}
-        << "Отношение согласованности 0.37037037 больше допустимого. Пересмотрите в первую очередь:" << 3
+        << "Отношение согласованности (ОС) 0.37 больше допустимого. Пересмотрите в первую очередь:" << 3
         << "Противоречивые тройки (1): «А» важнее «Б», «Б» важнее «В», но «В» важнее «А».";
     QTest::newRow("two cycles, consistent enough to keep")
         << QList<QStringList>{{"2", "1/2", "1"}, {"2", "1"}, {"2"}}
-        << "Отношение согласованности 0.16918014: суждения согласованы. Точнее всего подошли бы:" << 3
+        << "Отношение согласованности (ОС) 0.169: суждения согласованы, но можно улучшить:" << 3
         << "Противоречивые тройки (1): «А» важнее «Б», «Б» важнее «В», но «В» важнее «А».";
 }
 
@@ -127,7 +133,8 @@ void TstRevisionPanel::suggestionTypedInWithItsMirror()
 
     // The changed matrix is explained again at the next turn of the event loop, with the ratio
     // the row foretold.
-    QTRY_VERIFY(panel.summaryText().startsWith("Отношение согласованности " + formatMeasure(first.crAfter) + " "));
+    const QString foretold = "Отношение согласованности (ОС) " + formatReadable(first.crAfter);
+    QTRY_VERIFY(panel.summaryText().startsWith(foretold + " ") || panel.summaryText().startsWith(foretold + ":"));
 }
 
 // Triples with long names take more lines than the panel shows: they scroll, none is cut away.
@@ -152,6 +159,35 @@ void TstRevisionPanel::longTriplesScroll()
     QCOMPARE(view->height(), int(std::ceil(3 * QFontMetricsF(view->font()).height())));
     QCOMPARE(view->font().pixelSize(), 23);
     QVERIFY(panel.triplesText().endsWith("«Гарантийные обязательства изготовителя» важнее «Стоимость обслуживания за пять лет»."));
+}
+
+// The grid's headers may be letters; the rows name the pair by the items' names, each number
+// with three significant digits.
+void TstRevisionPanel::pairsReadAsNames()
+{
+    auto grid = gridWith({{"9", "1/9", "1"}, {"9", "1"}, {"1"}});
+    const QStringList letters{"A", "B", "C", "D"};
+    for (int i = 0; i < letters.size(); ++i) {
+        grid->setCell(i + 1, 0, letters.at(i));
+        grid->setCell(0, i + 1, letters.at(i));
+    }
+    const QStringList names{"Шкода Октавия", "Лада Веста", "Киа Рио", "Рено Логан"};
+    RevisionPanel panel(grid.get(), [names] { return ComparisonNames{names, "Цена", false}; });
+    panel.resize(700, panel.sizeHint().height());
+    panel.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&panel));
+    panel.refresh();
+    QVERIFY(!panel.revisions().empty());
+    const JudgementRevision first = panel.revisions().front();
+    const QString pair = "«" + names.at(first.row) + "» : «" + names.at(first.col) + "»";
+    auto *label = panel.findChild<QLabel *>("revisionPair1");
+    QCOMPARE(label->toolTip(), pair);
+    QTRY_COMPARE(label->text(), pair);
+    QCOMPARE(panel.findChild<QPushButton *>("applyRevision1")->accessibleName(),
+             "Поставить " + first.suggestedText + " для " + pair);
+    const QString after = panel.findChild<QLabel *>("revisionCrAfter1")->text();
+    QCOMPARE(after, "ОС станет " + formatReadable(first.crAfter));
+    QVERIFY(after.size() <= QString("ОС станет 0.123").size());
 }
 
 QTEST_MAIN(TstRevisionPanel)

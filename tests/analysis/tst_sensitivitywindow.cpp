@@ -137,6 +137,7 @@ private slots:
     void sheetRowsHoldTheirTexts();
     void minimumSizeShowsEverythingWhole();
     void sliderNamesKeepWholeWords();
+    void fifteenDistinctColours();
     void axisUsesTheLocaleSeparator();
 };
 
@@ -188,10 +189,10 @@ void TstSensitivityWindow::thresholdTable_data()
     // Worked out by hand: with the others in proportion, Alpha and Beta meet at price 13/28,
     // quality 11/32 and service 3/11.
     QTest::newRow("close race") << closeRace()
-        << QList<QStringList>{{"Цена", "0.5", "0.4643", "Beta", "-7.1"},
-                              {"Качество", "0.3", "0.3438", "Beta", "+14.6"},
-                              {"Сервис", "0.2", "0.2727", "Beta", "+36.4"}}
-        << "Самый чувствительный критерий — «Цена»: при весе 0.4643 вместо 0.5 «Beta» догоняет лучшую альтернативу.";
+        << QList<QStringList>{{"Цена", "0.5", "0.464", "Beta", "-7.1"},
+                              {"Качество", "0.3", "0.344", "Beta", "+14.6"},
+                              {"Сервис", "0.2", "0.273", "Beta", "+36.4"}}
+        << "Самый чувствительный критерий — «Цена»: при весе 0.464 вместо 0.5 «Beta» догоняет лучшую альтернативу.";
     QTest::newRow("clear winner") << clearWinner()
         << QList<QStringList>{{"Цена", "0.5", "не меняется", "", ""},
                               {"Качество", "0.3", "не меняется", "", ""},
@@ -229,8 +230,8 @@ void TstSensitivityWindow::analysisSheet()
     if (const QString folder = qEnvironmentVariable("ANALYZE_SCREENSHOTS"); !folder.isEmpty())
         QFile::copy(path, QDir(folder).filePath("analysis-sheet.pdf"));
 
-    for (const char *expected : {"Чувствительность решения", "Иванов, 07.12.2026", "Изменение, %", "0.4643", "+36.4",
-                                    "Самый чувствительный критерий — «Цена»", "1. A — Alpha — 0.38; 2. B — Beta — 0.36", "Матрица сравнения для критерия «Цена»: отношение согласованности 6.1302682",
+    for (const char *expected : {"Чувствительность решения", "Иванов, 07.12.2026", "Изменение, %", "0.464", "+36.4",
+                                    "Самый чувствительный критерий — «Цена»", "1. A — Alpha — 0.38; 2. B — Beta — 0.36", "Матрица сравнения для критерия «Цена»: отношение согласованности 6.13",
                                     "«Цена» : «Качество» — сейчас 9"})
         QVERIFY2(text.contains(QString::fromUtf8(expected)), qPrintable(QString::fromUtf8(expected) + " not in: " + text));
     // A matrix within bounds has nothing to revise on paper.
@@ -292,47 +293,84 @@ void TstSensitivityWindow::minimumSizeShowsEverythingWhole()
     if (const QString folder = qEnvironmentVariable("ANALYZE_SCREENSHOTS"); !folder.isEmpty())
         window.grab().save(QDir(folder).filePath("sensitivity-minimum.png"));
 
-    const QRect chart = inWindow(window.chartView(), &window);
-    QVERIFY(window.rect().contains(chart));
+    // What does not fit scrolls, laid out whole; the buttons under it stay in view.
+    const auto *content = window.findChild<QWidget *>("sensitivityContent");
+    QVERIFY(content);
+    QVERIFY(content->width() >= content->minimumWidth() && content->height() >= content->minimumHeight());
+    const QRect chart = inWindow(window.chartView(), content);
+    QVERIFY(content->rect().contains(chart));
     QVERIFY(window.chartView()->viewport()->rect().contains(window.chartView()->chart()->geometry().toAlignedRect()));
     const auto *ranking = window.findChild<QLabel *>("ranking");
-    QVERIFY2(!chart.intersects(inWindow(ranking->parentWidget(), &window)), "the chart covers the ranking");
+    QVERIFY2(!chart.intersects(inWindow(ranking->parentWidget(), content)), "the chart covers the ranking");
     QVERIFY(ranking->height() >= ranking->sizeHint().height());
-    QVERIFY(!chart.intersects(inWindow(window.findChild<QTableWidget *>("thresholds"), &window)));
+    QVERIFY(!chart.intersects(inWindow(window.findChild<QTableWidget *>("thresholds"), content)));
     for (int i = 1; i <= 15; ++i) {
         const auto *slider = window.findChild<QSlider *>(QStringLiteral("weightSlider%1").arg(i));
         const auto *name = window.findChild<QLabel *>(QStringLiteral("weightName%1").arg(i));
         QVERIFY(slider && name);
         QVERIFY2(slider->height() >= slider->minimumSizeHint().height() && slider->width() >= 60,
                  qPrintable(QStringLiteral("slider %1: %2 x %3").arg(i).arg(slider->width()).arg(slider->height())));
-        QVERIFY2(name->height() >= name->sizeHint().height() && name->width() >= name->sizeHint().width(),
-                 qPrintable(name->text()));
-        QVERIFY(!chart.intersects(inWindow(slider, &window)));
+        QVERIFY2(name->height() >= name->heightForWidth(name->width()), qPrintable(name->text()));
+        QVERIFY(!chart.intersects(inWindow(slider, content)));
+        const auto *legend = window.findChild<QLabel *>(QStringLiteral("legendName%1").arg(i));
+        QVERIFY(legend);
+        QVERIFY2(legend->height() >= legend->heightForWidth(legend->width()), qPrintable(legend->text()));
     }
     for (const char *button : {"printSheet", "closeSensitivity", "resetWeights"}) {
         const auto *b = window.findChild<QPushButton *>(button);
         QVERIFY(b->width() >= b->sizeHint().width() && b->height() >= b->minimumSizeHint().height());
     }
+    for (const char *button : {"printSheet", "closeSensitivity"})
+        QVERIFY(window.rect().contains(inWindow(window.findChild<QPushButton *>(button), &window)));
 }
 
-// A name shows whole words only, on two lines at most; the whole name is in the tooltip.
+// A name beside its slider and in the colour legend is shown whole, wrapped at blanks, in a
+// column wide enough for its longest word.
 void TstSensitivityWindow::sliderNamesKeepWholeWords()
 {
     SensitivityWindow window(largeDecision());
     for (int i = 0; i < 15; ++i) {
-        const auto *label = window.findChild<QLabel *>(QStringLiteral("weightName%1").arg(i + 1));
-        QVERIFY(label);
         const QString name = window.data().criteria.at(i);
-        QCOMPARE(label->toolTip(), name);
-        QStringList shown = label->text().split(QRegularExpression("\\s+"), Qt::SkipEmptyParts);
-        QVERIFY(label->text().count('\n') <= 1);
-        const bool cut = !shown.isEmpty() && shown.last() == QString(QChar(0x2026));
-        if (cut)
-            shown.removeLast();
-        QCOMPARE(name.split(' ').mid(0, shown.size()), shown);
-        QCOMPARE(cut, shown.size() < name.split(' ').size());
-        QVERIFY(label->fontMetrics().boundingRect(QRect(0, 0, 160, 1000), 0, label->text()).width() <= 160);
+        for (const QString &object : {QStringLiteral("weightName%1"), QStringLiteral("legendName%1")}) {
+            const auto *label = window.findChild<QLabel *>(object.arg(i + 1));
+            QVERIFY(label);
+            QCOMPARE(label->text(), name);
+            QVERIFY(label->wordWrap());
+            for (const QString &word : name.split(' '))
+                QVERIFY2(label->fontMetrics().horizontalAdvance(word) <= label->width(), qPrintable(word));
+            QVERIFY(label->minimumHeight() >= label->heightForWidth(label->width()));
+        }
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("weightName%1").arg(i + 1))->toolTip(), name);
     }
+}
+
+// Fifteen criteria, fifteen colours a reader tells apart; on paper each bar also has a hatching
+// of its own, and the chart's legend names them.
+void TstSensitivityWindow::fifteenDistinctColours()
+{
+    SensitivityWindow window(largeDecision());
+    auto *series = qobject_cast<QStackedBarSeries *>(window.chartView()->chart()->series().first());
+    const QList<QBarSet *> sets = series->barSets();
+    QCOMPARE(sets.size(), 15);
+    for (int a = 0; a < sets.size(); ++a)
+        for (int b = a + 1; b < sets.size(); ++b) {
+            const QColor x = sets.at(a)->color();
+            const QColor y = sets.at(b)->color();
+            const double distance = std::hypot(x.red() - y.red(), x.green() - y.green(), x.blue() - y.blue());
+            QVERIFY2(distance >= 60, qPrintable(QStringLiteral("%1 and %2 look alike").arg(x.name(), y.name())));
+        }
+    window.setPrintLook(true);
+    QVERIFY(window.chartView()->chart()->legend()->isVisible());
+    for (int a = 0; a < sets.size(); ++a)
+        for (int b = a + 1; b < sets.size(); ++b) {
+            const QBrush x = sets.at(a)->brush();
+            const QBrush y = sets.at(b)->brush();
+            const bool greyAlike = std::abs(qGray(x.color().rgb()) - qGray(y.color().rgb())) < 40;
+            QVERIFY2(!greyAlike || x.style() != y.style(), qPrintable(QStringLiteral("%1 and %2").arg(a).arg(b)));
+        }
+    window.setPrintLook(false);
+    QVERIFY(!window.chartView()->chart()->legend()->isVisible());
+    QCOMPARE(sets.first()->brush().style(), Qt::SolidPattern);
 }
 
 // Under a comma locale the chart's axis writes its numbers with a comma too.

@@ -6,6 +6,8 @@
 #include "analysis/judgementwordsline.h"
 #include "analysis/revisionpanel.h"
 #include "analysis/sensitivitywindow.h"
+#include "model/numberformat.h"
+#include "model/priorities.h"
 #include "platform/stringgrid.h"
 
 #include <QLabel>
@@ -48,10 +50,11 @@ QString mirrorOf(const QString &text)
     return text.startsWith(QLatin1String("1/")) ? text.mid(2) : QStringLiteral("1/") + text;
 }
 
-// Takes the panel's first suggestion, then recomputes with calc; the ratio shown must be the
-// one the row foretold and the mirror must hold the reciprocal text.
-void takeFirstSuggestion(RevisionPanel *panel, StringGrid *grid, QPushButton *calc, QLineEdit *ratio,
-                         const std::function<bool()> &outOfDate)
+// Takes the panel's first suggestion: the page computes the matrix again at once, the ratio
+// shown is the one the row foretold, its colour and the warning follow, and the mirror holds
+// the reciprocal text.
+void takeFirstSuggestion(TMainForm *form, RevisionPanel *panel, StringGrid *grid, QLineEdit *ratio,
+                         const std::function<bool()> &upToDate)
 {
     QTRY_VERIFY(!panel->revisions().empty());
     const JudgementRevision revision = panel->revisions().front();
@@ -59,10 +62,14 @@ void takeFirstSuggestion(RevisionPanel *panel, StringGrid *grid, QPushButton *ca
     click(panel->findChild<QPushButton *>("applyRevision1"));
     QCOMPARE(grid->cell(revision.col + 1, revision.row + 1), revision.suggestedText);
     QCOMPARE(grid->cell(revision.row + 1, revision.col + 1), mirrorOf(revision.suggestedText));
-    QVERIFY(outOfDate());
-    click(calc);
-    QCOMPARE("ОС станет " + ratio->text(), foretold);
-    QTRY_VERIFY(panel->summaryText().contains(ratio->text()));
+    QVERIFY(upToDate());
+    bool read = false;
+    const double shown = QLocale().toDouble(ratio->text(), &read);
+    QVERIFY(read);
+    QCOMPARE("ОС станет " + formatReadable(shown), foretold);
+    QCOMPARE(drawnRed(ratio), isInconsistent(shown));
+    QCOMPARE(find<QLabel>(form, "WarnMess")->isVisibleTo(form), form->model().anyInconsistent(form->criteriaCount()));
+    QTRY_VERIFY(panel->summaryText().contains(formatReadable(shown)));
 }
 }
 
@@ -97,7 +104,7 @@ void TstAnalysis::criteriaSuggestionsTakenThreeTimes()
     QVERIFY(!panel->triples().empty());
 
     for (int step = 0; step < 3; ++step) {
-        takeFirstSuggestion(panel, grid, calc, ratio, [form] { return !form->model().CriteriaComputed; });
+        takeFirstSuggestion(form, panel, grid, ratio, [form] { return form->model().CriteriaComputed; });
         if (QTest::currentTestFailed())
             return;
     }
@@ -119,8 +126,8 @@ void TstAnalysis::alternativesWordsAndSuggestion()
 
     auto *calc = find<QPushButton>(form, "CalcBtn2");
     click(calc);
-    takeFirstSuggestion(panel, grid, calc, find<QLineEdit>(form, "RatioCoordEdit2"),
-                        [form] { return !form->model().AltMatrixComputed.value(0); });
+    takeFirstSuggestion(form, panel, grid, find<QLineEdit>(form, "RatioCoordEdit2"),
+                        [form] { return form->model().AltMatrixComputed.value(0); });
 
     // Browsing to the next criterion: the words and the panel follow the matrix on the screen.
     enterJudgement(grid, 3, 1, QStringLiteral("1"));

@@ -66,6 +66,8 @@ private slots:
     void fittedAtTheEndOfForwardMoves();
     void followsTheWindowOnTheAlternativesPage_data();
     void followsTheWindowOnTheAlternativesPage();
+    void namesPageSpreadsOverLargerWindows_data();
+    void namesPageSpreadsOverLargerWindows();
 };
 
 void TstResize::fittingRule_data()
@@ -264,6 +266,49 @@ void TstResize::followsTheWindowOnTheAlternativesPage()
     resizeGridWidth(form.get(), compTab, width);
     resizeGridHeight(form.get(), compTab, height);
     verifyCellSizes(compTab, colWidth, rowHeight);
+}
+
+void TstResize::namesPageSpreadsOverLargerWindows_data()
+{
+    QTest::addColumn<int>("grow");
+    QTest::newRow("as designed") << 0;
+    QTest::newRow("a little larger") << 37;
+    QTest::newRow("much larger") << 600;
+}
+
+// The lists and their editors take whatever a larger window adds, the editors stay under their
+// lists with their captions, and everything stays inside its box.
+void TstResize::namesPageSpreadsOverLargerWindows()
+{
+    QFETCH(int, grow);
+    auto form = openWindow();
+    QVERIFY(clickCountsTo(form.get(), 5, 4));
+    click(find<QPushButton>(form.get(), "NextBtn"));
+    QCOMPARE(page(form.get()), 1);
+    auto *choices = find<QWidget>(form.get(), "Choices");
+    auto *altList = find<QWidget>(form.get(), "AltList");
+    const QSize before(choices->width() + altList->width(), choices->height());
+    form->resize(form->width() + grow, form->height() + grow);
+    QTRY_COMPARE(find<QWidget>(form.get(), "NamesPage")->width(), find<QWidget>(form.get(), "Notebook")->contentsRect().width());
+    form->FormResize();
+    QCOMPARE(choices->width() + altList->width(), before.width() + grow);
+    QCOMPARE(choices->height(), before.height() + grow);
+    const struct
+    {
+        const char *box, *list, *editor, *caption;
+    } boxes[] = {{"GroupBox1", "Choices", "ChoiceName", "Label5"}, {"GroupBox2", "AltList", "ChoiceAlt", "Label33"}};
+    for (const auto &b : boxes) {
+        auto *box = find<QWidget>(form.get(), b.box);
+        auto *list = find<QWidget>(form.get(), b.list);
+        auto *editor = find<QWidget>(form.get(), b.editor);
+        auto *caption = find<QWidget>(form.get(), b.caption);
+        QVERIFY(box->parentWidget()->rect().contains(box->geometry()));
+        for (QWidget *w : {list, editor, caption})
+            QVERIFY2(box->rect().contains(w->geometry()), w->objectName().toLatin1());
+        QCOMPARE(editor->width(), list->width());
+        QVERIFY(caption->y() > list->geometry().bottom());
+        QVERIFY(editor->y() > caption->y());
+    }
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstResize)

@@ -1,11 +1,22 @@
 // Nothing cut off and typing that flows: the largest decision with long names keeps every text
 // of every grid whole at the starting and the smallest window size, the sentence of a ten-way
 // tie is shown whole, names go in with "name, Enter", each page takes the focus where typing
-// goes on, and the smallest window keeps every control whole.
+// goes on, and the smallest window keeps every control whole. On screens of 1366 x 768 and
+// 1920 x 1080 and at a scale factor of 2, in both languages, the maximised window, the
+// sensitivity window and the help stay on the screen with every text whole.
 
 #include "app_helpers.h"
 
+#include "analysis/namelegend.h"
+#include "analysis/rankingbars.h"
+#include "analysis/sensitivitywindow.h"
+#include "app/translations.h"
+#include "platform/helpviewer.h"
 #include "platform/stringgrid.h"
+
+#include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
 
 #include <QAbstractButton>
 #include <QHeaderView>
@@ -108,6 +119,9 @@ private slots:
     void focusWhenPagesAreShown();
     void countFieldsDoNotSelectOnEntry();
     void smallestWindowKeepsControlsWhole();
+    void wholeOnEveryScreen_data();
+    void wholeOnEveryScreen();
+    void wholeOnThisScreen();
 };
 
 void TstWholeTexts::largestDecisionKeepsEveryTextWhole_data()
@@ -242,6 +256,145 @@ void TstWholeTexts::smallestWindowKeepsControlsWhole()
             }
         }
     }
+}
+
+namespace {
+// A wrapped label is as tall as its lines for its width: none of them is cut off.
+void verifyWrappedWhole(const QLabel *label)
+{
+    QVERIFY2(label->height() >= label->heightForWidth(label->width()),
+             qPrintable(label->objectName() + QStringLiteral(": ") + label->text()));
+}
+
+void verifyOnScreen(const QWidget *window)
+{
+    const QRect available = window->screen()->availableGeometry();
+    QVERIFY2(available.contains(window->frameGeometry()),
+             qPrintable(QStringLiteral("%1 at %2,%3 %4x%5 on %6x%7").arg(window->objectName())
+                            .arg(window->frameGeometry().x()).arg(window->frameGeometry().y())
+                            .arg(window->frameGeometry().width()).arg(window->frameGeometry().height())
+                            .arg(available.width()).arg(available.height())));
+}
+}
+
+// Each screen in a program of its own: the offscreen platform takes its screens at start-up.
+void TstWholeTexts::wholeOnEveryScreen_data()
+{
+    QTest::addColumn<int>("width");
+    QTest::addColumn<int>("height");
+    QTest::addColumn<int>("scale");
+    QTest::addColumn<QString>("language");
+    for (const char *language : {"ru", "en"}) {
+        QTest::addRow("1366x768 %s", language) << 1366 << 768 << 1 << language;
+        QTest::addRow("1920x1080 %s", language) << 1920 << 1080 << 1 << language;
+        QTest::addRow("2732x1536 at scale 2 %s", language) << 2732 << 1536 << 2 << language;
+    }
+}
+
+void TstWholeTexts::wholeOnEveryScreen()
+{
+    QFETCH(int, width);
+    QFETCH(int, height);
+    QFETCH(int, scale);
+    QFETCH(QString, language);
+    if (qEnvironmentVariableIsSet("ANALYZE_SCREEN_CHILD"))
+        QSKIP("run by the parent test");
+    QTemporaryDir folder;
+    QFile config(folder.filePath("screens.json"));
+    QVERIFY(config.open(QIODevice::WriteOnly));
+    QVERIFY(config.write(QStringLiteral("{\"screens\": [{\"name\": \"screen\", \"x\": 0, \"y\": 0, \"width\": %1, "
+                                        "\"height\": %2, \"logicalDpi\": 96, \"dpr\": 1}]}")
+                             .arg(width).arg(height).toUtf8()) > 0);
+    config.close();
+    QProcess child;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName());
+    environment.insert("QT_SCALE_FACTOR", QString::number(scale));
+    environment.insert("ANALYZE_SCREEN_CHILD", language);
+    const QString shots = environment.value("ANALYZE_SCREENSHOTS");
+    if (!shots.isEmpty())
+        environment.insert("ANALYZE_SCREENSHOTS", shots + QStringLiteral("/%1x%2x%3-%4").arg(width).arg(height).arg(scale).arg(language));
+    child.setProcessEnvironment(environment);
+    child.setProcessChannelMode(QProcess::MergedChannels);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("wholeOnThisScreen")});
+    QVERIFY(child.waitForFinished(240000));
+    const QByteArray output = child.readAll();
+    QVERIFY2(child.exitStatus() == QProcess::NormalExit && child.exitCode() == 0, output.constData());
+}
+
+// The largest decision, maximised, then the sensitivity window and the help, on the screen the
+// parent test gave.
+void TstWholeTexts::wholeOnThisScreen()
+{
+    const QString language = qEnvironmentVariable("ANALYZE_SCREEN_CHILD");
+    if (language.isEmpty())
+        QSKIP("run by wholeOnEveryScreen on a screen of its own");
+    if (language == QLatin1String("en"))
+        Translations::apply(Language::English);
+    auto form = openWindow();
+    verifyOnScreen(form.get());
+    QVERIFY(walkLargestDecision(form.get()));
+    QCOMPARE(page(form.get()), 4);
+    form->showMaximized();
+    QTRY_VERIFY(form->isMaximized());
+    QTRY_COMPARE(form->frameGeometry().size(), form->screen()->availableGeometry().size());
+    const int available = form->screen()->availableGeometry().width();
+
+    auto *notebook = find<QStackedWidget>(form.get(), "Notebook");
+    for (int p = 0; p < notebook->count(); ++p) {
+        notebook->setCurrentIndex(p);
+        form->FormResize();
+        QCoreApplication::processEvents();
+        screenshot(form.get(), QStringLiteral("maximised-page%1").arg(p));
+    }
+    // The names page gives its room to the lists and their editors.
+    auto *choices = find<QListWidget>(form.get(), "Choices");
+    auto *altList = find<QListWidget>(form.get(), "AltList");
+    QVERIFY2(choices->width() + altList->width() > available / 2, qPrintable(QString::number(choices->width())));
+    QVERIFY(choices->height() > find<QWidget>(form.get(), "NamesPage")->height() / 2);
+    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName")->width(), choices->width());
+    for (const char *name : {"ChoiceTab", "CompTab", "GlobTab", "Globales"}) {
+        auto *grid = find<StringGrid>(form.get(), name);
+        for (QWidget *w = grid; w; w = w->parentWidget())
+            if (notebook->indexOf(w) >= 0)
+                notebook->setCurrentWidget(w);
+        form->FormResize();
+        verifyTextsWhole(grid);
+        if (QTest::currentTestFailed())
+            return;
+    }
+    notebook->setCurrentIndex(4);
+    form->FormResize();
+    QCoreApplication::processEvents();
+    verifyWrappedWhole(find<NameLegend>(form.get(), "ResultLegend"));
+    auto *ranking = find<RankingBars>(form.get(), "RankingBars");
+    QVERIFY(ranking->height() >= ranking->minimumSizeHint().height());
+
+    QVERIFY(click(find<QPushButton>(form.get(), "SensitivityBtn")));
+    auto *sensitivity = form->findChild<SensitivityWindow *>();
+    QVERIFY(sensitivity);
+    QVERIFY(QTest::qWaitForWindowExposed(sensitivity));
+    QCoreApplication::processEvents();
+    screenshot(sensitivity, QStringLiteral("sensitivity"));
+    verifyOnScreen(sensitivity);
+    for (const char *name : {"printSheet", "closeSensitivity"}) {
+        auto *button = find<QPushButton>(sensitivity, name);
+        QVERIFY2(sensitivity->rect().contains(QRect(button->mapTo(sensitivity, QPoint()), button->size())), name);
+    }
+    // Whatever does not fit scrolls; the labels inside keep every line.
+    auto *content = find<QWidget>(sensitivity, "sensitivityContent");
+    QVERIFY(content->height() >= content->minimumHeight());
+    for (QLabel *label : content->findChildren<QLabel *>()) {
+        if (label->wordWrap())
+            verifyWrappedWhole(label);
+    }
+    sensitivity->close();
+
+    QVERIFY(click(find<QPushButton>(form.get(), "HelpBtn")));
+    QWidget *help = &HelpViewer::instance();
+    QVERIFY(QTest::qWaitForWindowExposed(help));
+    verifyOnScreen(help);
+    closeHelp(form.get());
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstWholeTexts)

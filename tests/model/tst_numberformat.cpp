@@ -30,6 +30,10 @@ private slots:
     void measure();
     void general_data();
     void general();
+    void readable_data();
+    void readable();
+    void percent_data();
+    void percent();
     void defaultLocale();
 };
 
@@ -159,12 +163,69 @@ void TstNumberFormat::general()
     QCOMPARE(formatGeneral(value, locale), text);
 }
 
+// Three significant digits for the numbers read beside the fields.
+void TstNumberFormat::readable_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    const QLocale c = QLocale::c();
+    QTest::newRow("suggestion fit") << c << 0.994329463752788 << "0.994";
+    QTest::newRow("rounding noise") << c << 1.64477485129653e-16 << "0";
+    QTest::newRow("negative noise") << c << -3e-17 << "0";
+    QTest::newRow("ratio") << c << 0.16918014 << "0.169";
+    QTest::newRow("rounds to one digit") << c << 0.09996 << "0.1";
+    QTest::newRow("small weight") << c << 0.0012345 << "0.00123";
+    QTest::newRow("above one") << c << 6.1302682 << "6.13";
+    QTest::newRow("tens") << c << 12.345 << "12.3";
+    QTest::newRow("rounds to hundred") << c << 99.96 << "100";
+    QTest::newRow("large stays whole") << c << 12345.6 << "12346";
+    QTest::newRow("one") << c << 1.0 << "1";
+    QTest::newRow("negative") << c << -0.25 << "-0.25";
+    QTest::newRow("ru separator") << russian() << 0.29375778 << "0,294";
+    QTest::newRow("ru tiny") << russian() << 0.000012925793 << "0,0000129";
+    QTest::newRow("nan") << c << NaN << "NAN";
+}
+
+void TstNumberFormat::readable()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+
+    QCOMPARE(formatReadable(value, locale), text);
+}
+
+void TstNumberFormat::percent_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<double>("value");
+    QTest::addColumn<QString>("text");
+
+    QTest::newRow("one decimal") << QLocale::c() << 29.375778 << "29.4";
+    QTest::newRow("whole keeps its decimal") << QLocale::c() << 50.0 << "50.0";
+    QTest::newRow("negative") << QLocale::c() << -12.26 << "-12.3";
+    QTest::newRow("negative zero") << QLocale::c() << -0.01 << "0.0";
+    QTest::newRow("ru separator") << russian() << 7.04 << "7,0";
+}
+
+void TstNumberFormat::percent()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(double, value);
+    QFETCH(QString, text);
+
+    QCOMPARE(formatPercent(value, locale), text);
+}
+
 void TstNumberFormat::defaultLocale()
 {
     QLocale::setDefault(QLocale(QLocale::Russian, QLocale::Russia));
     QCOMPARE(formatPriority(0.25), QStringLiteral("0,25000000"));
     QCOMPARE(formatMeasure(0.25), QStringLiteral("0,25"));
     QCOMPARE(formatGeneral(0.58), QStringLiteral("0,58"));
+    QCOMPARE(formatReadable(0.58), QStringLiteral("0,58"));
 }
 
 QTEST_GUILESS_MAIN(TstNumberFormat)
