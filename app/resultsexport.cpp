@@ -218,6 +218,7 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
             sheet.number(j + 1, 2, rankOf(results, j));
         }
     }
+    const Hierarchy tree = document.hierarchy();
     if (lxw_worksheet *weights = addSheet(ResultsExportText::tr("Веса критериев"))) {
         Sheet sheet(weights, bold, &error);
         sheet.width(0, 32);
@@ -228,17 +229,44 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
             if (size_t(i) < results.criteria.weights.size())
                 sheet.number(i + 1, 1, results.criteria.weights[size_t(i)]);
         }
+        // Under sub-criteria the alternatives are weighed by the leaves: their weights follow,
+        // each leaf named by its path.
+        if (!tree.isFlat()) {
+            const int first = document.criteriaCount() + 2;
+            sheet.text(first, 0, ResultsExportText::tr("Критерий нижнего уровня"), true);
+            sheet.text(first, 1, ResultsExportText::tr("Вес"), true);
+            for (int l = 0; l < int(results.leaves.size()); ++l) {
+                sheet.text(first + 1 + l, 0, tree.pathText(results.leaves[size_t(l)].path));
+                sheet.number(first + 1 + l, 1, results.leaves[size_t(l)].weight);
+            }
+        }
     }
     if (lxw_worksheet *criteria = addSheet(ResultsExportText::tr("Матрица критериев"))) {
         Sheet sheet(criteria, bold, &error);
         fillMatrix(sheet, ResultsExportText::tr("Сравнение критериев"), document.criteria, document.criteriaJudgements, results.criteria);
     }
+    for (int k = 0; k < int(results.subcriteria.size()); ++k) {
+        const SubcriteriaResult &sub = results.subcriteria[size_t(k)];
+        const CriterionNode *node = tree.node(sub.path);
+        if (!node)
+            continue;
+        QStringList names;
+        for (const CriterionNode &child : node->subcriteria)
+            names << child.name;
+        if (lxw_worksheet *matrix = addSheet(ResultsExportText::tr("Подкритерии %1").arg(k + 1))) {
+            Sheet sheet(matrix, bold, &error);
+            fillMatrix(sheet, ResultsExportText::tr("Сравнение подкритериев «%1»").arg(tree.pathText(sub.path)), names,
+                       node->judgements, sub.matrix);
+        }
+    }
     for (int c = 0; c < int(results.alternatives.size()); ++c) {
         // Sheet names are short and may not hold every character a name may: the criterion's
-        // number names the sheet, its name heads it.
+        // number names the sheet, its name (under sub-criteria, its path) heads it.
+        const QString name = size_t(c) < results.leaves.size() ? tree.pathText(results.leaves[size_t(c)].path)
+                                                               : document.criteria.value(c);
         if (lxw_worksheet *matrix = addSheet(ResultsExportText::tr("Критерий %1").arg(c + 1))) {
             Sheet sheet(matrix, bold, &error);
-            fillMatrix(sheet, ResultsExportText::tr("Сравнение альтернатив по критерию «%1»").arg(document.criteria.value(c)),
+            fillMatrix(sheet, ResultsExportText::tr("Сравнение альтернатив по критерию «%1»").arg(name),
                        document.alternatives, document.alternativesJudgements.value(c), results.alternatives[size_t(c)]);
         }
     }

@@ -867,7 +867,8 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>«%1»</source>
         <translation>“%1”</translation>
     </message>
-    <message>
+</context>
+<context>
     <name>NameDisplays</name>
     <message>
         <source>Ранжирование альтернатив</source>
