@@ -27,6 +27,7 @@
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
 #include "platform/questionbox.h"
+#include "platform/readablecolours.h"
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
 #include "platform/systemsound.h"
@@ -732,7 +733,8 @@ void TMainForm::reportBadCell(StringGrid *grid, const ValidationFailure &failure
 void TMainForm::setRatioColour(QLineEdit *edit, bool inconsistent)
 {
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, inconsistent ? QColor(Qt::red) : QApplication::palette().color(QPalette::Text));
+    palette.setColor(QPalette::Text, inconsistent ? ReadableColours::alarmOn(palette.color(QPalette::Base))
+                                                  : QApplication::palette().color(QPalette::Text));
     edit->setPalette(palette);
 }
 
