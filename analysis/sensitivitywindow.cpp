@@ -232,6 +232,9 @@ QWidget *SensitivityWindow::buildSliders()
     auto *box = new QGroupBox(tr("Веса критериев"), this);
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(2);
+    QStringList names;
+    for (const QString &criterion : m_data.criteria)
+        names << criterion.simplified();
     for (int i = 0; i < m_data.criteria.size(); ++i) {
         auto *name = new QLabel(sliderCaption(m_data.criteria.at(i), fontMetrics(), SliderCaptionWidth), box);
         name->setObjectName(QStringLiteral("weightName%1").arg(i + 1));
@@ -243,7 +246,9 @@ QWidget *SensitivityWindow::buildSliders()
         slider->setPageStep(SliderSteps / 20);
         // Before anything asks for the slider's interface, which is made once.
         AccessibleSupport::setValueScale(slider, SliderSteps);
-        slider->setAccessibleName(tr("Вес критерия «%1»").arg(m_data.criteria.at(i).simplified()));
+        // Two criteria of one name are told apart by their numbers.
+        slider->setAccessibleName(names.count(names.at(i)) > 1 ? tr("Вес критерия %1 «%2»").arg(i + 1).arg(names.at(i))
+                                                                : tr("Вес критерия «%1»").arg(names.at(i)));
         // A track short enough to vanish at the window's smallest size cannot be read or dragged.
         slider->setMinimumWidth(fontMetrics().averageCharWidth() * 12);
         auto *value = new QLabel(box);

@@ -1044,11 +1044,15 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Диаграмма: глобальные приоритеты и вклад критериев</source>
-        <translation>Chart: global priorities and the criteria's contributions</translation>
+        <translation>Chart: global priorities and the criteria&apos;s contributions</translation>
     </message>
     <message>
         <source>Вес критерия «%1»</source>
         <translation>Weight of the criterion “%1”</translation>
+    </message>
+    <message>
+        <source>Вес критерия %1 «%2»</source>
+        <translation>Weight of criterion %1, “%2”</translation>
     </message>
 </context>
 <context>
@@ -1248,15 +1252,11 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>&amp;Случайная согласованность:</source>
-        <translation>Random consis&amp;tency:</translation>
+        <translation>Rand&amp;om consistency:</translation>
     </message>
     <message>
         <source>Матрицы сравнения</source>
         <translation>Comparison matrices</translation>
-    </message>
-    <message>
-        <source>Н&amp;азвание критерия:</source>
-        <translation>Criterion n&amp;ame:</translation>
     </message>
     <message>
         <source>Глобальный приоритет</source>
@@ -1321,6 +1321,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Вы&amp;числить приоритеты</source>
         <translation>Calculate &amp;priorities</translation>
+    </message>
+    <message>
+        <source>Название кри&amp;терия:</source>
+        <translation>Criterion n&amp;ame:</translation>
     </message>
 </context>
 <context>
