@@ -180,7 +180,10 @@ private:
         QAction *sign = m_signs.value(ratio);
         sign->setVisible(inconsistent);
         sign->setToolTip(translated(InconsistentSign));
-        ratio->setAccessibleDescription(inconsistent ? translated(InconsistentSign) : QString());
+        // Every page change repaints the ratio; only a change of its meaning is told.
+        const QString description = inconsistent ? translated(InconsistentSign) : QString();
+        if (ratio->accessibleDescription() != description)
+            ratio->setAccessibleDescription(description);
     }
 
     TMainForm *m_form;

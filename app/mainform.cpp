@@ -24,6 +24,7 @@
 #include "model/numberformat.h"
 #include "model/priorities.h"
 #include "model/synthesis.h"
+#include "platform/accessiblesupport.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
 #include "platform/questionbox.h"
@@ -313,10 +314,14 @@ void TMainForm::createMenus()
 
 void TMainForm::ShowHint(const QString &text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         ui->StatusLine->clearMessage();
-    else
+    } else {
+        // The bar tells nothing when the same message comes again; whoever listens hears it again.
+        if (ui->StatusLine->currentMessage() == text)
+            AccessibleSupport::announce(ui->StatusLine, text);
         ui->StatusLine->showMessage(text);
+    }
     if (text.isEmpty())
         Timer->stop();
     else if (!Timer->isActive())
