@@ -286,6 +286,9 @@ QWidget *SensitivityWindow::buildSliders()
     auto *box = new QGroupBox(tr("Веса критериев"), this);
     auto *grid = new QGridLayout;
     grid->setVerticalSpacing(2);
+    QStringList names;
+    for (const QString &criterion : m_data.criteria)
+        names << criterion.simplified();
     for (int i = 0; i < m_data.criteria.size(); ++i) {
         const QString caption = m_data.criteria.at(i).simplified();
         auto *name = new QLabel(caption, box);
@@ -305,7 +308,9 @@ QWidget *SensitivityWindow::buildSliders()
         slider->setPageStep(SliderSteps / 20);
         // Before anything asks for the slider's interface, which is made once.
         AccessibleSupport::setValueScale(slider, SliderSteps);
-        slider->setAccessibleName(tr("Вес критерия «%1»").arg(m_data.criteria.at(i).simplified()));
+        // Two criteria of one name are told apart by their numbers.
+        slider->setAccessibleName(names.count(names.at(i)) > 1 ? tr("Вес критерия %1 «%2»").arg(i + 1).arg(names.at(i))
+                                                                : tr("Вес критерия «%1»").arg(names.at(i)));
         // A track short enough to vanish at the window's smallest size cannot be read or dragged.
         slider->setMinimumWidth(fontMetrics().averageCharWidth() * 12);
         auto *value = new QLabel(box);

@@ -1,6 +1,8 @@
 #include "app/accessiblenames.h"
 
 #include "app/mainform.h"
+#include "app/controlcolours.h"
+#include "app/windowfont.h"
 #include "platform/accessiblesupport.h"
 #include "platform/readablecolours.h"
 #include "platform/stringgrid.h"
@@ -11,22 +13,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
-#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTimer>
 #include <QStyle>
 
-#include <cmath>
-
 namespace {
 
 const char Context[] = "Accessibility";
-
-// The design's face, and the toolkit's own default size that it stands in for: only a desktop
-// font larger than that is a choice of the person's.
-constexpr int DesignFontPixels = 11;
-constexpr int ToolkitDefaultPixels = 12;
 
 constexpr int ResultPageIndex = 4;
 
@@ -69,8 +63,6 @@ QString translated(const char *text)
 // Every background of the window is fixed by its design; the texts drawn straight on them are
 // fixed with them, so that a dark palette's light text never lands on a light background.
 // Controls that paint their own background (edits, lists, buttons) keep following the palette.
-// Each text gets its colour itself: the window's style sheet gives every widget the
-// application's palette, not its parent's.
 void fixTextColour(QWidget *widget, const QColor &background)
 {
     const QColor text = ReadableColours::textOn(background);
@@ -198,75 +190,32 @@ private:
     // tell the colour, and its text to a screen reader.
     void showSign(QLineEdit *ratio)
     {
-        const bool inconsistent = ratio->palette().color(QPalette::Text) == QColor(Qt::red);
+        const bool inconsistent = ratio->palette().color(QPalette::Text) == ReadableColours::alarmOn(ratio->palette().color(QPalette::Base));
         QAction *sign = m_signs.value(ratio);
         sign->setVisible(inconsistent);
         sign->setToolTip(translated(InconsistentSign));
-        ratio->setAccessibleDescription(inconsistent ? translated(InconsistentSign) : QString());
+        // Every page change repaints the ratio; only a change of its meaning is told.
+        const QString description = inconsistent ? translated(InconsistentSign) : QString();
+        if (ratio->accessibleDescription() != description)
+            ratio->setAccessibleDescription(description);
     }
 
     TMainForm *m_form;
     QHash<QLineEdit *, QAction *> m_signs;
 };
 
-int scaled(int value, double factor)
-{
-    return int(std::lround(value * factor));
-}
-
-// The hand-placed controls move apart and grow with the font, as the design would have placed
-// them for it; rows of a fixed height grow too. Sizes are then settled by the form as usual.
-void growWithFont(TMainForm *form, int pixels)
-{
-    QString sheet = form->styleSheet();
-    static const QRegularExpression designFont(QStringLiteral("font:\\s*%1px").arg(DesignFontPixels));
-    sheet.replace(designFont, QStringLiteral("font: %1px").arg(pixels));
-    form->setStyleSheet(sheet);
-    QFont font = form->font();
-    font.setPixelSize(pixels);
-    form->setFont(font);
-
-    const double factor = double(pixels) / DesignFontPixels;
-    const QList<QWidget *> widgets = form->findChildren<QWidget *>();
-    for (QWidget *widget : widgets) {
-        QWidget *parent = widget->parentWidget();
-        if (widget->isWindow() || !parent || parent->layout() || qobject_cast<QStackedWidget *>(parent)
-            || widget->objectName().isEmpty() || widget->objectName().startsWith(QLatin1String("qt_")))
-            continue;
-        const QRect g = widget->geometry();
-        widget->setGeometry(scaled(g.x(), factor), scaled(g.y(), factor), scaled(g.width(), factor), scaled(g.height(), factor));
-    }
-    for (QWidget *widget : widgets) {
-        const int least = widget->minimumHeight();
-        const int most = widget->maximumHeight();
-        if (most < QWIDGETSIZE_MAX)
-            widget->setMaximumHeight(scaled(most, factor));
-        if (least > 0)
-            widget->setMinimumHeight(scaled(least, factor));
-    }
-    form->resize(scaled(form->width(), factor), scaled(form->height(), factor));
-}
-
 }
 
 namespace Accessibility {
-
-int honouredFontPixels(const QWidget *window)
-{
-    const QFont desktop = QApplication::font();
-    const int pixels = desktop.pixelSize() > 0 ? desktop.pixelSize()
-                                               : int(std::lround(desktop.pointSizeF() * window->logicalDpiY() / 72.0));
-    return pixels > ToolkitDefaultPixels && pixels > DesignFontPixels ? pixels : 0;
-}
 
 void describe(TMainForm *form)
 {
     AccessibleSupport::install();
     for (StringGrid *grid : form->findChildren<StringGrid *>())
         grid->setRowsFitFont(true);
+    ControlColours::keepDesktopColours(form);
     fixTextColours(form);
-    if (const int pixels = honouredFontPixels(form))
-        growWithFont(form, pixels);
+    WindowFont::fit(form);
     new WindowDescription(form);
 }
 

@@ -6,13 +6,10 @@ class TMainForm;
 // What the window tells assistive technology and how it meets the desktop's theme: a name for
 // every control in the language shown, spoken messages (the status line, the consistency
 // warning, the decision), text colours that stay readable on the design's fixed backgrounds
-// under any palette, and the desktop's font where it is larger than the design's.
+// under any palette, and the desktop's font where it is larger than the design's (windowfont).
 namespace Accessibility {
 
 // Call once, right after the form's controls exist and before their sizes are settled.
 void describe(TMainForm *form);
-
-// The desktop's font size in pixels where it is larger than the design's face, else 0.
-int honouredFontPixels(const QWidget *window);
 
 }

@@ -5,6 +5,7 @@
 #include "app/buttonicons.h"
 #include "app/mainform.h"
 #include "app/translations.h"
+#include "app/windowfont.h"
 #include "platform/errordisplay.h"
 #include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
@@ -42,6 +43,7 @@ void prepareApplication(QApplication &)
     const QStringList sansSerif = {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"), QStringLiteral("DejaVu Sans")};
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"), sansSerif);
     QFont::insertSubstitutions(QStringLiteral("Arial"), sansSerif);
+    WindowFont::applyToApplication();
 
     // The title and Qt's own dialogs (the Yes and No of a question) speak the chosen language too.
     Translations::applyChosen();

@@ -26,9 +26,11 @@
 #include "model/numberformat.h"
 #include "model/priorities.h"
 #include "model/synthesis.h"
+#include "platform/accessiblesupport.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
 #include "platform/questionbox.h"
+#include "platform/readablecolours.h"
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
 #include "platform/systemsound.h"
@@ -315,10 +317,14 @@ void TMainForm::createMenus()
 
 void TMainForm::ShowHint(const QString &text)
 {
-    if (text.isEmpty())
+    if (text.isEmpty()) {
         ui->StatusLine->clearMessage();
-    else
+    } else {
+        // The bar tells nothing when the same message comes again; whoever listens hears it again.
+        if (ui->StatusLine->currentMessage() == text)
+            AccessibleSupport::announce(ui->StatusLine, text);
         ui->StatusLine->showMessage(text);
+    }
     if (text.isEmpty())
         Timer->stop();
     else if (!Timer->isActive())
@@ -739,7 +745,8 @@ void TMainForm::reportBadCell(StringGrid *grid, const ValidationFailure &failure
 void TMainForm::setRatioColour(QLineEdit *edit, bool inconsistent)
 {
     QPalette palette = edit->palette();
-    palette.setColor(QPalette::Text, inconsistent ? QColor(Qt::red) : QApplication::palette().color(QPalette::Text));
+    palette.setColor(QPalette::Text, inconsistent ? ReadableColours::alarmOn(palette.color(QPalette::Base))
+                                                  : QApplication::palette().color(QPalette::Text));
     edit->setPalette(palette);
 }
 

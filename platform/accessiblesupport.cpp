@@ -142,6 +142,9 @@ void announce(QWidget *source, const QString &text)
 {
     if (!source)
         return;
+    // A text said again is a change too, or a screen reader would not say it again.
+    if (!text.isEmpty() && source->accessibleDescription() == text)
+        source->setAccessibleDescription(QString());
     source->setAccessibleDescription(text);
     if (text.isEmpty())
         return;

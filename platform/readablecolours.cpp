@@ -24,6 +24,18 @@ double contrast(const QColor &a, const QColor &b)
     return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
+QColor alarmOn(const QColor &background)
+{
+    constexpr double Readable = 4.5;
+    const bool darken = luminance(background) > luminance(QColor(Qt::red));
+    for (int step = 0; step <= 255; ++step) {
+        const QColor red = darken ? QColor(255 - step, 0, 0) : QColor(255, step, step);
+        if (contrast(red, background) >= Readable)
+            return red;
+    }
+    return textOn(background);
+}
+
 QColor textOn(const QColor &background)
 {
     const QColor black(Qt::black);

@@ -84,6 +84,8 @@ public:
     {
         auto *editor = new QLineEdit(parent);
         editor->setFrame(false);
+        // The editor takes the focus from the grid: a screen reader names it as it named the cell.
+        editor->setAccessibleName(index.data(Qt::AccessibleTextRole).toString());
         const QPersistentModelIndex cellIndex(index);
         StringGridModel *model = m_grid->gridModel();
         StringGrid *grid = m_grid;

@@ -1316,6 +1316,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Документы PDF (*.pdf)</source>
         <translation>PDF documents (*.pdf)</translation>
     </message>
+    <message>
+        <source>Вес критерия %1 «%2»</source>
+        <translation>Weight of criterion %1, “%2”</translation>
+    </message>
 </context>
 <context>
     <name>SettingsStore</name>
@@ -1556,12 +1560,11 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Ran&amp;dom index (RI):</translation>
     </message>
     <message>
-        <source>Матрицы сравнения</source>
-        <translation>Comparison matrices</translation>
+        <translation>Rand&amp;om consistency:</translation>
     </message>
     <message>
-        <source>Н&amp;азвание критерия:</source>
-        <translation>Criterion n&amp;ame:</translation>
+        <source>Матрицы сравнения</source>
+        <translation>Comparison matrices</translation>
     </message>
     <message>
         <source>Глобальный приоритет</source>
@@ -1634,6 +1637,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Вес</source>
         <translation>Weight</translation>
+    </message>
+    <message>
+        <source>Название кри&amp;терия:</source>
+        <translation>Criterion n&amp;ame:</translation>
     </message>
 </context>
 <context>

@@ -138,6 +138,8 @@ private slots:
     void minimumSizeShowsEverythingWhole();
     void sliderNamesKeepWholeWords();
     void fifteenDistinctColours();
+    void slidersNamedApart_data();
+    void slidersNamedApart();
     void axisUsesTheLocaleSeparator();
 };
 
@@ -371,6 +373,30 @@ void TstSensitivityWindow::fifteenDistinctColours()
     window.setPrintLook(false);
     QVERIFY(!window.chartView()->chart()->legend()->isVisible());
     QCOMPARE(sets.first()->brush().style(), Qt::SolidPattern);
+void TstSensitivityWindow::slidersNamedApart_data()
+{
+    QTest::addColumn<QStringList>("criteria");
+    QTest::addColumn<QStringList>("names");
+    QTest::newRow("names apart") << QStringList{"Цена", "Качество", "Сервис"}
+                                 << QStringList{"Вес критерия «Цена»", "Вес критерия «Качество»", "Вес критерия «Сервис»"};
+    QTest::newRow("one name twice") << QStringList{"Цена", "Качество", "Цена"}
+                                    << QStringList{"Вес критерия 1 «Цена»", "Вес критерия «Качество»", "Вес критерия 3 «Цена»"};
+    QTest::newRow("alike once spaces are folded") << QStringList{"Цена", " Цена  ", "Сервис"}
+                                                  << QStringList{"Вес критерия 1 «Цена»", "Вес критерия 2 «Цена»", "Вес критерия «Сервис»"};
+}
+
+// A screen reader tells the weight sliders apart by their names alone.
+void TstSensitivityWindow::slidersNamedApart()
+{
+    QFETCH(QStringList, criteria);
+    QFETCH(QStringList, names);
+    SensitivityData data = closeRace();
+    data.criteria = criteria;
+    SensitivityWindow window(data);
+    QStringList said;
+    for (int i = 0; i < criteria.size(); ++i)
+        said << window.findChild<QSlider *>(QStringLiteral("weightSlider%1").arg(i + 1))->accessibleName();
+    QCOMPARE(said, names);
 }
 
 // Under a comma locale the chart's axis writes its numbers with a comma too.

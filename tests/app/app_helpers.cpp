@@ -13,6 +13,8 @@
 #include <QStatusBar>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 // QVERIFY and QCOMPARE leave only the function they are in; a helper's failed step must end
 // its caller too, so the helpers answer whether every step held (callers write QVERIFY(step())),
 // and after a failure they take no further step.
@@ -265,7 +267,8 @@ bool goToAlternativesPage(TMainForm *form, int criteria, int alternatives)
 
 bool drawnRed(const QLineEdit *edit)
 {
-    return edit->palette().color(QPalette::Text) == QColor(Qt::red);
+    const QColor text = edit->palette().color(QPalette::Text);
+    return text.red() > 2 * std::max(text.green(), text.blue()) && text != QApplication::palette(edit).color(QPalette::Text);
 }
 
 bool drawnInWindowText(const QLineEdit *edit)

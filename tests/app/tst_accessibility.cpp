@@ -211,6 +211,13 @@ void TstAccessibility::cellsSayTheirPair()
              qPrintable(cell->text(QAccessible::Description)));
     QCOMPARE(table->tableInterface()->cellAt(1, 3)->text(QAccessible::Name),
              QStringLiteral("«Критерий 1» по сравнению с «Критерий 3»: не заполнено"));
+    // Typing opens the cell's editor, which takes the focus and the cell's name with it.
+    clickCell(grid, 3, 1);
+    QVERIFY(type(QStringLiteral("5")));
+    QWidget *editor = QApplication::focusWidget();
+    QVERIFY(editor && editor != grid);
+    QVERIFY2(editor->accessibleName().startsWith(QStringLiteral("«Критерий 1» по сравнению с «Критерий 3»")),
+             qPrintable(editor->accessibleName()));
 }
 
 void TstAccessibility::revisionKeepsFocusInPanel()

@@ -7,6 +7,7 @@
 
 #include "app/documentcontroller.h"
 #include "app/recoveryfile.h"
+#include "app/translations.h"
 #include "document/decisionfile.h"
 #include "platform/filechooser.h"
 #include "platform/questionbox.h"
@@ -147,6 +148,8 @@ private slots:
     void mergeFromMenu_data();
     void mergeFromMenu();
     void mergeDialogSaysWhatToChoose();
+    void cleanup() { Translations::apply(Language::Russian); }
+    void menuShortcutsFreeOfPageLetters_data();
     void menuShortcutsFreeOfPageLetters();
     void printFollowsButton();
 
@@ -760,8 +763,17 @@ void TstDocuments::mergeDialogSaysWhatToChoose()
     QVERIFY(errors().isEmpty());
 }
 
+void TstDocuments::menuShortcutsFreeOfPageLetters_data()
+{
+    QTest::addColumn<Language>("language");
+    QTest::newRow("Russian") << Language::Russian;
+    QTest::newRow("English") << Language::English;
+}
+
 void TstDocuments::menuShortcutsFreeOfPageLetters()
 {
+    QFETCH(Language, language);
+    Translations::apply(language);
     auto form = openWindow();
     const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
     QString pageLetters;
@@ -776,19 +788,19 @@ void TstDocuments::menuShortcutsFreeOfPageLetters()
         if (m.hasMatch())
             pageLetters += m.captured(1).toUpper();
     }
-    QVERIFY(pageLetters.contains(QStringLiteral("В")));
     const QList<QAction *> menus = form->menuBar()->actions();
     QCOMPARE(menus.size(), 4); // File, Edit, Language, Help
-    // Every letter of "Справка" is taken; the help menu shares its А with the label of the
-    // read-only field that names the criterion on the alternatives page.
-    pageLetters.remove(QStringLiteral("А"));
+    QVERIFY(pageLetters.size() > menus.size());
+    QString faults;
     for (const QAction *menu : menus) {
         const QRegularExpressionMatch m = mnemonic.match(menu->text());
         QVERIFY2(m.hasMatch(), qPrintable(menu->text()));
-        QVERIFY2(!pageLetters.contains(m.captured(1).toUpper()), qPrintable(menu->text()));
         // Neither a page's control nor another menu may take the letter.
+        if (pageLetters.contains(m.captured(1).toUpper()))
+            faults += menu->text() + QLatin1Char(' ');
         pageLetters += m.captured(1).toUpper();
     }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }
 
 void TstDocuments::printFollowsButton()

@@ -10,6 +10,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QStackedWidget>
 
 using namespace WindowTest;
@@ -33,14 +34,17 @@ QPalette darkPalette()
     return dark;
 }
 
-// The contrast of a drawn text: its background is the commonest colour of the picture, its text
-// the colour that stands out from that the most.
-double drawnContrast(const QImage &picture)
+QHash<QRgb, int> colourCounts(const QImage &picture)
 {
     QHash<QRgb, int> counts;
     for (int y = 0; y < picture.height(); ++y)
         for (int x = 0; x < picture.width(); ++x)
             ++counts[picture.pixel(x, y)];
+    return counts;
+}
+
+QColor commonest(const QHash<QRgb, int> &counts)
+{
     QRgb background = 0;
     int most = -1;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
@@ -48,9 +52,33 @@ double drawnContrast(const QImage &picture)
             most = it.value();
             background = it.key();
         }
+    return QColor(background);
+}
+
+// The contrast of a drawn text: its background is the commonest colour of the picture, its text
+// the colour that stands out from that the most.
+double drawnContrast(const QImage &picture)
+{
+    const QHash<QRgb, int> counts = colourCounts(picture);
+    const QColor background = commonest(counts);
     double best = 1.0;
     for (auto it = counts.cbegin(); it != counts.cend(); ++it)
-        best = std::max(best, ReadableColours::contrast(QColor(background), QColor(it.key())));
+        best = std::max(best, ReadableColours::contrast(background, QColor(it.key())));
+    return best;
+}
+
+// The same for the reddest colours only: the inconsistent ratio's text on its field, apart from
+// the field's frame.
+double redContrast(const QImage &picture)
+{
+    const QHash<QRgb, int> counts = colourCounts(picture);
+    const QColor field = commonest(counts);
+    double best = 0.0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        const QColor c(it.key());
+        if (c.red() > 2 * std::max(c.green(), c.blue()) + 40)
+            best = std::max(best, ReadableColours::contrast(field, c));
+    }
     return best;
 }
 
@@ -83,7 +111,10 @@ class TstThemes : public QObject
 private Q_SLOTS:
     void darkPaletteKeepsTextsReadable();
     void largeFontHonoured();
+    void designFontStaysDefault_data();
     void designFontStaysDefault();
+    void inconsistentRatioReadable_data();
+    void inconsistentRatioReadable();
 };
 
 void TstThemes::darkPaletteKeepsTextsReadable()
@@ -119,6 +150,11 @@ void TstThemes::largeFontHonoured()
     auto form = openWindow();
     auto *kriters = find<QLineEdit>(form.get(), "Kriters");
     QVERIFY2(QFontInfo(kriters->font()).pixelSize() >= 20, qPrintable(QString::number(QFontInfo(kriters->font()).pixelSize())));
+    // The title lines grow with the rest and stay larger than the window's face.
+    for (const char *title : {"Label19", "Label17"}) {
+        const QFontInfo face(find<QLabel>(form.get(), title)->font());
+        QVERIFY2(face.bold() && face.pixelSize() > QFontInfo(kriters->font()).pixelSize(), title);
+    }
     screenshot(form.get(), QStringLiteral("large-page0"));
     // Nothing is cut: every shown label and field is as large as its text needs.
     const auto checkWhole = [&](const QString &page) {
@@ -148,10 +184,56 @@ void TstThemes::largeFontHonoured()
     QApplication::setFont(before);
 }
 
+void TstThemes::designFontStaysDefault_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("pixels");
+    QTest::addColumn<bool>("bold");
+    QTest::newRow("count field") << QStringLiteral("Kriters") << 11 << false;
+    QTest::newRow("heading") << QStringLiteral("Label19") << 15 << true;
+    QTest::newRow("credit line") << QStringLiteral("Label17") << 13 << true;
+    QTest::newRow("decision") << QStringLiteral("Decision") << 14 << true;
+    QTest::newRow("status line") << QStringLiteral("StatusLine") << 11 << false;
+}
+
 void TstThemes::designFontStaysDefault()
 {
+    QFETCH(QString, control);
+    QFETCH(int, pixels);
+    QFETCH(bool, bold);
     auto form = openWindow();
-    QCOMPARE(QFontInfo(find<QLineEdit>(form.get(), "Kriters")->font()).pixelSize(), 11);
+    const QFontInfo face(find<QWidget>(form.get(), qPrintable(control))->font());
+    QCOMPARE(face.pixelSize(), pixels);
+    QCOMPARE(face.bold(), bold);
+    QCOMPARE(QFontInfo(form->menuBar()->font()).pixelSize(), 11);
+}
+
+void TstThemes::inconsistentRatioReadable_data()
+{
+    QTest::addColumn<bool>("dark");
+    QTest::newRow("light palette") << false;
+    QTest::newRow("dark palette") << true;
+}
+
+void TstThemes::inconsistentRatioReadable()
+{
+    QFETCH(bool, dark);
+    const QPalette before = QApplication::palette();
+    if (dark)
+        QApplication::setPalette(darkPalette());
+    auto form = openWindow();
+    QVERIFY(goToCriteriaPage(form.get(), 4, 3));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), {{"9", "1/9", "5"}, {"9", "1/7"}, {"3"}}));
+    QVERIFY(click(find<QPushButton>(form.get(), "CalcBtn")));
+    auto *ratio = find<QLineEdit>(form.get(), "RatioCoordEdit");
+    QVERIFY(drawnRed(ratio));
+    // The text alone: the edit without its frame and the sign at its end.
+    const QRect text(ratio->mapTo(form.get(), QPoint(2, 2)), QSize(ratio->width() - ratio->height() - 4, ratio->height() - 4));
+    const double contrast = redContrast(form->grab().toImage().copy(text));
+    screenshot(form.get(), dark ? QStringLiteral("ratio-dark") : QStringLiteral("ratio-light"));
+    form.reset();
+    QApplication::setPalette(before);
+    QVERIFY2(contrast >= 4.5, qPrintable(QString::number(contrast)));
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstThemes)
