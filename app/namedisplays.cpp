@@ -94,11 +94,13 @@ void NameDisplays::showNames()
     m_resultLegend->setNames(names);
     m_ranking->setTitle(QCoreApplication::translate("NameDisplays", "Ранжирование альтернатив"));
     m_weights->setTitle(QCoreApplication::translate("NameDisplays", "Веса критериев"));
+    m_ranking->setEntries(names, m_global);
+    m_weights->setEntries(criteria(), m_criterionWeights);
 }
 
 void NameDisplays::showResults(const DecisionResults &results)
 {
+    m_global = results.global;
+    m_criterionWeights = results.criteria.weights;
     showNames();
-    m_ranking->setEntries(alternatives(), results.global);
-    m_weights->setEntries(criteria(), results.criteria.weights);
 }

@@ -35,4 +35,7 @@ private:
     NameLegend *m_resultLegend;
     RankingBars *m_ranking;
     RankingBars *m_weights;
+    // The last results shown, named again when the names or the language change.
+    std::vector<double> m_global;
+    std::vector<double> m_criterionWeights;
 };

@@ -883,7 +883,7 @@ Without a command it opens the window (with the decision file, if one is named).
     <name>NameLegend</name>
     <message>
         <source>Обозначения альтернатив</source>
-        <translation>Alternatives' letters</translation>
+        <translation>Alternatives&apos; letters</translation>
     </message>
 </context>
 <context>
@@ -1094,6 +1094,18 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>таблица пишется в файл .xlsx или .csv</source>
         <translation>the table is written to an .xlsx or a .csv file</translation>
+    </message>
+    <message>
+        <source>Критерий нижнего уровня</source>
+        <translation>Lowest-level criterion</translation>
+    </message>
+    <message>
+        <source>Подкритерии %1</source>
+        <translation>Sub-criteria %1</translation>
+    </message>
+    <message>
+        <source>Сравнение подкритериев «%1»</source>
+        <translation>Comparison of the sub-criteria of “%1”</translation>
     </message>
 </context>
 <context>
@@ -1560,6 +1572,7 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Ran&amp;dom index (RI):</translation>
     </message>
     <message>
+        <source></source>
         <translation>Rand&amp;om consistency:</translation>
     </message>
     <message>

@@ -373,6 +373,8 @@ void TstSensitivityWindow::fifteenDistinctColours()
     window.setPrintLook(false);
     QVERIFY(!window.chartView()->chart()->legend()->isVisible());
     QCOMPARE(sets.first()->brush().style(), Qt::SolidPattern);
+}
+
 void TstSensitivityWindow::slidersNamedApart_data()
 {
     QTest::addColumn<QStringList>("criteria");

@@ -209,6 +209,7 @@ private slots:
     void parsing();
     void exportAgreesWithResults_data();
     void exportAgreesWithResults();
+    void exportHoldsTheHierarchy();
     void fullDisk_data();
     void fullDisk();
     void reportKeepsProtections_data();
@@ -395,7 +396,7 @@ void TstCommandLine::program_data()
     QTest::newRow("results, sub-criteria empty cell") << QStringList{"--results", "tree-unfinished.ahp"} << 2 << ""
             << "Ячейка должна быть заполнена: матрица подкритериев «Критерий 2», строка 1 («Сборка»), столбец 2 («Материалы»)" << "";
     QTest::newRow("results, one sub-criterion") << QStringList{"--results", "tree-lonely.ahp"} << 1 << ""
-            << "Файл «tree-lonely.ahp» не открыт. критерий 2 («Критерий 2»): подкритериев 1, а должно быть от 2 до 15" << "";
+            << "Файл «tree-lonely.ahp» не открыт. Критерий 2 («Критерий 2»): подкритериев 1, а должно быть от 2 до 15" << "";
     QTest::newRow("results, version 1 with sub-criteria") << QStringList{"--results", "tree-v1.ahp"} << 1 << ""
             << "Подкритерии есть только в файлах версии 2, а в этом файле версии 1 критерий 2 — объект" << "";
     QTest::newRow("report, sub-criteria") << QStringList{"--report", "tree.pdf", "tree.ahp"} << 0 << "" << "" << "tree.pdf";
@@ -568,6 +569,48 @@ void TstCommandLine::fullDisk()
         QCOMPARE(kept.readAll(), QByteArray("kept"));
         QCOMPARE(QDir(disk.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), QStringList());
     }
+}
+
+// Under sub-criteria the workbook weighs the leaves, holds every sub-criteria matrix and names
+// each alternatives matrix by its leaf's path, with the numbers --results gives.
+void TstCommandLine::exportHoldsTheHierarchy()
+{
+    const QString python = workbookReader();
+    if (python.isEmpty())
+        QSKIP("python3-openpyxl is not installed (scripts/setup.sh installs it): the workbook cannot be read back");
+    auto run = [](const QStringList &arguments) {
+        QProcess process;
+        process.start(QStringLiteral(ANALYZE_EXECUTABLE), arguments);
+        process.waitForFinished(60000);
+        return std::make_pair(process.exitCode(), process.readAllStandardOutput());
+    };
+    const auto results = run({"--results", path("tree.ahp")});
+    QCOMPARE(results.first, 0);
+    const QJsonObject json = QJsonDocument::fromJson(results.second).object();
+    const QJsonArray leaves = json["leaves"].toArray();
+    const QJsonArray subcriteria = json["subcriteria"].toArray();
+    QVERIFY(!subcriteria.isEmpty());
+    QCOMPARE(run({"--export", path("tree.xlsx"), path("tree.ahp")}).first, 0);
+    QProcess reader;
+    reader.start(python, {"-c", ReadWorkbook, path("tree.xlsx")});
+    QVERIFY(reader.waitForFinished(60000));
+    const QJsonArray sheets = QJsonDocument::fromJson(reader.readAllStandardOutput()).array();
+    QCOMPARE(sheets.size(), 3 + subcriteria.size() + leaves.size());
+    const DecisionDocument tree = withSubcriteria();
+    const QJsonArray weightRows = sheets[1][1].toArray();
+    const int first = tree.criteriaCount() + 2;
+    QCOMPARE(weightRows.size(), first + 1 + leaves.size());
+    for (int l = 0; l < leaves.size(); ++l) {
+        CriterionPath leafPath;
+        for (const QJsonValue &step : leaves[l].toObject()["path"].toArray())
+            leafPath << step.toInt();
+        const QString name = tree.hierarchy().pathText(leafPath);
+        QCOMPARE(weightRows[first + 1 + l][0].toString(), name);
+        QVERIFY(sameBits(weightRows[first + 1 + l][1].toDouble(), asWorkbookKeepsIt(leaves[l].toObject()["weight"].toDouble())));
+        QVERIFY2(sheets[3 + subcriteria.size() + l][1][0][0].toString().contains(name), qPrintable(name));
+    }
+    for (int k = 0; k < subcriteria.size(); ++k)
+        QVERIFY(sheets[3 + k][1][0][0].toString().contains(subcriteria[k].toObject()["name"].toString()));
 }
 
 void TstCommandLine::exportAgreesWithResults_data()
