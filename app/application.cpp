@@ -4,6 +4,7 @@
 #include "app/documentcontroller.h"
 #include "app/buttonicons.h"
 #include "app/mainform.h"
+#include "app/overflowarrowstyle.h"
 #include "app/translations.h"
 #include "app/windowfont.h"
 #include "platform/errordisplay.h"
@@ -29,6 +30,7 @@ void prepareApplication(QApplication &)
 {
     HeapPolicy::returnLargeBlocks();
     HeapPolicy::keepPixmapCacheEmpty();
+    OverflowArrowStyle::install();
     QApplication::setOrganizationName(ProgramIdentity::OrganizationName);
     QApplication::setApplicationName(ProgramIdentity::ApplicationName);
     HelpViewer::setHelpFile(HelpViewer::locateHelpFile(HelpFileName));

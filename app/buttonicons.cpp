@@ -19,6 +19,7 @@ QIcon close() { return resourceIcon("close"); }
 QIcon calculate() { return resourceIcon("calculate"); }
 QIcon arrowLeft() { return resourceIcon("arrowleft"); }
 QIcon arrowRight() { return resourceIcon("arrowright"); }
+QIcon overflow() { return resourceIcon("overflow"); }
 QIcon program() { return resourceIcon("analyze"); }
 
 }

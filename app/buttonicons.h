@@ -14,6 +14,8 @@ QIcon close();
 QIcon calculate();
 QIcon arrowLeft();
 QIcon arrowRight();
+// The menu bar's arrow to the menus that do not fit.
+QIcon overflow();
 
 // The program's own icon, for its windows.
 QIcon program();

@@ -5,6 +5,7 @@
 #include "document/jsontext.h"
 #include "document/wholefile.h"
 #include "model/judgement.h"
+#include "platform/spreadsheetbook.h"
 
 #include <QCoreApplication>
 #include <QFile>
@@ -12,10 +13,8 @@
 #include <QLocale>
 #include <QTemporaryDir>
 
-#include <xlsxwriter.h>
-
-#include <cerrno>
 #include <clocale>
+#include <memory>
 #include <string>
 
 namespace {
@@ -59,37 +58,24 @@ private:
     std::string m_saved;
 };
 
-// One worksheet; the first error of any write is kept for the whole book.
+// One worksheet; the book keeps the first error of any write.
 class Sheet
 {
 public:
-    Sheet(lxw_worksheet *sheet, lxw_format *bold, lxw_error *error)
-        : m_sheet(sheet), m_bold(bold), m_error(error)
+    Sheet(SpreadsheetBook *book, int sheet)
+        : m_book(book), m_sheet(sheet)
     {
     }
     void text(int row, int col, const QString &value, bool bold = false)
     {
-        const QByteArray bytes = value.toUtf8();
-        keep(worksheet_write_string(m_sheet, lxw_row_t(row), lxw_col_t(col), bytes.constData(), bold ? m_bold : nullptr));
+        m_book->text(m_sheet, row, col, value.toUtf8().constData(), bold);
     }
-    void number(int row, int col, double value)
-    {
-        keep(worksheet_write_number(m_sheet, lxw_row_t(row), lxw_col_t(col), value, nullptr));
-    }
-    void width(int col, double characters)
-    {
-        keep(worksheet_set_column(m_sheet, lxw_col_t(col), lxw_col_t(col), characters, nullptr));
-    }
+    void number(int row, int col, double value) { m_book->number(m_sheet, row, col, value); }
+    void width(int col, double characters) { m_book->columnWidth(m_sheet, col, characters); }
 
 private:
-    void keep(lxw_error error)
-    {
-        if (*m_error == LXW_NO_ERROR)
-            *m_error = error;
-    }
-    lxw_worksheet *m_sheet;
-    lxw_format *m_bold;
-    lxw_error *m_error;
+    SpreadsheetBook *m_book;
+    int m_sheet;
 };
 
 // A judgement as the computation read it; the decision was computed, so every cell reads.
@@ -132,11 +118,11 @@ void fillMatrix(Sheet &sheet, const QString &title, const QStringList &names, co
     }
 }
 
-QString buildFailure(lxw_error error, int systemError)
+QString buildFailure(const std::string &libraryReason, int systemError)
 {
     if (systemError != 0)
         return WholeFile::reason(systemError);
-    return ResultsExportText::tr("книга не собрана (%1)").arg(QString::fromUtf8(lxw_strerror(error)));
+    return ResultsExportText::tr("книга не собрана (%1)").arg(QString::fromStdString(libraryReason));
 }
 
 } // namespace
@@ -185,28 +171,21 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
         return false;
     }
     const QByteArray path = QFile::encodeName(folder.filePath(QStringLiteral("results.xlsx")));
-    QByteArray tmpdir = QFile::encodeName(folder.path());
+    const QByteArray tmpdir = QFile::encodeName(folder.path());
 
+    const SpreadsheetBook::Factory create = SpreadsheetBook::factory(reason);
+    if (!create)
+        return false;
     const NumbersWithPoint point;
-    lxw_workbook_options options{};
-    options.tmpdir = tmpdir.data();
-    lxw_workbook *book = workbook_new_opt(path.constData(), &options);
+    const std::unique_ptr<SpreadsheetBook> book(create(path.constData(), tmpdir.constData()));
     if (!book) {
         *reason = ResultsExportText::tr("книга не собрана");
         return false;
     }
-    lxw_error error = LXW_NO_ERROR;
-    lxw_format *bold = workbook_add_format(book);
-    format_set_bold(bold);
-    auto addSheet = [&](const QString &name) {
-        lxw_worksheet *sheet = workbook_add_worksheet(book, name.toUtf8().constData());
-        if (!sheet && error == LXW_NO_ERROR)
-            error = LXW_ERROR_SHEETNAME_ALREADY_USED;
-        return sheet;
-    };
+    auto addSheet = [&](const QString &name) { return book->addSheet(name.toUtf8().constData()); };
 
-    if (lxw_worksheet *first = addSheet(ResultsExportText::tr("Результаты"))) {
-        Sheet sheet(first, bold, &error);
+    if (const int first = addSheet(ResultsExportText::tr("Результаты")); first >= 0) {
+        Sheet sheet(book.get(), first);
         sheet.width(0, 32);
         sheet.width(1, 20);
         const QStringList header = firstSheetHeader();
@@ -219,8 +198,8 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
         }
     }
     const Hierarchy tree = document.hierarchy();
-    if (lxw_worksheet *weights = addSheet(ResultsExportText::tr("Веса критериев"))) {
-        Sheet sheet(weights, bold, &error);
+    if (const int weights = addSheet(ResultsExportText::tr("Веса критериев")); weights >= 0) {
+        Sheet sheet(book.get(), weights);
         sheet.width(0, 32);
         sheet.text(0, 0, ResultsExportText::tr("Критерий"), true);
         sheet.text(0, 1, ResultsExportText::tr("Вес"), true);
@@ -241,8 +220,8 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
             }
         }
     }
-    if (lxw_worksheet *criteria = addSheet(ResultsExportText::tr("Матрица критериев"))) {
-        Sheet sheet(criteria, bold, &error);
+    if (const int criteria = addSheet(ResultsExportText::tr("Матрица критериев")); criteria >= 0) {
+        Sheet sheet(book.get(), criteria);
         fillMatrix(sheet, ResultsExportText::tr("Сравнение критериев"), document.criteria, document.criteriaJudgements, results.criteria);
     }
     for (int k = 0; k < int(results.subcriteria.size()); ++k) {
@@ -253,8 +232,8 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
         QStringList names;
         for (const CriterionNode &child : node->subcriteria)
             names << child.name;
-        if (lxw_worksheet *matrix = addSheet(ResultsExportText::tr("Подкритерии %1").arg(k + 1))) {
-            Sheet sheet(matrix, bold, &error);
+        if (const int matrix = addSheet(ResultsExportText::tr("Подкритерии %1").arg(k + 1)); matrix >= 0) {
+            Sheet sheet(book.get(), matrix);
             fillMatrix(sheet, ResultsExportText::tr("Сравнение подкритериев «%1»").arg(tree.pathText(sub.path)), names,
                        node->judgements, sub.matrix);
         }
@@ -264,18 +243,17 @@ bool workbook(const DecisionDocument &document, const DecisionResults &results, 
         // number names the sheet, its name (under sub-criteria, its path) heads it.
         const QString name = size_t(c) < results.leaves.size() ? tree.pathText(results.leaves[size_t(c)].path)
                                                                : document.criteria.value(c);
-        if (lxw_worksheet *matrix = addSheet(ResultsExportText::tr("Критерий %1").arg(c + 1))) {
-            Sheet sheet(matrix, bold, &error);
+        if (const int matrix = addSheet(ResultsExportText::tr("Критерий %1").arg(c + 1)); matrix >= 0) {
+            Sheet sheet(book.get(), matrix);
             fillMatrix(sheet, ResultsExportText::tr("Сравнение альтернатив по критерию «%1»").arg(name),
                        document.alternatives, document.alternativesJudgements.value(c), results.alternatives[size_t(c)]);
         }
     }
 
-    errno = 0;
-    const lxw_error closed = workbook_close(book);
-    const int systemError = errno;
-    if (error != LXW_NO_ERROR || closed != LXW_NO_ERROR) {
-        *reason = buildFailure(error != LXW_NO_ERROR ? error : closed, error != LXW_NO_ERROR ? 0 : systemError);
+    std::string libraryReason;
+    int systemError = 0;
+    if (!book->close(&libraryReason, &systemError)) {
+        *reason = buildFailure(libraryReason, systemError);
         return false;
     }
     QFile file(QFile::decodeName(path));

@@ -10,7 +10,7 @@ set(ANALYZE_DATA_SUBDIR ${CMAKE_INSTALL_DATADIR}/analyze)
 file(RELATIVE_PATH ANALYZE_DATA_FROM_PROGRAM
     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${ANALYZE_DATA_SUBDIR})
 target_compile_definitions(analyze_app PRIVATE ANALYZE_DATA_FROM_PROGRAM="${ANALYZE_DATA_FROM_PROGRAM}")
-# The same for the sensitivity module, in a folder of the program's own beside the libraries.
+# The same for the modules (sensitivity window, spreadsheets), in a folder of the program's own beside the libraries.
 set(ANALYZE_MODULES_SUBDIR ${CMAKE_INSTALL_LIBDIR}/analyze)
 file(RELATIVE_PATH ANALYZE_MODULES_FROM_PROGRAM
     ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_PREFIX}/${ANALYZE_MODULES_SUBDIR})
@@ -18,7 +18,7 @@ target_compile_definitions(analyze_app PRIVATE ANALYZE_MODULES_FROM_PROGRAM="${A
 
 set(desktop ${PROJECT_SOURCE_DIR}/resources/desktop)
 install(TARGETS analyze RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-install(TARGETS analyze_sensitivity LIBRARY DESTINATION ${ANALYZE_MODULES_SUBDIR} NAMELINK_SKIP)
+install(TARGETS analyze_sensitivity analyze_xlsx LIBRARY DESTINATION ${ANALYZE_MODULES_SUBDIR} NAMELINK_SKIP)
 install(FILES ${desktop}/${ANALYZE_APP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${desktop}/${ANALYZE_APP_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${desktop}/${ANALYZE_APP_ID}.mime.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/mime/packages

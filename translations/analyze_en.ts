@@ -918,6 +918,17 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>ProgramModule</name>
+    <message>
+        <source>не найден модуль %1</source>
+        <translation>the module %1 is missing</translation>
+    </message>
+    <message>
+        <source>в модуле %1 нет %2</source>
+        <translation>the module %1 has no %2</translation>
+    </message>
+</context>
+<context>
     <name>QtOptions</name>
     <message>
         <source>Стиль виджетов: fusion, windows и другие установленные.</source>
@@ -1228,10 +1239,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Окно чувствительности не открыть: %1</source>
         <translation>The sensitivity window cannot be opened: %1</translation>
     </message>
-    <message>
-        <source>не найден модуль %1</source>
-        <translation>the module %1 is missing</translation>
-    </message>
 </context>
 <context>
     <name>SensitivityWindow</name>
@@ -1366,6 +1373,13 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Причина: %1.</source>
         <translation>Cause: %1.</translation>
+    </message>
+</context>
+<context>
+    <name>SpreadsheetBook</name>
+    <message>
+        <source>модуль книг Excel не открыт: %1</source>
+        <translation>the Excel workbook module cannot be opened: %1</translation>
     </message>
 </context>
 <context>

@@ -1,19 +1,24 @@
-// Start-up without Qt Charts: the main window comes up, offscreen, with none of Qt Charts and
-// its OpenGL modules mapped; the sensitivity window's module, opened at its first use, brings
-// them. This test is linked as the program is (not with the module), so it opens the module
+// Start-up without Qt Charts or the spreadsheet writer: the main window comes up, offscreen,
+// with none of Qt Charts, its OpenGL modules, libxlsxwriter and the libraries it needs mapped;
+// the sensitivity window's module and the spreadsheet module, each opened at its first use,
+// bring them. This test is linked as the program is (not with the modules), so it opens them
 // exactly as the program does.
 
 #include "analysis/sensitivitymodule.h"
 #include "app/application.h"
 #include "app/mainform.h"
+#include "app/resultsexport.h"
+#include "document/decisionresults.h"
 #include "platform/questionbox.h"
 #include "platform/startuptrace.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QGraphicsView>
+#include <QMenuBar>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -31,7 +36,9 @@ private slots:
     void initTestCase();
     void startUpLeavesOut_data();
     void startUpLeavesOut();
+    void menuBarKeepsItsArrow();
     void firstUseOpensTheModule();
+    void firstWorkbookOpensTheSpreadsheetModule();
     void cleanupTestCase();
 
 private:
@@ -60,6 +67,16 @@ void TstSensitivityModule::startUpLeavesOut_data()
     QTest::newRow("Qt OpenGL") << QStringLiteral("libQt6OpenGL") << false;
     QTest::newRow("Qt OpenGL Widgets") << QStringLiteral("libQt6OpenGLWidgets") << false;
     QTest::newRow("the module") << QStringLiteral("libanalyze_sensitivity") << false;
+    QTest::newRow("libxlsxwriter") << QStringLiteral("libxlsxwriter") << false;
+    QTest::newRow("its zip writer") << QStringLiteral("libminizip") << false;
+    QTest::newRow("its crypto library") << QStringLiteral("libcrypto") << false;
+    QTest::newRow("the spreadsheet module") << QStringLiteral("libanalyze_xlsx") << false;
+    // Qt's PNG arrow of the menu bar would have every image-format plugin asked about it.
+    QTest::newRow("SVG icons") << QStringLiteral("libqsvgicon") << true;
+    QTest::newRow("JPEG plugin") << QStringLiteral("libqjpeg") << false;
+    QTest::newRow("libjpeg") << QStringLiteral("libjpeg") << false;
+    QTest::newRow("GIF plugin") << QStringLiteral("libqgif") << false;
+    QTest::newRow("ICO plugin") << QStringLiteral("libqico") << false;
 }
 
 void TstSensitivityModule::startUpLeavesOut()
@@ -68,6 +85,13 @@ void TstSensitivityModule::startUpLeavesOut()
     QFETCH(bool, atStart);
     QVERIFY(m_form->isVisible());
     QCOMPARE(loaded(library), atStart);
+}
+
+void TstSensitivityModule::menuBarKeepsItsArrow()
+{
+    auto *arrow = m_form->menuBar()->findChild<QToolButton *>(QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(arrow);
+    QVERIFY(!arrow->icon().pixmap(16, 16).isNull());
 }
 
 void TstSensitivityModule::firstUseOpensTheModule()
@@ -102,6 +126,25 @@ void TstSensitivityModule::firstUseOpensTheModule()
     delete second;
     window->close();
     delete window;
+}
+
+void TstSensitivityModule::firstWorkbookOpensTheSpreadsheetModule()
+{
+    DecisionDocument document;
+    document.criteria = {QStringLiteral("Цена"), QStringLiteral("Качество"), QStringLiteral("Сервис")};
+    document.alternatives = {QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma")};
+    const QList<QStringList> equal(3, QStringList(3, QStringLiteral("1")));
+    document.criteriaJudgements = equal;
+    document.alternativesJudgements = QList<QList<QStringList>>(3, equal);
+    const DecisionComputation computed = computeDecision(document);
+    QVERIFY(computed.results);
+
+    QByteArray bytes;
+    QString reason;
+    QVERIFY2(ResultsExport::workbook(document, *computed.results, &bytes, &reason), qPrintable(reason));
+    QVERIFY(bytes.startsWith("PK"));
+    QVERIFY(loaded(QStringLiteral("libanalyze_xlsx")));
+    QVERIFY(loaded(QStringLiteral("libxlsxwriter")));
 }
 
 void TstSensitivityModule::cleanupTestCase()

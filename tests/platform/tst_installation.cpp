@@ -1,6 +1,7 @@
 #include "analysis/sensitivitymodule.h"
 #include "platform/datapaths.h"
 #include "platform/decisionfiletype.h"
+#include "platform/programmodule.h"
 
 #include <QMimeDatabase>
 #include <QProcess>
@@ -125,15 +126,27 @@ private slots:
         QCOMPARE(dataDirectoryOf(bin, QStringLiteral("translations")), translations);
     }
 
-    // The sensitivity window's module, in a folder of the program's own, ahead of the build's.
-    void programFindsItsModule()
+    // The modules opened at first use, in a folder of the program's own, ahead of the build's.
+    void programFindsItsModules_data()
     {
+        QTest::addColumn<QString>("module");
+        QTest::newRow("sensitivity window") << QStringLiteral("libanalyze_sensitivity.so");
+        QTest::newRow("spreadsheets") << QStringLiteral("libanalyze_xlsx.so");
+    }
+
+    void programFindsItsModules()
+    {
+        QFETCH(QString, module);
         const QStringList modules = QDir(m_prefix.path()).entryList({QStringLiteral("lib*")}, QDir::Dirs);
         QCOMPARE(modules.size(), 1);
-        const QString installed = QDirIterator(m_prefix.filePath(modules.first()), {QStringLiteral("libanalyze_sensitivity.so")},
-                                               QDir::Files, QDirIterator::Subdirectories).next();
-        QVERIFY2(installed.endsWith(QStringLiteral("/analyze/libanalyze_sensitivity.so")), qPrintable(installed));
-        QCOMPARE(SensitivityModule::locateFrom(m_prefix.filePath(QStringLiteral("bin"))), installed);
+        QDirIterator found(m_prefix.filePath(modules.first()), {module}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY2(found.hasNext(), qPrintable(module));
+        const QString installed = found.next();
+        QVERIFY2(installed.endsWith(QStringLiteral("/analyze/") + module), qPrintable(installed));
+        const QString bin = m_prefix.filePath(QStringLiteral("bin"));
+        QCOMPARE(ProgramModule::locateFrom(bin, module), installed);
+        if (module == QLatin1String("libanalyze_sensitivity.so"))
+            QCOMPARE(SensitivityModule::locateFrom(bin), installed);
     }
 
     // The Debian package of this build, made as scripts/package.sh makes it, carries Debian's
@@ -160,10 +173,12 @@ private slots:
         for (const QString &file : {QStringLiteral("./usr/share/doc/analyze/copyright"), QStringLiteral("./usr/share/doc/analyze/changelog.Debian.gz"),
                                     QStringLiteral("./usr/bin/analyze")})
             QVERIFY2(contents.contains(QLatin1Char(' ') + file + QLatin1Char('\n')), qPrintable(file));
-        QVERIFY2(contents.contains(QRegularExpression(QStringLiteral(" \\./usr/lib/(\\S+/)?analyze/libanalyze_sensitivity\\.so\n"))),
-                 qPrintable(contents));
+        for (const char *module : {"sensitivity", "xlsx"}) {
+            const QRegularExpression file(QStringLiteral(" \\./usr/lib/(\\S+/)?analyze/libanalyze_%1\\.so\n").arg(QLatin1String(module)));
+            QVERIFY2(contents.contains(file), qPrintable(contents));
+        }
 
-        // The spreadsheet library is linked; dpkg-shlibdeps names its package.
+        // The spreadsheet module links the spreadsheet library; dpkg-shlibdeps names its package.
         const QString depends = run(QStringLiteral("dpkg-deb"), {QStringLiteral("--field"), deb, QStringLiteral("Depends")}, &exitCode);
         QVERIFY2(exitCode == 0 && depends.contains(QRegularExpression(QStringLiteral("\\blibxlsxwriter\\d"))), qPrintable(depends));
 
