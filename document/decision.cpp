@@ -325,7 +325,7 @@ class AllowMissingCommand : public DecisionCommand
 {
 public:
     AllowMissingCommand(Decision *decision, bool after)
-        : DecisionCommand(decision, EditPlace()), m_after(after)
+        : DecisionCommand(decision, settingPlace()), m_after(after)
     {
     }
     void redo() override { apply(m_after); }
@@ -336,6 +336,12 @@ public:
     }
 
 private:
+    static EditPlace settingPlace()
+    {
+        EditPlace place;
+        place.kind = EditPlace::Kind::Setting;
+        return place;
+    }
     void apply(bool allow)
     {
         m_decision->m_data.allowMissing = allow;

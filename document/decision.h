@@ -18,7 +18,8 @@ enum class NameList { Criteria, Alternatives };
 // Where an edit happened, so that the window can show it when the step is undone or redone.
 struct EditPlace
 {
-    enum class Kind { Title, Names, Matrix, Subcriteria };
+    // Setting: a setting of the whole decision, shown wherever the person is.
+    enum class Kind { Title, Names, Matrix, Subcriteria, Setting };
     Kind kind = Kind::Title;
     NameList list = NameList::Criteria; // Names
     int index = -1;                     // Names: the entry
