@@ -223,7 +223,7 @@ QByteArray resultsJson(const DecisionResults &results)
 QString failureText(const JudgementFailure &failure)
 {
     if (!failure.unlinked.empty())
-        return QCoreApplication::translate("DecisionFile", "%1: %2").arg(failure.place, failure.message);
+        return failure.place + QStringLiteral(": ") + failure.message;
     return QCoreApplication::translate("DecisionFile", "%1: %2 (в ячейке «%3»)")
             .arg(failure.message, failure.place, failure.text);
 }

@@ -481,10 +481,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>«allowMissing» должен быть true или false</source>
         <translation>“allowMissing” must be true or false</translation>
     </message>
-    <message>
-        <source>%1: %2</source>
-        <translation>%1: %2</translation>
-    </message>
 </context>
 <context>
     <name>DecisionModel</name>
