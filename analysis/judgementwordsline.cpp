@@ -54,6 +54,9 @@ QString JudgementWordsLine::wordsFor(int col, int row) const
     if (col < 1 || row < 1 || col > n || row > n || col == row)
         return QString();
     const QString text = m_grid->cell(col, row);
+    const QString estimate = m_grid->gridModel()->estimate(col, row);
+    if (text.isEmpty() && !estimate.isEmpty())
+        return tr("не задано; по остальным сравнениям ≈ %1").arg(estimate);
     const JudgementCheck check = validateJudgement(text);
     if (!check.valid)
         return QString();

@@ -8,7 +8,8 @@ class StringGrid;
 
 // The line under a comparison grid that says in words what the hovered cell, or else the
 // current cell, holds: "«Цена» существенно важнее, чем «Качество» (5)". It follows the mouse,
-// the current cell and every change of the grid's texts; an empty or rejected cell, a header
+// the current cell and every change of the grid's texts; an empty cell names its estimate when
+// one stands in it; otherwise an empty or rejected cell, a header
 // or the priority column says nothing.
 class JudgementWordsLine : public QLabel
 {

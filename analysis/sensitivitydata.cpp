@@ -2,6 +2,7 @@
 
 #include "analysis/matrixsnapshot.h"
 #include "model/decisionmodel.h"
+#include "model/judgement.h"
 
 #include <QCoreApplication>
 
@@ -20,7 +21,20 @@ SensitivityData collectSensitivityData(const DecisionModel &model, const StringG
     criteriaMatrix.criteria = true;
     const MatrixSnapshot snapshot = snapshotOf(criteriaGrid, n);
     criteriaMatrix.texts = snapshot.texts;
-    criteriaMatrix.a = readMatrix(snapshot).a;
+    const MatrixReading reading = readMatrix(snapshot);
+    criteriaMatrix.a = reading.a;
+    if (reading.failure) {
+        // Only pairs left out get this far: the matrix was computed. It is reviewed completed,
+        // each estimate the ratio of the two weights.
+        criteriaMatrix.a.assign(size_t(n), std::vector<double>(size_t(n), 1.0));
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                const JudgementCheck check = validateJudgement(snapshot.texts.value(i).value(j));
+                criteriaMatrix.a[size_t(i)][size_t(j)] = check.valid ? check.value
+                                                                     : model.CriterionWeight.value(i) / model.CriterionWeight.value(j);
+            }
+        }
+    }
     data.matrices.push_back(criteriaMatrix);
 
     for (int i = 0; i < n; ++i) {

@@ -246,6 +246,8 @@ void DecisionView::takeNameEdits(NameList list)
 
 void DecisionView::showEditPlace(const EditPlace &place)
 {
+    if (place.kind == EditPlace::Kind::Setting)
+        return;
     int target = TitlePage;
     if (place.kind == EditPlace::Kind::Names)
         target = NamesPage;

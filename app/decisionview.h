@@ -46,9 +46,10 @@ public:
     void takeNameEdits(NameList list);
     // The grid's cells go to the document; a committed cell ends its step.
     void commitGrid(StringGrid *grid);
+    // The matrix of the document a grid shows now.
+    int shownMatrix(const StringGrid *grid) const;
 
 private:
-    int shownMatrix(const StringGrid *grid) const;
     void takeGridEdits(StringGrid *grid, bool typing);
     void noteTypedCell(int matrix, int col, int row);
 

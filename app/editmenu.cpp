@@ -18,6 +18,7 @@ const char UndoText[] = QT_TRANSLATE_NOOP("EditMenu", "&Отменить");
 const char UndoStepText[] = QT_TRANSLATE_NOOP("EditMenu", "&Отменить: %1");
 const char RedoText[] = QT_TRANSLATE_NOOP("EditMenu", "&Повторить");
 const char RedoStepText[] = QT_TRANSLATE_NOOP("EditMenu", "&Повторить: %1");
+const char AllowMissingText[] = QT_TRANSLATE_NOOP("EditMenu", "Разрешить пропуски сравнений");
 
 QString translated(const char *text)
 {
@@ -32,7 +33,22 @@ EditMenu::EditMenu(QMainWindow *window, Decision *decision, std::function<void()
     , m_menu(window->menuBar()->addMenu(QString()))
     , m_undo(m_menu->addAction(QString()))
     , m_redo(m_menu->addAction(QString()))
+    , m_allowMissing(new QAction(m_menu))
 {
+    m_menu->addSeparator();
+    m_menu->addAction(m_allowMissing);
+    m_allowMissing->setObjectName(QStringLiteral("AllowMissingAction"));
+    m_allowMissing->setCheckable(true);
+    // triggered, not toggled: showing the document's setting is not an edit.
+    connect(m_allowMissing, &QAction::triggered, this, [this](bool on) {
+        ErrorDisplay::guarded([this, on] {
+            if (m_beforeStep)
+                m_beforeStep();
+            m_decision->setAllowMissing(on);
+        });
+    });
+    connect(decision, &Decision::allowMissingChanged, this, &EditMenu::showTexts);
+    connect(decision, &Decision::documentReset, this, &EditMenu::showTexts);
     m_menu->setObjectName(QStringLiteral("EditMenu"));
     m_undo->setObjectName(QStringLiteral("UndoAction"));
     m_redo->setObjectName(QStringLiteral("RedoAction"));
@@ -59,6 +75,8 @@ void EditMenu::showTexts()
     const QString redo = m_decision->redoText();
     m_undo->setText(undo.isEmpty() ? translated(UndoText) : translated(UndoStepText).arg(undo));
     m_redo->setText(redo.isEmpty() ? translated(RedoText) : translated(RedoStepText).arg(redo));
+    m_allowMissing->setText(translated(AllowMissingText));
+    m_allowMissing->setChecked(m_decision->allowMissing());
     m_undo->setEnabled(!undo.isEmpty());
     m_redo->setEnabled(!redo.isEmpty());
 }

@@ -10,7 +10,8 @@ class QMainWindow;
 class QMenu;
 
 // The edit menu: Undo and Redo of the decision's steps, named after the step they take back or
-// do again, with the standard keys, and disabled while there is nothing to take back or do again.
+// do again, with the standard keys, and disabled while there is nothing to take back or do again;
+// and the decision's setting that allows missing judgements, a step of its own.
 class EditMenu : public QObject
 {
     Q_OBJECT
@@ -28,4 +29,5 @@ private:
     QMenu *m_menu;
     QAction *m_undo;
     QAction *m_redo;
+    QAction *m_allowMissing;
 };

@@ -14,6 +14,7 @@
 #include "app/helpmenu.h"
 #include "app/windowlayout.h"
 #include "app/languagemenu.h"
+#include "app/missingpairsview.h"
 #include "app/namedisplays.h"
 #include "app/pagetexts.h"
 #include "app/translations.h"
@@ -23,6 +24,7 @@
 #include "entry/keyfilter.h"
 #include "entry/namelisting.h"
 #include "entry/validationpass.h"
+#include "model/judgement.h"
 #include "model/numberformat.h"
 #include "model/priorities.h"
 #include "model/synthesis.h"
@@ -199,9 +201,15 @@ void TMainForm::setUpAnalysis()
     // grows by what they take, so the grids keep their room.
     auto *criteriaLayout = static_cast<QBoxLayout *>(ui->CriteriaPage->layout());
     criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab) + 1, m_choiceWords);
+    m_choiceMissing = new MissingPairsView(m_decision, ui->ChoiceTab, [] { return CriteriaMatrix; },
+                                           [this] { return listTexts(ui->Choices); }, ui->CriteriaPage);
+    criteriaLayout->addWidget(m_choiceMissing);
     criteriaLayout->addWidget(m_choiceRevisions);
     auto *alternativesLayout = static_cast<QBoxLayout *>(ui->AlternativesPage->layout());
     alternativesLayout->insertWidget(alternativesLayout->indexOf(ui->CompTab) + 1, m_compWords);
+    m_compMissing = new MissingPairsView(m_decision, ui->CompTab, [this] { return m_view->shownMatrix(ui->CompTab); },
+                                         [this] { return listTexts(ui->AltList); }, ui->AlternativesPage);
+    alternativesLayout->addWidget(m_compMissing);
     alternativesLayout->addWidget(m_compRevisions);
     resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
 
@@ -756,6 +764,8 @@ std::optional<PriorityResult> TMainForm::computeShownMatrix(StringGrid *grid, in
     // What is computed is what the document holds: anything the grid shows that it was not
     // handed yet goes to it first.
     m_view->commitGrid(grid);
+    if (m_decision->allowMissing())
+        return computeIncompleteShownMatrix(grid, n, keep);
     std::vector<std::vector<double>> a(size_t(n), std::vector<double>(size_t(n), 0.0));
     const StringGridText texts(*grid);
     const auto failure = runValidationPass(texts, n, [&](int i, int j, double value) {
@@ -771,6 +781,48 @@ std::optional<PriorityResult> TMainForm::computeShownMatrix(StringGrid *grid, in
     for (int i = 0; i < n && size_t(i) < result.weights.size(); ++i)
         grid->setCell(n + 1, i + 1, formatPriority(result.weights[size_t(i)]));
     return result;
+}
+
+std::optional<PriorityResult> TMainForm::computeIncompleteShownMatrix(StringGrid *grid, int n,
+                                                                     const std::function<void(int, int, double)> &keep)
+{
+    const int matrix = m_view->shownMatrix(grid);
+    const IncompleteMatrixResult incomplete = computeIncompleteMatrix(m_decision->judgements(matrix), n, true, QLocale());
+    if (incomplete.problem) {
+        reportBadCell(grid, ValidationFailure{incomplete.problem->col + 1, incomplete.problem->row + 1, incomplete.problem->message});
+        return std::nullopt;
+    }
+    if (!incomplete.computed()) {
+        const DecisionDocument document = m_decision->document();
+        ShowHint(describeMatrix(document, matrix) + QStringLiteral(": ")
+                 + unlinkedItemsText(matrixItems(document, matrix), incomplete.unlinked));
+        SystemSound::playAsterisk();
+        return std::nullopt;
+    }
+    if (keep) {
+        // What the model keeps is the completed matrix: the given judgements and the estimates.
+        std::vector<std::vector<double>> a(size_t(n), std::vector<double>(size_t(n), 1.0));
+        const QList<QStringList> cells = m_decision->judgements(matrix);
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j) {
+                const JudgementCheck check = validateJudgement(fromFileText(cells.value(i).value(j), decimalPointOf(QLocale())));
+                if (check.valid)
+                    a[size_t(i)][size_t(j)] = check.value;
+            }
+        }
+        for (const EstimatedJudgement &e : incomplete.estimated) {
+            a[size_t(e.row)][size_t(e.col)] = e.value;
+            a[size_t(e.col)][size_t(e.row)] = 1.0 / e.value;
+        }
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                keep(i, j, a[size_t(i)][size_t(j)]);
+    }
+    for (int i = 0; i < n && size_t(i) < incomplete.priorities.weights.size(); ++i)
+        grid->setCell(n + 1, i + 1, formatPriority(incomplete.priorities.weights[size_t(i)]));
+    m_choiceMissing->refresh();
+    m_compMissing->refresh();
+    return incomplete.priorities;
 }
 
 void TMainForm::CalcBtnClick()

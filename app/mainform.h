@@ -41,6 +41,7 @@ class StringGrid;
 class JudgementWordsLine;
 class NameDisplays;
 class RevisionPanel;
+class MissingPairsView;
 class SensitivityView;
 struct ValidationFailure;
 struct ReportData;
@@ -146,6 +147,9 @@ private:
     // grid's last column.
     std::optional<PriorityResult> computeShownMatrix(StringGrid *grid, int n,
                                                      const std::function<void(int, int, double)> &keep);
+    // The same in a decision that allows missing judgements: from the pairs given.
+    std::optional<PriorityResult> computeIncompleteShownMatrix(StringGrid *grid, int n,
+                                                               const std::function<void(int, int, double)> &keep);
     void storeShownAltTexts();
     void keepShownAltMatrix();
     void fillResultPage();
@@ -167,6 +171,8 @@ private:
     JudgementWordsLine *m_compWords = nullptr;
     RevisionPanel *m_choiceRevisions = nullptr;
     RevisionPanel *m_compRevisions = nullptr;
+    MissingPairsView *m_choiceMissing = nullptr;
+    MissingPairsView *m_compMissing = nullptr;
     std::unique_ptr<NameDisplays> m_names;
     QPointer<SensitivityView> m_sensitivity;
     bool m_grownForGrid = false;

@@ -65,6 +65,39 @@ void fillCriteriaTable(ReportData &data, const DecisionDocument &document, const
         data.table.append(row);
     }
 }
+
+// Values that rest on estimated judgements are printed in italics, and a note under the sheet
+// says so and how many judgements were given in all.
+void markEstimates(ReportData &data, const DecisionDocument &document, const DecisionResults &results)
+{
+    const int m = document.alternativesCount();
+    int given = results.criteriaLeft.given(document.criteriaCount());
+    int pairs = given + results.criteriaLeft.missing;
+    bool weightsEstimated = results.criteriaLeft.missing > 0;
+    for (const SubcriteriaResult &sub : results.subcriteria) {
+        const int order = int(sub.matrix.weights.size());
+        given += sub.left.given(order);
+        pairs += order * (order - 1) / 2;
+        weightsEstimated = weightsEstimated || sub.left.missing > 0;
+    }
+    const bool tree = document.hasSubcriteria();
+    bool anyEstimated = weightsEstimated && tree;
+    for (size_t c = 0; c < results.alternativesLeft.size(); ++c) {
+        const MissingPairs &left = results.alternativesLeft[c];
+        given += left.given(m);
+        pairs += m * (m - 1) / 2;
+        const int row = int(c) + 1;
+        if (tree && weightsEstimated)
+            data.estimatedCells.append({1, row});
+        if (left.missing == 0)
+            continue;
+        anyEstimated = true;
+        for (int j = 0; j < m; ++j)
+            data.estimatedCells.append(tree ? QPair<int, int>{j + 2, row} : QPair<int, int>{row, j + 1});
+    }
+    const QString count = EstimatedCountNote.text().arg(given).arg(pairs);
+    data.estimateNote = anyEstimated ? EstimatedValuesNote.text() + QStringLiteral(" ") + count : count;
+}
 }
 
 ReportData resultReportData(const DecisionDocument &document, const DecisionResults &results,
@@ -84,6 +117,8 @@ ReportData resultReportData(const DecisionDocument &document, const DecisionResu
     } else {
         fillCriteriaTable(data, document, results);
     }
+    if (results.allowMissing)
+        markEstimates(data, document, results);
     for (double global : results.global)
         data.globalPriorities << formatMeasure(global);
     data.decision = results.decision;

@@ -321,6 +321,36 @@ private:
     QString m_before, m_after;
 };
 
+class AllowMissingCommand : public DecisionCommand
+{
+public:
+    AllowMissingCommand(Decision *decision, bool after)
+        : DecisionCommand(decision, settingPlace()), m_after(after)
+    {
+    }
+    void redo() override { apply(m_after); }
+    void undo() override { apply(!m_after); }
+    QString describe() const override
+    {
+        return QCoreApplication::translate("Decision", "пропуски сравнений");
+    }
+
+private:
+    static EditPlace settingPlace()
+    {
+        EditPlace place;
+        place.kind = EditPlace::Kind::Setting;
+        return place;
+    }
+    void apply(bool allow)
+    {
+        m_decision->m_data.allowMissing = allow;
+        emit m_decision->allowMissingChanged();
+    }
+
+    bool m_after;
+};
+
 // ---- the document -------------------------------------------------------------------------
 
 Decision::Decision(QObject *parent)
@@ -461,7 +491,9 @@ void Decision::setName(NameList list, int index, const QString &name)
 void Decision::setCounts(int criteria, int alternatives)
 {
     // A press of the spin arrows empties the session even where the count stays (at a limit).
-    const DecisionDocument empty = emptyDocument(criteria, alternatives, m_data.user);
+    DecisionDocument empty = emptyDocument(criteria, alternatives, m_data.user);
+    // A setting of the decision, not something typed into it.
+    empty.allowMissing = m_data.allowMissing;
     if (m_data == empty)
         return;
     push(new WholeCommand(this, EditPlace(), m_data, empty,
@@ -568,6 +600,13 @@ bool Decision::reshape(const Hierarchy &tree, const CriterionPath &path)
     return true;
 }
 
+void Decision::setAllowMissing(bool allow)
+{
+    if (allow == m_data.allowMissing)
+        return;
+    push(new AllowMissingCommand(this, allow));
+}
+
 void Decision::replace(const DecisionDocument &document)
 {
     push(new WholeCommand(this, EditPlace(), m_data, document, QT_TRANSLATE_NOOP("Decision", "решение группы")));
@@ -625,6 +664,8 @@ void Decision::putWhole(const DecisionDocument &data)
                            && sameTree(treeBefore.criteria, treeAfter.criteria);
     const DecisionDocument before = m_data;
     m_data = data;
+    if (before.allowMissing != data.allowMissing)
+        emit allowMissingChanged();
     if (!sameShape) {
         emit documentReset();
         return;

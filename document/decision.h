@@ -18,7 +18,8 @@ enum class NameList { Criteria, Alternatives };
 // Where an edit happened, so that the window can show it when the step is undone or redone.
 struct EditPlace
 {
-    enum class Kind { Title, Names, Matrix, Subcriteria };
+    // Setting: a setting of the whole decision, shown wherever the person is.
+    enum class Kind { Title, Names, Matrix, Subcriteria, Setting };
     Kind kind = Kind::Title;
     NameList list = NameList::Criteria; // Names
     int index = -1;                     // Names: the entry
@@ -62,6 +63,7 @@ public:
     int leafCount() const { return m_data.leafCount(); }
     // The order of a matrix (CriteriaMatrix, a leaf, subcriteriaMatrix(k)); 0 for none.
     int matrixOrder(int matrix) const;
+    bool allowMissing() const { return m_data.allowMissing; }
 
     QUndoStack *undoStack() { return &m_stack; }
     const QUndoStack *undoStack() const { return &m_stack; }
@@ -97,6 +99,8 @@ public:
     bool removeSubcriteria(const CriterionPath &path);
     // A sub-criterion (a path of at least two) renamed.
     void setSubcriterionName(const CriterionPath &path, const QString &name);
+    // Missing judgements allowed or not, in every matrix: one step.
+    void setAllowMissing(bool allow);
     // Everything replaced, as one step (a group's merged decision put on the screen).
     void replace(const DecisionDocument &document);
     void finishTyping() { ++m_typingSerial; }
@@ -121,6 +125,7 @@ signals:
     void judgementsChanged(int matrix);
     // A sub-criterion's name changed.
     void subcriterionNameChanged(const CriterionPath &path);
+    void allowMissingChanged();
     // A step was undone or redone here.
     void editShown(const EditPlace &place);
 
@@ -131,6 +136,7 @@ private:
     friend class NameCommand;
     friend class WholeCommand;
     friend class SubcriterionNameCommand;
+    friend class AllowMissingCommand;
 
     void push(class DecisionCommand *command);
     // The step at index of the stack, or the first edit of a compound step.

@@ -8,7 +8,7 @@ bool DecisionDocument::operator==(const DecisionDocument &other) const
 {
     if (!(user == other.user && criteria == other.criteria && alternatives == other.alternatives
           && criteriaJudgements == other.criteriaJudgements
-          && alternativesJudgements == other.alternativesJudgements))
+          && alternativesJudgements == other.alternativesJudgements && allowMissing == other.allowMissing))
         return false;
     // An entry left out and an empty one both mean no sub-criteria.
     for (qsizetype i = 0; i < std::max(subcriteria.size(), other.subcriteria.size()); ++i) {

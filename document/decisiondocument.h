@@ -38,6 +38,8 @@ struct DecisionDocument
     QList<QStringList> criteriaJudgements;
     QList<QList<QStringList>> alternativesJudgements;
     QList<SubcriteriaSet> subcriteria;
+    // A pair with both cells empty is left out and estimated, in every matrix.
+    bool allowMissing = false;
 
     int criteriaCount() const { return int(criteria.size()); }
     SubcriteriaSet subcriteriaOf(int criterion) const { return subcriteria.value(criterion); }

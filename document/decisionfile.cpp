@@ -345,6 +345,10 @@ DecisionReadResult readDecision(const QByteArray &bytes)
     if (!user.isUndefined() && !user.isString())
         return refused(DecisionFile::tr("«user» должен быть строкой"));
     document.user = user.toString();
+    const QJsonValue allowMissing = root.value(QStringLiteral("allowMissing"));
+    if (!allowMissing.isUndefined() && !allowMissing.isBool())
+        return refused(DecisionFile::tr("«allowMissing» должен быть true или false"));
+    document.allowMissing = allowMissing.toBool();
 
     QString error;
     const QJsonValue criteria = root.value(QStringLiteral("criteria"));
@@ -460,6 +464,9 @@ QByteArray writeDecision(const DecisionDocument &document, const ExtraMembers &e
     for (const auto &[name, value] : extra)
         out += indent + JsonText::string(name) + ": " + JsonText::string(value) + ",\n";
     out += indent + "\"user\": " + JsonText::string(document.user) + ",\n";
+    // Only when on, so that a decision without it is written as it always was.
+    if (document.allowMissing)
+        out += indent + "\"allowMissing\": true,\n";
     auto writeMatrix = [&out](const QList<QStringList> &rows, const QByteArray &rowIndent) {
         out += matrixRows(rows, rowIndent);
     };

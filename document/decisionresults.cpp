@@ -35,19 +35,42 @@ private:
     QChar m_decimalPoint;
 };
 
-// Validates and computes one matrix as CalcBtnClick and CalcBtn2Click do.
+// Validates and computes one matrix as CalcBtnClick and CalcBtn2Click do; with missing
+// judgements allowed, by least squares over the pairs given.
 std::optional<JudgementFailure> computeMatrix(const DecisionDocument &document, int matrix,
                                               const QList<QStringList> &cells, int order,
-                                              QChar decimalPoint, PriorityResult *result)
+                                              QChar decimalPoint, PriorityResult *result,
+                                              MissingPairs *left = nullptr)
 {
+    JudgementFailure bad;
+    bad.matrix = matrix;
+    if (document.allowMissing) {
+        IncompleteMatrixResult incomplete = computeIncompleteMatrix(cells, order, true, QLocale());
+        if (incomplete.problem) {
+            bad.row = incomplete.problem->row;
+            bad.col = incomplete.problem->col;
+            bad.text = cells.value(bad.row).value(bad.col);
+            bad.message = incomplete.problem->message;
+            bad.place = describeCell(document, matrix, bad.row, bad.col);
+            return bad;
+        }
+        if (!incomplete.computed()) {
+            bad.unlinked = incomplete.unlinked;
+            bad.message = unlinkedItemsText(matrixItems(document, matrix), incomplete.unlinked);
+            bad.place = describeMatrix(document, matrix);
+            return bad;
+        }
+        *result = incomplete.priorities;
+        if (left)
+            *left = MissingPairs{incomplete.missing, incomplete.estimated, incomplete.askNext};
+        return std::nullopt;
+    }
     std::vector<std::vector<double>> a(size_t(order), std::vector<double>(size_t(order), 0.0));
     const DocumentGrid grid(cells, decimalPoint);
     const auto failure = runValidationPass(grid, order, [&a](int i, int j, double value) {
         a[size_t(i)][size_t(j)] = value;
     });
     if (failure) {
-        JudgementFailure bad;
-        bad.matrix = matrix;
         bad.row = failure->row - 1;
         bad.col = failure->col - 1;
         bad.text = cells.value(bad.row).value(bad.col);
@@ -59,7 +82,7 @@ std::optional<JudgementFailure> computeMatrix(const DecisionDocument &document, 
     return std::nullopt;
 }
 
-QByteArray matrixJson(const PriorityResult &result)
+QByteArray matrixJson(const PriorityResult &result, const MissingPairs *left = nullptr)
 {
     QByteArray out("{\"weights\": [");
     for (size_t i = 0; i < result.weights.size(); ++i) {
@@ -73,6 +96,20 @@ QByteArray matrixJson(const PriorityResult &result)
     out += ", \"cr\": " + JsonText::number(result.cr);
     out += ", \"inconsistent\": ";
     out += result.inconsistent ? "true" : "false";
+    if (left) {
+        out += ", \"missing\": " + QByteArray::number(left->missing) + ", \"estimated\": [";
+        for (size_t k = 0; k < left->estimated.size(); ++k) {
+            const EstimatedJudgement &e = left->estimated[k];
+            if (k > 0)
+                out += ", ";
+            out += '[' + QByteArray::number(e.row) + ", " + QByteArray::number(e.col) + ", "
+                    + JsonText::number(e.value) + ']';
+        }
+        out += ']';
+        if (left->askNext)
+            out += ", \"askNext\": [" + QByteArray::number(left->askNext->row) + ", "
+                    + QByteArray::number(left->askNext->col) + ']';
+    }
     out += '}';
     return out;
 }
@@ -95,9 +132,10 @@ DecisionComputation computeDecision(const DecisionDocument &document)
     DecisionComputation computation;
     const QChar point = decimalPointOf(QLocale());
     DecisionResults results;
+    results.allowMissing = document.allowMissing;
     const Hierarchy tree = document.hierarchy();
     if (auto failure = computeMatrix(document, CriteriaMatrix, document.criteriaJudgements,
-                                     document.criteriaCount(), point, &results.criteria)) {
+                                     document.criteriaCount(), point, &results.criteria, &results.criteriaLeft)) {
         computation.failure = failure;
         return computation;
     }
@@ -105,9 +143,9 @@ DecisionComputation computeDecision(const DecisionDocument &document)
     std::vector<std::vector<double>> subcriteriaWeights;
     for (int k = 0; k < inner.size(); ++k) {
         const CriterionNode *node = tree.node(inner.at(k).path);
-        SubcriteriaResult sub{inner.at(k).path, inner.at(k).name, {}};
+        SubcriteriaResult sub{inner.at(k).path, inner.at(k).name, {}, {}};
         if (auto failure = computeMatrix(document, subcriteriaMatrix(k), node->judgements,
-                                         int(node->subcriteria.size()), point, &sub.matrix)) {
+                                         int(node->subcriteria.size()), point, &sub.matrix, &sub.left)) {
             computation.failure = failure;
             return computation;
         }
@@ -117,9 +155,11 @@ DecisionComputation computeDecision(const DecisionDocument &document)
     const int m = document.alternativesCount();
     const QList<TreePlace> leaves = tree.leaves();
     results.alternatives.resize(size_t(leaves.size()));
+    results.alternativesLeft.resize(size_t(leaves.size()));
     for (int c = 0; c < leaves.size(); ++c) {
         if (auto failure = computeMatrix(document, c, document.alternativesJudgements.value(c), m,
-                                         point, &results.alternatives[size_t(c)])) {
+                                         point, &results.alternatives[size_t(c)],
+                                         &results.alternativesLeft[size_t(c)])) {
             computation.failure = failure;
             return computation;
         }
@@ -140,14 +180,15 @@ DecisionComputation computeDecision(const DecisionDocument &document)
 QByteArray resultsJson(const DecisionResults &results)
 {
     QByteArray out("{\"criteria\": ");
-    out += matrixJson(results.criteria);
+    auto left = [&results](const MissingPairs &pairs) { return results.allowMissing ? &pairs : nullptr; };
+    out += matrixJson(results.criteria, left(results.criteriaLeft));
     out += ", \"subcriteria\": [";
     for (size_t k = 0; k < results.subcriteria.size(); ++k) {
         const SubcriteriaResult &sub = results.subcriteria[k];
         if (k > 0)
             out += ", ";
         out += "{\"path\": " + pathJson(sub.path) + ", \"name\": " + JsonText::string(sub.name)
-                + ", \"matrix\": " + matrixJson(sub.matrix) + '}';
+                + ", \"matrix\": " + matrixJson(sub.matrix, left(sub.left)) + '}';
     }
     out += "], \"leaves\": [";
     for (size_t c = 0; c < results.leaves.size(); ++c) {
@@ -161,7 +202,7 @@ QByteArray resultsJson(const DecisionResults &results)
     for (size_t c = 0; c < results.alternatives.size(); ++c) {
         if (c > 0)
             out += ", ";
-        out += matrixJson(results.alternatives[c]);
+        out += matrixJson(results.alternatives[c], c < results.alternativesLeft.size() ? left(results.alternativesLeft[c]) : nullptr);
     }
     out += "], \"global\": [";
     for (size_t j = 0; j < results.global.size(); ++j) {
@@ -181,6 +222,8 @@ QByteArray resultsJson(const DecisionResults &results)
 
 QString failureText(const JudgementFailure &failure)
 {
+    if (!failure.unlinked.empty())
+        return failure.place + QStringLiteral(": ") + failure.message;
     return QCoreApplication::translate("DecisionFile", "%1: %2 (в ячейке «%3»)")
             .arg(failure.message, failure.place, failure.text);
 }

@@ -103,12 +103,16 @@ MergeResult mergeDecisions(const QList<MergeInput> &inputs)
     }
 
     // Every off-diagonal cell of every file must hold a judgement, mirrors included: a group's
-    // mean over a half-finished matrix would not be anyone's judgement.
-    const int k = int(inputs.size());
+    // mean over a half-finished matrix would not be anyone's judgement. Only a file that allows
+    // missing judgements may leave a pair out, both cells empty; the pair's mean is then over the
+    // files that gave it.
     DecisionDocument merged = first;
+    for (const MergeInput &input : inputs)
+        merged.allowMissing = merged.allowMissing || input.document.allowMissing;
     for (int matrix : matricesOf(first)) {
         const int order = int(matrixItems(first, matrix).size());
         std::vector<double> logSums(size_t(order * order), 0.0);
+        std::vector<int> given(size_t(order * order), 0);
         for (const MergeInput &input : inputs) {
             const QList<QStringList> cells = matrixOf(input.document, matrix);
             for (int i = 0; i < order; ++i) {
@@ -116,18 +120,26 @@ MergeResult mergeDecisions(const QList<MergeInput> &inputs)
                     if (i == j)
                         continue;
                     const QString text = cells.at(i).at(j);
+                    if (input.document.allowMissing && text.isEmpty() && cells.at(j).at(i).isEmpty())
+                        continue;
                     const JudgementCheck check = validateJudgement(text, fileLocale());
                     if (!check.valid)
                         return refused(GroupMerge::tr("Файл «%1»: %2 («%3»): %4")
                                                .arg(input.fileName, check.message, text,
                                                     describeCell(input.document, matrix, i, j)));
                     logSums[size_t(i * order + j)] += std::log(check.value);
+                    ++given[size_t(i * order + j)];
                 }
             }
         }
         QList<QStringList> result = matrixOf(first, matrix);
         for (int i = 0; i < order; ++i) {
             for (int j = i + 1; j < order; ++j) {
+                const int k = given[size_t(i * order + j)];
+                if (k == 0) {
+                    result[i][j] = result[j][i] = QString();
+                    continue;
+                }
                 const double g = std::exp(logSums[size_t(i * order + j)] / k);
                 // The value at least 1 is written out, its mirror as "1/" of the same text, so
                 // the pair stays exactly reciprocal and on the scale.

@@ -3,6 +3,15 @@
 #include "platform/readablecolours.h"
 
 #include <QBrush>
+#include <QFont>
+
+#include <utility>
+
+namespace {
+// Grey that reads on white (4.5:1), and a pale yellow under black text.
+const QColor EstimateColour(0x6e, 0x6e, 0x6e);
+const QColor MarkedColour(0xff, 0xf0, 0xa0);
+}
 
 StringGridModel::StringGridModel(QObject *parent)
     : QAbstractTableModel(parent)
@@ -25,8 +34,19 @@ QVariant StringGridModel::data(const QModelIndex &index, int role) const
         return QVariant();
     switch (role) {
     case Qt::DisplayRole:
+        if (showsEstimate(index.column(), index.row()))
+            return m_estimates.at(offset(index.column(), index.row()));
+        return m_cells.at(offset(index.column(), index.row()));
     case Qt::EditRole:
         return m_cells.at(offset(index.column(), index.row()));
+    case Qt::FontRole:
+        if (showsEstimate(index.column(), index.row())
+            || (!m_italic.isEmpty() && m_italic.at(offset(index.column(), index.row())))) {
+            QFont font;
+            font.setItalic(true);
+            return font;
+        }
+        return QVariant();
     case Qt::ToolTipRole: {
         if (m_toolTip) {
             const QString tip = m_toolTip(index.column(), index.row());
@@ -40,10 +60,14 @@ QVariant StringGridModel::data(const QModelIndex &index, int role) const
     case Qt::BackgroundRole:
         if (m_fixedShaded && isFixed(index.column(), index.row()))
             return QBrush(m_fixedColor);
+        if (index.column() == m_markedCol && index.row() == m_markedRow)
+            return QBrush(MarkedColour);
         return QVariant();
     case Qt::ForegroundRole:
         if (m_fixedShaded && isFixed(index.column(), index.row()))
             return QBrush(ReadableColours::textOn(m_fixedColor));
+        if (showsEstimate(index.column(), index.row()))
+            return QBrush(EstimateColour);
         return QVariant();
     case Qt::AccessibleTextRole:
     case Qt::AccessibleDescriptionRole: {
@@ -55,6 +79,71 @@ QVariant StringGridModel::data(const QModelIndex &index, int role) const
     }
     default:
         return QVariant();
+    }
+}
+
+bool StringGridModel::showsEstimate(int col, int row) const
+{
+    const int i = offset(col, row);
+    return !m_estimates.isEmpty() && !isFixed(col, row) && m_cells.at(i).isEmpty() && !m_estimates.at(i).isEmpty();
+}
+
+void StringGridModel::setEstimate(int col, int row, const QString &text)
+{
+    if (col < 0 || row < 0 || col >= m_cols || row >= m_rows)
+        return;
+    if (m_estimates.isEmpty()) {
+        if (text.isEmpty())
+            return;
+        m_estimates.resize(m_cells.size());
+    }
+    QString &stored = m_estimates[offset(col, row)];
+    if (stored == text)
+        return;
+    stored = text;
+    const QModelIndex i = index(row, col);
+    emit dataChanged(i, i, {Qt::DisplayRole, Qt::FontRole, Qt::ForegroundRole});
+}
+
+QString StringGridModel::estimate(int col, int row) const
+{
+    if (m_estimates.isEmpty() || col < 0 || row < 0 || col >= m_cols || row >= m_rows)
+        return QString();
+    return m_estimates.at(offset(col, row));
+}
+
+void StringGridModel::clearEstimates()
+{
+    if (m_estimates.isEmpty())
+        return;
+    m_estimates.clear();
+    if (m_rows > 0 && m_cols > 0)
+        emit dataChanged(index(0, 0), index(m_rows - 1, m_cols - 1), {Qt::DisplayRole, Qt::FontRole, Qt::ForegroundRole});
+}
+
+void StringGridModel::setItalic(int col, int row, bool italic)
+{
+    if (col < 0 || row < 0 || col >= m_cols || row >= m_rows)
+        return;
+    if (m_italic.isEmpty())
+        m_italic.resize(m_cells.size(), false);
+    if (m_italic.at(offset(col, row)) == italic)
+        return;
+    m_italic[offset(col, row)] = italic;
+    emit dataChanged(index(row, col), index(row, col), {Qt::FontRole});
+}
+
+void StringGridModel::setMarkedCell(int col, int row)
+{
+    if (col == m_markedCol && row == m_markedRow)
+        return;
+    const int oldCol = m_markedCol;
+    const int oldRow = m_markedRow;
+    m_markedCol = col;
+    m_markedRow = row;
+    for (auto [c, r] : {std::pair{oldCol, oldRow}, {col, row}}) {
+        if (c >= 0 && r >= 0 && c < m_cols && r < m_rows)
+            emit dataChanged(index(r, c), index(r, c), {Qt::BackgroundRole});
     }
 }
 
@@ -113,6 +202,10 @@ void StringGridModel::resize(int cols, int rows)
     rows = qMax(0, rows);
     if (cols == m_cols && rows == m_rows)
         return;
+    // Estimates and the mark belong to the matrix that was shown.
+    m_estimates.clear();
+    m_italic.clear();
+    m_markedCol = m_markedRow = -1;
 
     // Texts of cells that stay keep their place; the model is rebuilt in steps so that views
     // keep their current cell where it still exists.

@@ -2,6 +2,7 @@
 
 #include <QAbstractTableModel>
 #include <QColor>
+#include <QString>
 #include <QVector>
 
 #include <functional>
@@ -41,11 +42,23 @@ public:
     void setAccessibleTexts(CellText name, CellText description);
     // The tooltip of any cell, headers included; an empty text leaves the cell's own text.
     void setToolTipText(CellText tip) { m_toolTip = std::move(tip); }
+    // Shown in grey italics while a cell is empty, and never its text: typing replaces it, and
+    // cell() and the editor see only what was typed. An empty text takes it away.
+    void setEstimate(int col, int row, const QString &text);
+    QString estimate(int col, int row) const;
+    void clearEstimates();
+    // A cell's own text in italics (a value that rests on estimates).
+    void setItalic(int col, int row, bool italic);
+    // One cell drawn marked; (-1, -1) for none.
+    void setMarkedCell(int col, int row);
+    int markedCol() const { return m_markedCol; }
+    int markedRow() const { return m_markedRow; }
     void setEditable(bool editable) { m_editable = editable; }
     bool isEditable() const { return m_editable; }
 
 private:
     int offset(int col, int row) const { return row * m_cols + col; }
+    bool showsEstimate(int col, int row) const;
 
     int m_cols = 0;
     int m_rows = 0;
@@ -55,6 +68,10 @@ private:
     bool m_editable = false;
     QColor m_fixedColor = QColor(0, 255, 255);
     QVector<QString> m_cells;
+    QVector<QString> m_estimates; // empty, or one a cell
+    QVector<bool> m_italic;       // empty, or one a cell
+    int m_markedCol = -1;
+    int m_markedRow = -1;
     CellText m_accessibleName;
     CellText m_accessibleDescription;
     CellText m_toolTip;

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QPair>
 #include <QVector>
 
 // The texts of a grid as rows of cells; row 0 and column 0 are the grid's headers.
@@ -38,6 +39,11 @@ struct ReportData
     // With sub-criteria (page 4): the weights as a compact tree, one line a top criterion
     // ("Качество 0.21 › Сборка 0.16, Материалы 0.05"); empty without.
     QStringList hierarchyLines;
+    // Cells of the table (col, row) whose values rest on estimated judgements, printed in italics,
+    // and the note under the sheet that says so and how many judgements were given; empty when
+    // nothing was left out.
+    QVector<QPair<int, int>> estimatedCells;
+    QString estimateNote;
 
     QString userName;
     QString dateText;

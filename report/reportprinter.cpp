@@ -4,6 +4,7 @@
 #include "platform/platformerror.h"
 #include "platform/printtarget.h"
 #include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
 #include "report/repform.h"
 #include "report/wrappedcell.h"
 
@@ -362,8 +363,11 @@ void composeReport(TRepForm &page, const ReportData &data)
                                  + (data.hierarchyLines.isEmpty()
                                             ? QString()
                                             : QStringLiteral("\n") + HierarchyWeightsHeading.text() + QStringLiteral("\n")
-                                                      + data.hierarchyLines.join(QStringLiteral("\n"))));
+                                                      + data.hierarchyLines.join(QStringLiteral("\n")))
+                                 + (data.estimateNote.isEmpty() ? QString() : QStringLiteral("\n") + data.estimateNote));
         CopyGridCells(data.table, *page.repGrid());
+        for (const auto &[col, row] : data.estimatedCells)
+            page.repGrid()->gridModel()->setItalic(col, row, true);
         break;
     default:
         break;

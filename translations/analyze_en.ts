@@ -266,6 +266,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>название подкритерия «%1»</source>
         <translation>name of sub-criterion “%1”</translation>
     </message>
+    <message>
+        <source>пропуски сравнений</source>
+        <translation>missing judgements</translation>
+    </message>
 </context>
 <context>
     <name>DecisionFile</name>
@@ -473,6 +477,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>%1: нет матрицы подкритериев («criteriaJudgements»)</source>
         <translation>%1: no sub-criteria matrix (“criteriaJudgements”)</translation>
     </message>
+    <message>
+        <source>«allowMissing» должен быть true или false</source>
+        <translation>“allowMissing” must be true or false</translation>
+    </message>
 </context>
 <context>
     <name>DecisionModel</name>
@@ -593,6 +601,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>&amp;Повторить: %1</source>
         <translation>&amp;Redo %1</translation>
+    </message>
+    <message>
+        <source>Разрешить пропуски сравнений</source>
+        <translation>Allow missing judgements</translation>
     </message>
 </context>
 <context>
@@ -838,6 +850,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>%1 по сравнению с %2: %3</source>
         <translation>%1 compared with %2: %3</translation>
     </message>
+    <message>
+        <source>не задано; по остальным сравнениям ≈ %1</source>
+        <translation>not given; from the other judgements ≈ %1</translation>
+    </message>
 </context>
 <context>
     <name>KeyFilter</name>
@@ -866,6 +882,21 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>«%1»</source>
         <translation>“%1”</translation>
+    </message>
+</context>
+<context>
+    <name>MissingPairsView</name>
+    <message>
+        <source>задано %1 из %2 сравнений</source>
+        <translation>%1 of %2 judgements given</translation>
+    </message>
+    <message>
+        <source>следующим стоит сравнить «%1» и «%2»</source>
+        <translation>worth comparing next: “%1” and “%2”</translation>
+    </message>
+    <message>
+        <source>Перейти к этой паре</source>
+        <translation>Go to this pair</translation>
     </message>
 </context>
 <context>
@@ -1668,6 +1699,14 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Название кри&amp;терия:</source>
         <translation>Criterion n&amp;ame:</translation>
+    </message>
+    <message>
+        <source>Курсивом — значения, вычисленные с оценками пропущенных сравнений.</source>
+        <translation>Values in italics rest on estimates of missing judgements.</translation>
+    </message>
+    <message>
+        <source>Задано %1 из %2 сравнений.</source>
+        <translation>%1 of %2 judgements given.</translation>
     </message>
 </context>
 <context>

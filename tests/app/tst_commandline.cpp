@@ -230,6 +230,11 @@ void TstCommandLine::initTestCase()
     unfinished.alternativesJudgements[2][1][0] = QString();
     QVERIFY(saveDecisionFile(path("group.ahp"), mergedGroup(), &error));
     QVERIFY(saveDecisionFile(path("unfinished.ahp"), unfinished, &error));
+    unfinished.allowMissing = true;
+    QVERIFY(saveDecisionFile(path("gaps.ahp"), unfinished, &error));
+    for (int j = 2; j < unfinished.alternativesCount(); ++j)
+        unfinished.alternativesJudgements[2][0][j] = unfinished.alternativesJudgements[2][j][0] = QString();
+    QVERIFY(saveDecisionFile(path("gaps-unlinked.ahp"), unfinished, &error));
     DecisionDocument renamed = mergedGroup();
     renamed.alternatives[1] = QStringLiteral("Другая");
     QVERIFY(saveDecisionFile(path("renamed.ahp"), renamed, &error));
@@ -371,6 +376,13 @@ void TstCommandLine::program_data()
     QTest::newRow("results, empty cell") << QStringList{"--results", "unfinished.ahp"} << 2 << ""
             << "Ячейка должна быть заполнена: матрица альтернатив для критерия 3 («Критерий 3»), строка 1 («Альтернатива   A»), столбец 2 («Альтернатива   B»)"
             << "";
+    QTest::newRow("results, pairs left out") << QStringList{"--results", "gaps.ahp"} << 0 << "\"missing\": 1, \"estimated\": [[0, 1, " << "" << "";
+    QTest::newRow("results, items not linked") << QStringList{"--results", "gaps-unlinked.ahp"} << 2 << ""
+            << "матрица альтернатив для критерия 3 («Критерий 3»): Недостаточно сравнений: ни одна цепочка сравнений не связывает «Альтернатива   A» с «Альтернатива   B»" << "";
+    QTest::newRow("merge, pairs left out") << QStringList{"--merge", "m5.ahp", "gaps.ahp", "unfinished.ahp"} << 1 << ""
+            << "Файл «unfinished.ahp»: Ячейка должна быть заполнена" << "";
+    QTest::newRow("merge, pairs left out and given") << QStringList{"--merge", "m6.ahp", "gaps.ahp", "group.ahp"} << 0 << "" << "" << "m6.ahp";
+    QTest::newRow("report, pairs left out") << QStringList{"--report", "r4.pdf", "gaps.ahp"} << 0 << "" << "" << "r4.pdf";
     QTest::newRow("report") << QStringList{"--report", "r.pdf", "group.ahp"} << 0 << "" << "" << "r.pdf";
     QTest::newRow("report, empty cell") << QStringList{"--report", "r2.pdf", "unfinished.ahp"} << 2 << ""
                                         << "Ячейка должна быть заполнена" << "";

@@ -1,0 +1,102 @@
+#include "app/missingpairsview.h"
+
+#include "document/decision.h"
+#include "model/numberformat.h"
+#include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLocale>
+#include <QPushButton>
+
+MissingPairsView::MissingPairsView(Decision *decision, StringGrid *grid, std::function<int()> matrix,
+                                   std::function<QStringList()> items, QWidget *parent)
+    : QFrame(parent)
+    , m_decision(decision)
+    , m_grid(grid)
+    , m_matrix(std::move(matrix))
+    , m_items(std::move(items))
+    , m_given(new QLabel(this))
+    , m_next(new QLabel(this))
+    , m_go(new QPushButton(this))
+{
+    const QString page = grid->objectName();
+    setObjectName(page + QStringLiteral("MissingPairs"));
+    m_given->setObjectName(page + QStringLiteral("GivenPairs"));
+    m_next->setObjectName(page + QStringLiteral("AskNext"));
+    m_go->setObjectName(page + QStringLiteral("AskNextBtn"));
+    auto *layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(m_given);
+    layout->addWidget(m_next, 1);
+    layout->addWidget(m_go);
+    m_timer.setSingleShot(true);
+    m_timer.setInterval(0);
+    connect(&m_timer, &QTimer::timeout, this, &MissingPairsView::refresh);
+    connect(m_go, &QPushButton::clicked, this, &MissingPairsView::goToAskNext);
+    connect(decision, &Decision::changed, this, &MissingPairsView::scheduleRefresh);
+    connect(decision, &Decision::allowMissingChanged, this, &MissingPairsView::scheduleRefresh);
+    // Another matrix put on the grid, or the grid resized.
+    connect(grid->gridModel(), &QAbstractItemModel::dataChanged, this, &MissingPairsView::scheduleRefresh);
+    connect(grid->gridModel(), &QAbstractItemModel::modelReset, this, &MissingPairsView::scheduleRefresh);
+    setVisible(false);
+}
+
+void MissingPairsView::scheduleRefresh()
+{
+    if (!m_showing)
+        m_timer.start();
+}
+
+void MissingPairsView::refresh()
+{
+    m_timer.stop();
+    m_showing = true;
+    StringGridModel *model = m_grid->gridModel();
+    const int matrix = m_matrix();
+    const int n = m_decision->matrixOrder(matrix);
+    m_result = IncompleteMatrixResult();
+    if (m_decision->allowMissing() && n > 0 && m_grid->colCount() > n && m_grid->rowCount() > n)
+        m_result = computeIncompleteMatrix(m_decision->judgements(matrix), n, true, QLocale());
+    model->clearEstimates();
+    model->setMarkedCell(-1, -1);
+    for (const EstimatedJudgement &e : m_result.estimated) {
+        model->setEstimate(e.col + 1, e.row + 1, formatReadable(e.value));
+        model->setEstimate(e.row + 1, e.col + 1, formatReadable(1.0 / e.value));
+    }
+    if (m_result.askNext)
+        model->setMarkedCell(m_result.askNext->col + 1, m_result.askNext->row + 1);
+    const bool on = m_decision->allowMissing() && n > 0;
+    if (on) {
+        const int pairs = n * (n - 1) / 2;
+        // A cell that stops the computation leaves nothing counted.
+        m_given->setText(m_result.problem ? QString() : tr("задано %1 из %2 сравнений").arg(pairs - m_result.missing).arg(pairs));
+        const QStringList items = m_items();
+        if (m_result.askNext)
+            m_next->setText(tr("следующим стоит сравнить «%1» и «%2»")
+                                    .arg(items.value(m_result.askNext->row), items.value(m_result.askNext->col)));
+        else
+            m_next->clear();
+        m_go->setText(tr("Перейти к этой паре"));
+        m_go->setVisible(bool(m_result.askNext));
+    }
+    setVisible(on);
+    m_showing = false;
+}
+
+void MissingPairsView::goToAskNext()
+{
+    if (!m_result.askNext)
+        return;
+    m_grid->setFocus(Qt::OtherFocusReason);
+    m_grid->setCurrentCell(m_result.askNext->col + 1, m_result.askNext->row + 1);
+}
+
+void MissingPairsView::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        scheduleRefresh();
+    QFrame::changeEvent(event);
+}

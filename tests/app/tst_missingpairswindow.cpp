@@ -1,0 +1,200 @@
+// Missing judgements in the window: a criteria matrix of fifteen with only a chain of fourteen
+// judgements typed, computed, saved, opened again, and completed where the window suggests.
+
+#include "app_helpers.h"
+
+#include "analysis/sensitivitydata.h"
+#include "app/resultreport.h"
+#include "document/decision.h"
+#include "document/decisionfile.h"
+#include "document/decisionresults.h"
+#include "model/decisionmodel.h"
+#include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
+
+#include <QAction>
+#include <QFont>
+#include <QLabel>
+
+using namespace WindowTest;
+
+namespace {
+QAction *action(const TMainForm *form, const char *name)
+{
+    QAction *found = form->findChild<QAction *>(QString::fromLatin1(name));
+    if (!found)
+        qFatal("no action named %s", name);
+    return found;
+}
+
+QString shown(StringGrid *grid, int col, int row, int role = Qt::DisplayRole)
+{
+    return grid->gridModel()->data(grid->gridModel()->index(row, col), role).toString();
+}
+
+bool italic(StringGrid *grid, int col, int row)
+{
+    return grid->gridModel()->data(grid->gridModel()->index(row, col), Qt::FontRole).value<QFont>().italic();
+}
+}
+
+class TstMissingPairsWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void chainOfFifteen();
+    void reportMarksEstimates_data();
+    void reportMarksEstimates();
+    void sensitivityReviewsTheCompletedMatrix();
+};
+
+void TstMissingPairsWindow::chainOfFifteen()
+{
+    const QString path = configHome() + QStringLiteral("/chain.ahp");
+    {
+        auto form = openWindow();
+        QVERIFY(goToCriteriaPage(form.get(), 15, 3));
+        auto *grid = find<StringGrid>(form.get(), "ChoiceTab");
+        auto *given = find<QLabel>(form.get(), "ChoiceTabGivenPairs");
+        QVERIFY(!given->isVisibleTo(form.get()));
+        action(form.get(), "AllowMissingAction")->trigger();
+        QVERIFY(form->decision()->allowMissing());
+        QVERIFY(form->decision()->isModified());
+        // Taken back and done again where the person is.
+        action(form.get(), "UndoAction")->trigger();
+        QVERIFY(!action(form.get(), "AllowMissingAction")->isChecked());
+        action(form.get(), "RedoAction")->trigger();
+        QVERIFY(action(form.get(), "AllowMissingAction")->isChecked());
+        QCOMPARE(page(form.get()), 2);
+        // Item i twice as important as item i + 1: every estimate is a power of two.
+        for (int i = 0; i < 13; ++i)
+            QVERIFY(enterJudgement(grid, i + 2, i + 1, QStringLiteral("2")));
+        // The last criterion is not linked yet: the status line names it, nothing is computed.
+        QVERIFY(click(find<QPushButton>(form.get(), "CalcBtn")));
+        QVERIFY2(status(form.get()).startsWith(QStringLiteral("матрица критериев: Недостаточно сравнений")), qPrintable(status(form.get())));
+        QVERIFY(status(form.get()).endsWith(QStringLiteral("15»»")) || status(form.get()).endsWith(QStringLiteral("15»")));
+        QCOMPARE(grid->cell(16, 1), QString());
+        QVERIFY(enterJudgement(grid, 15, 14, QStringLiteral("2")));
+        QVERIFY(click(find<QPushButton>(form.get(), "CalcBtn")));
+        QVERIFY(errors().isEmpty());
+        QCOMPARE(given->text(), QStringLiteral("задано 14 из 105 сравнений"));
+        QVERIFY(given->isVisibleTo(form.get()));
+        // Criterion 1 over criterion 3: estimated 4, shown in grey italics, the cell itself empty.
+        QCOMPARE(shown(grid, 3, 1), QStringLiteral("4"));
+        QCOMPARE(shown(grid, 1, 3), localised(QStringLiteral("0.25")));
+        QCOMPARE(grid->cell(3, 1), QString());
+        QVERIFY(italic(grid, 3, 1));
+        QVERIFY(!italic(grid, 2, 1));
+        QCOMPARE(grid->cell(16, 1), localised("0.50001526")); // 2^14 / (2^15 - 1)
+        clickCell(grid, 3, 1);
+        QCOMPARE(find<QLabel>(form.get(), "ChoiceTabWords")->text(), QStringLiteral("не задано; по остальным сравнениям ≈ 4"));
+        screenshot(form.get(), QStringLiteral("missing-pairs-criteria"));
+        QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+        QCOMPARE(page(form.get()), 3);
+        QVERIFY(errors().isEmpty());
+
+        chosenFiles() = {path};
+        action(form.get(), "SaveAction")->trigger();
+        QVERIFY(errors().isEmpty());
+        QVERIFY(!form->decision()->isModified());
+        QVERIFY(form->close());
+    }
+    const DecisionReadResult read = readDecisionFile(path);
+    QVERIFY2(read.document, qPrintable(read.error));
+    QVERIFY(read.document->allowMissing);
+    // Estimates are shown, never saved.
+    QCOMPARE(read.document->criteriaJudgements.at(0).at(2), QString());
+
+    auto form = openWindow();
+    chosenFiles() = {path};
+    action(form.get(), "OpenAction")->trigger();
+    QVERIFY(errors().isEmpty());
+    QVERIFY(action(form.get(), "AllowMissingAction")->isChecked());
+    auto *grid = find<StringGrid>(form.get(), "ChoiceTab");
+    auto *given = find<QLabel>(form.get(), "ChoiceTabGivenPairs");
+    auto *next = find<QPushButton>(form.get(), "ChoiceTabAskNextBtn");
+    while (page(form.get()) > 2)
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    QTRY_COMPARE(given->text(), QStringLiteral("задано 14 из 105 сравнений"));
+    QCOMPARE(shown(grid, 3, 1), QStringLiteral("4"));
+
+    // The ends of the chain first: each has a single comparison.
+    QList<QPair<int, int>> asked;
+    for (int step = 0; step < 3; ++step) {
+        const int col = grid->gridModel()->markedCol();
+        const int row = grid->gridModel()->markedRow();
+        QVERIFY(col > row && row >= 1);
+        QCOMPARE(grid->cell(col, row), QString());
+        QVERIFY(click(next));
+        QCOMPARE(grid->col(), col);
+        QCOMPARE(grid->row(), row);
+        QVERIFY(type(QStringLiteral("9")));
+        QVERIFY(pressKey(Qt::Key_Return));
+        QCOMPARE(grid->cell(row, col), QStringLiteral("1/9"));
+        QTRY_COMPARE(given->text(), QStringLiteral("задано %1 из 105 сравнений").arg(15 + step));
+        asked.append({row - 1, col - 1});
+    }
+    QCOMPARE(asked.first(), (QPair<int, int>{0, 14}));
+    QVERIFY(asked.at(1) != asked.at(0) && asked.at(2) != asked.at(1));
+    QVERIFY(errors().isEmpty());
+}
+
+void TstMissingPairsWindow::reportMarksEstimates_data()
+{
+    QTest::addColumn<bool>("allow");
+    QTest::addColumn<bool>("leaveOut"); // the pair 1 : 3 of the second criterion's alternatives
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("off") << false << false << QString();
+    QTest::newRow("on, all given") << true << false << QString("Задано 12 из 12 сравнений.");
+    QTest::newRow("on, one left out") << true << true
+                                      << QString("Курсивом — значения, вычисленные с оценками пропущенных сравнений. Задано 11 из 12 сравнений.");
+}
+
+void TstMissingPairsWindow::reportMarksEstimates()
+{
+    QFETCH(bool, allow);
+    QFETCH(bool, leaveOut);
+    QFETCH(QString, note);
+    DecisionDocument document;
+    document.criteria = QStringList{"Цена", "Качество", "Срок"};
+    document.alternatives = QStringList{"A", "B", "C"};
+    const QList<QStringList> full{{"1", "2", "4"}, {"1/2", "1", "2"}, {"1/4", "1/2", "1"}};
+    document.criteriaJudgements = full;
+    document.alternativesJudgements = {full, full, full};
+    document.allowMissing = allow;
+    if (leaveOut)
+        document.alternativesJudgements[1][0][2] = document.alternativesJudgements[1][2][0] = QString();
+    const DecisionComputation computation = computeDecision(document);
+    QVERIFY(computation.results);
+    const ReportData data = resultReportData(document, *computation.results, QString());
+    QCOMPARE(data.estimateNote, note);
+    // The second criterion's column of local priorities rests on the estimate.
+    const QVector<QPair<int, int>> cells = leaveOut ? QVector<QPair<int, int>>{{2, 1}, {2, 2}, {2, 3}} : QVector<QPair<int, int>>{};
+    QCOMPARE(data.estimatedCells, cells);
+}
+
+void TstMissingPairsWindow::sensitivityReviewsTheCompletedMatrix()
+{
+    // 1 over 2 twice, 2 over 3 twice, 1 : 3 left out; the weights 4 : 2 : 1.
+    StringGrid grid;
+    grid.setColCount(5);
+    grid.setRowCount(4);
+    const QStringList cells[3] = {{"1", "2", ""}, {"1/2", "1", "2"}, {"", "1/2", "1"}};
+    for (int i = 0; i < 3; ++i)
+        for (int j = 0; j < 3; ++j)
+            grid.setCell(j + 1, i + 1, cells[i].at(j));
+    DecisionModel model;
+    for (int i = 0; i < 3; ++i)
+        model.CriterionWeight.set(i, (4 >> i) / 7.0);
+    const SensitivityData data = collectSensitivityData(model, grid, {"A", "B", "C"}, {"X", "Y", "Z"});
+    const std::vector<std::vector<double>> &a = data.matrices.at(0).a;
+    QCOMPARE(a.size(), size_t(3));
+    QCOMPARE(a[0][1], 2.0);
+    QCOMPARE(a[1][2], 2.0);
+    QCOMPARE(a[0][2], 4.0);
+    QCOMPARE(a[2][0], 0.25);
+}
+
+ANALYZE_WINDOW_TEST_MAIN(TstMissingPairsWindow)
+#include "tst_missingpairswindow.moc"
