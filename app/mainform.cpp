@@ -1126,11 +1126,12 @@ void TMainForm::SubcriteriaBtnClick()
     const int row = ui->Choices->currentRow();
     if (row < 0)
         return;
-    SubcriteriaDialog dialog(m_decision, {row}, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    // Not a nested event loop: the window's timers and the recovery copy go on meanwhile.
+    auto *dialog = new SubcriteriaDialog(m_decision, {row}, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
     // The lists were built again for the new tree; the criterion stays the one worked on.
-    showCriterionEntry(row);
+    connect(dialog, &QDialog::accepted, this, [this, row] { ErrorDisplay::guarded([this, row] { showCriterionEntry(row); }); });
+    dialog->open();
 }
 
 void TMainForm::showCriterionEntry(int row)

@@ -54,6 +54,10 @@ bool clickSubcriteria(TMainForm *form)
 {
     if (!click(find<QPushButton>(form, "SubcriteriaBtn")))
         return false;
+    for (int wait = 0; QApplication::activeModalWidget() && wait < 200; ++wait)
+        QTest::qWait(10);
+    if (QApplication::activeModalWidget())
+        return false;
     form->activateWindow();
     return QTest::qWaitForWindowActive(form);
 }
