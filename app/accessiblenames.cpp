@@ -41,6 +41,7 @@ const ControlName ControlNames[] = {
     {"PrintBtn", QT_TRANSLATE_NOOP("Accessibility", "Печать страницы")},
     {"Choices", QT_TRANSLATE_NOOP("Accessibility", "Критерии")},
     {"ChoiceName", QT_TRANSLATE_NOOP("Accessibility", "Название критерия")},
+    {"SubcriteriaBtn", QT_TRANSLATE_NOOP("Accessibility", "Подкритерии выбранного критерия")},
     {"AltList", QT_TRANSLATE_NOOP("Accessibility", "Альтернативы")},
     {"ChoiceAlt", QT_TRANSLATE_NOOP("Accessibility", "Название альтернативы")},
     {"ChoiceTab", QT_TRANSLATE_NOOP("Accessibility", "Сравнение критериев")},

@@ -45,6 +45,13 @@ DecisionView::DecisionView(TMainForm *form, Ui::TMainForm *ui, DecisionModel &mo
             [this](int matrix) { ErrorDisplay::guarded([this, matrix] { showJudgements(matrix); }); });
     connect(decision, &Decision::nameChanged, this,
             [this](NameList list, int index) { ErrorDisplay::guarded([this, list, index] { showName(list, index); }); });
+    connect(decision, &Decision::subcriterionNameChanged, this, [this] {
+        ErrorDisplay::guarded([this] {
+            if (m_model.SessionPrepared && m_criteriaMatrix != CriteriaMatrix)
+                showCriteriaHeaders();
+            showPathNames();
+        });
+    });
     connect(decision, &Decision::userChanged, this, [this] { ErrorDisplay::guarded([this] { showUser(); }); });
     connect(decision, &Decision::editShown, this,
             [this](const EditPlace &place) { ErrorDisplay::guarded([this, place] { showEditPlace(place); }); });
@@ -90,6 +97,8 @@ void DecisionView::showDocument()
         m_model.SessionPrepared = false;
         return;
     }
+    // Another tree may number its sub-criteria matrices otherwise: the top one is shown.
+    m_criteriaMatrix = CriteriaMatrix;
     m_form->resetSession();
     if (page >= CriteriaPage) {
         showCriteriaHeaders();
@@ -102,12 +111,26 @@ void DecisionView::showDocument()
 void DecisionView::showCriteriaHeaders()
 {
     beginShowing();
-    const int n = m_decision->criteriaCount();
+    // A matrix gone with an undone sub-criteria step leaves the top one on the page.
+    if (m_decision->matrixOrder(m_criteriaMatrix) == 0)
+        m_criteriaMatrix = CriteriaMatrix;
+    const int n = m_decision->matrixOrder(m_criteriaMatrix);
+    QStringList names;
+    if (m_criteriaMatrix == CriteriaMatrix) {
+        names = m_decision->names(NameList::Criteria);
+    } else {
+        const Hierarchy tree = m_decision->hierarchy();
+        const CriterionPath path = tree.subcriteriaPlaces().value(subcriteriaIndexOf(m_criteriaMatrix)).path;
+        if (const CriterionNode *node = tree.node(path)) {
+            for (const CriterionNode &sub : node->subcriteria)
+                names << sub.name;
+        }
+    }
     StringGrid *grid = ui->ChoiceTab;
     grid->setColCount(n + 2);
     grid->setRowCount(n + 1);
     for (int i = 0; i < n; ++i) {
-        const QString name = m_decision->name(NameList::Criteria, i);
+        const QString name = names.value(i);
         grid->setCell(i + 1, 0, name);
         grid->setCell(0, i + 1, name);
         grid->setCell(i + 1, i + 1, QStringLiteral("1"));
@@ -124,8 +147,15 @@ void DecisionView::showJudgements(int matrix)
     beginShowing();
     const QChar point = decimalPoint();
     bool changed = false;
-    if (matrix == CriteriaMatrix) {
-        const int n = m_decision->criteriaCount();
+    if (matrix == CriteriaMatrix && matrix != m_criteriaMatrix) {
+        // Not on the grid: only its results are out of date.
+        m_model.CriteriaComputed = false;
+    } else if (isSubcriteriaMatrix(matrix) && matrix != m_criteriaMatrix) {
+        const int k = subcriteriaIndexOf(matrix);
+        if (k < m_model.SubcriteriaComputed.size())
+            m_model.SubcriteriaComputed[k] = false;
+    } else if (matrix == m_criteriaMatrix) {
+        const int n = m_decision->matrixOrder(matrix);
         for (int i = 0; i < n; ++i) {
             for (int j = 0; j < n; ++j) {
                 const QString text = i == j ? QStringLiteral("1") : fromFileText(m_decision->judgement(matrix, i, j), point);
@@ -135,9 +165,11 @@ void DecisionView::showJudgements(int matrix)
                 }
             }
         }
-        if (changed)
+        if (changed && matrix == CriteriaMatrix)
             m_model.CriteriaComputed = false;
-    } else if (matrix >= 0 && matrix < m_decision->criteriaCount()) {
+        else if (changed && subcriteriaIndexOf(matrix) < m_model.SubcriteriaComputed.size())
+            m_model.SubcriteriaComputed[subcriteriaIndexOf(matrix)] = false;
+    } else if (matrix >= 0 && matrix < m_decision->leafCount()) {
         const int m = m_decision->alternativesCount();
         const bool shown = matrix == m_model.CurrentCriterion;
         for (int i = 0; i < m; ++i) {
@@ -175,14 +207,24 @@ void DecisionView::showName(NameList list, int index)
     if (names->currentRow() == index && editor->text() != name && (!editor->isModified() || editor->text() == shown))
         LineEditName(*editor).setText(name);
     if (list == NameList::Criteria) {
-        if (ui->ChoiceTab->colCount() > index + 1) {
+        if (m_criteriaMatrix == CriteriaMatrix && ui->ChoiceTab->colCount() > index + 1) {
             ui->ChoiceTab->setCell(index + 1, 0, name);
             ui->ChoiceTab->setCell(0, index + 1, name);
         }
-        if (index == m_model.CurrentCriterion)
-            ui->ChoiceName2->setText(name);
+        showPathNames();
     }
     endShowing();
+}
+
+void DecisionView::showPathNames()
+{
+    beginShowing();
+    const Hierarchy tree = m_decision->hierarchy();
+    ui->ChoiceName2->setText(tree.pathText(tree.leaves().value(m_model.CurrentCriterion).path));
+    // A long path shows its beginning.
+    ui->ChoiceName2->setCursorPosition(0);
+    endShowing();
+    emit pathNamesChanged();
 }
 
 void DecisionView::showUser()
@@ -196,7 +238,7 @@ void DecisionView::showUser()
 
 int DecisionView::shownMatrix(const StringGrid *grid) const
 {
-    return grid == ui->ChoiceTab ? CriteriaMatrix : m_model.CurrentCriterion;
+    return grid == ui->ChoiceTab ? m_criteriaMatrix : m_model.CurrentCriterion;
 }
 
 void DecisionView::takeGridEdits(StringGrid *grid, bool typing)
@@ -204,7 +246,9 @@ void DecisionView::takeGridEdits(StringGrid *grid, bool typing)
     if (isShowing() || !m_model.SessionPrepared)
         return;
     const int matrix = shownMatrix(grid);
-    const int order = matrix == CriteriaMatrix ? m_decision->criteriaCount() : m_decision->alternativesCount();
+    const int order = m_decision->matrixOrder(matrix);
+    if (order == 0)
+        return;
     if (grid->colCount() < order + 1 || grid->rowCount() < order + 1)
         return;
     const QChar point = decimalPoint();
@@ -249,10 +293,10 @@ void DecisionView::showEditPlace(const EditPlace &place)
     if (place.kind == EditPlace::Kind::Setting)
         return;
     int target = TitlePage;
-    if (place.kind == EditPlace::Kind::Names)
+    if (place.kind == EditPlace::Kind::Names || place.kind == EditPlace::Kind::Subcriteria)
         target = NamesPage;
     else if (place.kind == EditPlace::Kind::Matrix)
-        target = place.matrix == CriteriaMatrix ? CriteriaPage : AlternativesPage;
+        target = place.matrix == CriteriaMatrix || isSubcriteriaMatrix(place.matrix) ? CriteriaPage : AlternativesPage;
     if (target > TitlePage && !m_model.SessionPrepared)
         m_form->resetSession();
     // Back as the person would go; forward past the pages' checks, which may stop earlier.
@@ -269,9 +313,15 @@ void DecisionView::showEditPlace(const EditPlace &place)
             LineEditName editor(place.list == NameList::Criteria ? *ui->ChoiceName : *ui->ChoiceAlt);
             showEntry(ListWidgetNames(*names), editor);
         }
+    } else if (place.kind == EditPlace::Kind::Subcriteria) {
+        // The top criterion the sub-criteria hang under.
+        if (!place.path.isEmpty())
+            m_form->showCriterionEntry(place.path.first());
     } else if (place.kind == EditPlace::Kind::Matrix) {
         StringGrid *grid = ui->ChoiceTab;
-        if (place.matrix != CriteriaMatrix) {
+        if (place.matrix == CriteriaMatrix || isSubcriteriaMatrix(place.matrix)) {
+            m_form->showCriteriaMatrix(place.matrix);
+        } else {
             grid = ui->CompTab;
             m_form->showAlternativesMatrix(place.matrix);
         }

@@ -34,13 +34,24 @@ public:
     void endShowing() { --m_showing; }
     bool isShowing() const { return m_showing > 0; }
 
+    // The matrix the criteria page shows: CriteriaMatrix or subcriteriaMatrix(k).
+    int criteriaMatrix() const { return m_criteriaMatrix; }
+    void setCriteriaMatrix(int matrix) { m_criteriaMatrix = matrix; }
+
     // Everything built again for a document that replaced the last one.
     void showDocument();
     void showCriteriaHeaders();
     void showJudgements(int matrix);
     void showName(NameList list, int index);
     void showUser();
+    // The paths in the two pages' name boxes, after a name on them changed.
+    void showPathNames();
     void showEditPlace(const EditPlace &place);
+
+signals:
+    void pathNamesChanged();
+
+public:
 
     // The names of a list as the widgets hold them go to the document.
     void takeNameEdits(NameList list);
@@ -58,6 +69,7 @@ private:
     DecisionModel &m_model;
     Decision *m_decision;
     int m_showing = 0;
+    int m_criteriaMatrix = CriteriaMatrix;
     // The cell typed into since the last committed step: the step's own cell.
     int m_typedMatrix = CriteriaMatrix;
     int m_typedRow = -1;

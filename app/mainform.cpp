@@ -7,6 +7,8 @@
 #include "analysis/sensitivitymodule.h"
 #include "app/accessiblenames.h"
 #include "app/buttonicons.h"
+#include "app/criteriamatrixbar.h"
+#include "app/criterionlistdelegate.h"
 #include "app/decisionview.h"
 #include "app/documentcontroller.h"
 #include "app/editmenu.h"
@@ -17,6 +19,8 @@
 #include "app/missingpairsview.h"
 #include "app/namedisplays.h"
 #include "app/pagetexts.h"
+#include "app/resultreport.h"
+#include "app/subcriteriadialog.h"
 #include "app/translations.h"
 #include "app/widgetadapters.h"
 #include "document/decisionresults.h"
@@ -145,6 +149,7 @@ void TMainForm::setUpControls()
     ui->CalcBtn2->setIcon(ButtonIcons::calculate());
     ui->PriorMatrixBtn->setIcon(ButtonIcons::arrowLeft());
     ui->NextMatrixBtn->setIcon(ButtonIcons::arrowRight());
+    ui->Choices->setItemDelegate(new CriterionListDelegate(m_decision, ui->Choices));
     ui->PrintBtn->setEnabled(false);
     ui->PriorBtn->setEnabled(false);
     ui->PriorMatrixBtn->setEnabled(false);
@@ -191,7 +196,7 @@ QStringList listTexts(const QListWidget *list)
 
 void TMainForm::setUpAnalysis()
 {
-    const auto criteriaNames = [this] { return ComparisonNames{listTexts(ui->Choices), QString(), true}; };
+    const auto criteriaNames = [this] { return ComparisonNames{shownCriteriaNames(), QString(), true}; };
     const auto alternativeNames = [this] { return ComparisonNames{listTexts(ui->AltList), ui->ChoiceName2->text(), false}; };
     m_choiceWords = new JudgementWordsLine(ui->ChoiceTab, criteriaNames, ui->CriteriaPage);
     m_compWords = new JudgementWordsLine(ui->CompTab, alternativeNames, ui->AlternativesPage);
@@ -200,6 +205,8 @@ void TMainForm::setUpAnalysis()
     // The words go right under each grid, the revisions at the foot of the page; the window
     // grows by what they take, so the grids keep their room.
     auto *criteriaLayout = static_cast<QBoxLayout *>(ui->CriteriaPage->layout());
+    m_criteriaBar = new CriteriaMatrixBar(ui->CriteriaPage);
+    criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab), m_criteriaBar);
     criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab) + 1, m_choiceWords);
     m_choiceMissing = new MissingPairsView(m_decision, ui->ChoiceTab, [] { return CriteriaMatrix; },
                                            [this] { return listTexts(ui->Choices); }, ui->CriteriaPage);
@@ -220,6 +227,11 @@ void TMainForm::setUpAnalysis()
     sensitivityRow->addStretch();
     sensitivityRow->addWidget(sensitivityBtn);
     static_cast<QBoxLayout *>(ui->Panel5->layout())->addLayout(sensitivityRow);
+    m_leafWeights = new QLabel(ui->Panel5);
+    m_leafWeights->setObjectName(QStringLiteral("LeafWeights"));
+    m_leafWeights->setWordWrap(true);
+    m_leafWeights->setVisible(false);
+    static_cast<QBoxLayout *>(ui->Panel5->layout())->insertWidget(0, m_leafWeights);
     // The band under the decision sentence grows by the button's row; it has no upper bound, so
     // that a long sentence can take the lines it needs.
     ui->Panel5->setMinimumHeight(ui->Panel5->minimumHeight() + m_layout->sensitivityRowHeight());
@@ -249,7 +261,11 @@ void TMainForm::connectHandlers()
     connect(ui->CalcBtn2, &QPushButton::clicked, this, guard(this, &TMainForm::CalcBtn2Click));
     connect(ui->PriorMatrixBtn, &QPushButton::clicked, this, guard(this, &TMainForm::PriorMatrixBtnClick));
     connect(ui->NextMatrixBtn, &QPushButton::clicked, this, guard(this, &TMainForm::NextMatrixBtnClick));
+    connect(m_criteriaBar->priorButton(), &QPushButton::clicked, this, guard(this, &TMainForm::PriorCriteriaMatrixBtnClick));
+    connect(m_criteriaBar->nextButton(), &QPushButton::clicked, this, guard(this, &TMainForm::NextCriteriaMatrixBtnClick));
+    connect(m_view, &DecisionView::pathNamesChanged, this, [this] { ErrorDisplay::guarded([this] { showCriteriaBar(); }); });
 
+    connect(ui->SubcriteriaBtn, &QPushButton::clicked, this, guard(this, &TMainForm::SubcriteriaBtnClick));
     connect(ui->AltList, &QListWidget::currentRowChanged, this, guard(this, &TMainForm::AltListClick));
 
     connect(ui->ChoiceTab, &StringGrid::selectCell, this, &TMainForm::ChoiceTabSelectCell);
@@ -259,7 +275,7 @@ void TMainForm::connectHandlers()
     connect(ui->ChoiceTab, &StringGrid::exited, this, guard(this, &TMainForm::ChoiceTabClick));
     // Text pasted into a cell editor never passes the key filters, yet it changes the
     // judgements all the same: the results of that matrix are out of date.
-    connect(ui->ChoiceTab, &StringGrid::cellEdited, this, [this] { m_model.CriteriaComputed = false; });
+    connect(ui->ChoiceTab, &StringGrid::cellEdited, this, [this] { markCriteriaMatrixEdited(); });
     connect(ui->CompTab, &StringGrid::cellEdited, this,
             [this] { m_model.AltMatrixComputed.set(m_model.CurrentCriterion, false); });
     // Names may have changed on another page while the judgements stayed the same.
@@ -494,7 +510,7 @@ void TMainForm::NextBtnClick()
 bool TMainForm::advance()
 {
     const int page = ui->Notebook->currentIndex();
-    const int n = criteriaCount();
+    const int leaves = m_decision->leafCount();
     bool warnInconsistent = false;
 
     switch (page) {
@@ -503,25 +519,35 @@ bool TMainForm::advance()
             resetSession();
         break;
     case NamesPage:
+        m_view->setCriteriaMatrix(CriteriaMatrix);
         m_view->showCriteriaHeaders();
         m_view->showJudgements(CriteriaMatrix);
         selectStartCell(ui->ChoiceTab);
         break;
     case CriteriaPage:
         if (!m_model.CriteriaComputed) {
+            showCriteriaMatrix(CriteriaMatrix);
             CalcBtnClick();
             if (!m_model.CriteriaComputed)
                 return false;
         }
-        if (m_model.CriteriaInconsistent) {
+        for (int k = 0; k < m_model.SubcriteriaComputed.size(); ++k) {
+            if (m_model.SubcriteriaComputed.at(k))
+                continue;
+            showCriteriaMatrix(subcriteriaMatrix(k));
+            CalcBtnClick();
+            if (!m_model.SubcriteriaComputed.value(k))
+                return false;
+        }
+        if (m_model.CriteriaInconsistent || m_model.SubcriteriaInconsistent.contains(true)) {
             SystemSound::playAsterisk();
             warnInconsistent = true;
         }
         RefreshCompTab();
         break;
     case AlternativesPage:
-        ui->GlobTab->setColCount(n + 1);
-        for (int i = 0; i < n; ++i) {
+        ui->GlobTab->setColCount(leaves + 1);
+        for (int i = 0; i < leaves; ++i) {
             if (m_model.AltMatrixComputed.value(i))
                 continue;
             showAlternativesMatrix(i);
@@ -588,6 +614,7 @@ void TMainForm::PriorBtnClick()
         return;
     if (page == CriteriaPage) {
         m_model.CriteriaComputed = false;
+        m_model.SubcriteriaComputed.fill(false);
     } else if (page == AlternativesPage) {
         keepShownAltMatrix();
         m_model.AltMatrixComputed.fill(false);
@@ -674,16 +701,21 @@ void TMainForm::resetSession()
     m_model.SessionPrepared = true;
     m_model.CriteriaInconsistent = false;
     m_model.AltMatrixInconsistent.fill(false);
-    // Fewer criteria than before may leave the shown matrix beyond the last criterion.
-    if (m_model.CurrentCriterion >= n || m_model.CurrentCriterion < 0)
+    const int subcriteriaMatrices = int(m_decision->hierarchy().subcriteriaPlaces().size());
+    m_model.SubcriteriaComputed = QList<bool>(subcriteriaMatrices, false);
+    m_model.SubcriteriaInconsistent = QList<bool>(subcriteriaMatrices, false);
+    // Fewer leaves than before may leave the shown matrix beyond the last one.
+    const int leaves = m_decision->leafCount();
+    if (m_model.CurrentCriterion >= leaves || m_model.CurrentCriterion < 0)
         m_model.CurrentCriterion = 0;
     m_view->endShowing();
 
     // The judgements the document holds, in the grid and the stores (the criteria grid gets its
     // headers when the criteria page is reached).
     m_view->showJudgements(CriteriaMatrix);
-    for (int c = 0; c < n; ++c)
+    for (int c = 0; c < leaves; ++c)
         m_view->showJudgements(c);
+    showCriteriaBar();
     updateConsistencyWarning();
 }
 
@@ -723,7 +755,7 @@ void TMainForm::showAlternativesMatrix(int criterion)
 void TMainForm::ChoiceTabKeyPress(QChar &key)
 {
     if (isAcceptedGridCharacter(key)) {
-        m_model.CriteriaComputed = false;
+        markCriteriaMatrixEdited();
         return;
     }
     key = QChar();
@@ -827,6 +859,10 @@ std::optional<PriorityResult> TMainForm::computeIncompleteShownMatrix(StringGrid
 
 void TMainForm::CalcBtnClick()
 {
+    if (m_view->criteriaMatrix() != CriteriaMatrix) {
+        computeSubcriteriaMatrix(m_view->criteriaMatrix());
+        return;
+    }
     m_model.CriteriaInconsistent = false;
     m_model.CriteriaComputed = false;
     const int n = ui->Choices->count();
@@ -846,9 +882,120 @@ void TMainForm::CalcBtnClick()
     updateConsistencyWarning();
 }
 
+void TMainForm::computeSubcriteriaMatrix(int matrix)
+{
+    const int k = subcriteriaIndexOf(matrix);
+    if (k < 0 || k >= m_model.SubcriteriaComputed.size())
+        return;
+    m_model.SubcriteriaComputed[k] = false;
+    m_model.SubcriteriaInconsistent[k] = false;
+    const std::optional<PriorityResult> computed = computeShownMatrix(ui->ChoiceTab, m_decision->matrixOrder(matrix), {});
+    if (!computed) {
+        // The forward move may have come here from another matrix: the message says which.
+        const QString where = describeMatrix(m_decision->document(), matrix);
+        ShowHint(tr("%1 (%2)").arg(ui->StatusLine->currentMessage(), where));
+        return;
+    }
+    ui->RndCoordEdit->setText(formatGeneral(computed->ri));
+    ui->IdxCoordEdit->setText(formatMeasure(computed->ci));
+    ui->RatioCoordEdit->setText(formatMeasure(computed->cr));
+    setRatioColour(ui->RatioCoordEdit, computed->inconsistent);
+    m_model.SubcriteriaInconsistent[k] = computed->inconsistent;
+    m_model.SubcriteriaComputed[k] = true;
+    updateConsistencyWarning();
+}
+
+void TMainForm::markCriteriaMatrixEdited()
+{
+    const int matrix = m_view->criteriaMatrix();
+    if (matrix == CriteriaMatrix)
+        m_model.CriteriaComputed = false;
+    else if (subcriteriaIndexOf(matrix) < m_model.SubcriteriaComputed.size())
+        m_model.SubcriteriaComputed[subcriteriaIndexOf(matrix)] = false;
+}
+
+bool TMainForm::criteriaMatrixComputed(int matrix) const
+{
+    return matrix == CriteriaMatrix ? m_model.CriteriaComputed : m_model.SubcriteriaComputed.value(subcriteriaIndexOf(matrix));
+}
+
+void TMainForm::showCriteriaMatrix(int matrix)
+{
+    if (m_view->criteriaMatrix() == matrix || m_decision->matrixOrder(matrix) == 0)
+        return;
+    m_view->commitGrid(ui->ChoiceTab);
+    // Showing the judgements the document holds changes none of them.
+    const bool computed = criteriaMatrixComputed(matrix);
+    m_view->setCriteriaMatrix(matrix);
+    m_view->showCriteriaHeaders();
+    m_view->showJudgements(matrix);
+    const int n = m_decision->matrixOrder(matrix);
+    m_view->beginShowing();
+    for (int i = 0; i < n; ++i)
+        ui->ChoiceTab->setCell(n + 1, i + 1, QString());
+    for (QLineEdit *edit : {ui->RndCoordEdit, ui->IdxCoordEdit, ui->RatioCoordEdit})
+        edit->clear();
+    m_view->endShowing();
+    // A computed matrix shows its priorities again; they come out as they did.
+    if (computed)
+        CalcBtnClick();
+    selectStartCell(ui->ChoiceTab);
+    showCriteriaBar();
+}
+
+void TMainForm::showCriteriaBar()
+{
+    const int count = int(m_model.SubcriteriaComputed.size());
+    m_criteriaBar->setVisible(count > 0);
+    if (count == 0)
+        return;
+    const int matrix = m_view->criteriaMatrix();
+    const Hierarchy tree = m_decision->hierarchy();
+    const QString path = matrix == CriteriaMatrix
+        ? QString()
+        : tree.pathText(tree.subcriteriaPlaces().value(subcriteriaIndexOf(matrix)).path);
+    m_criteriaBar->showMatrix(path, matrix == CriteriaMatrix, matrix == subcriteriaMatrix(count - 1));
+}
+
+void TMainForm::PriorCriteriaMatrixBtnClick()
+{
+    const int matrix = m_view->criteriaMatrix();
+    if (matrix == CriteriaMatrix)
+        return;
+    showCriteriaMatrix(matrix == subcriteriaMatrix(0) ? CriteriaMatrix : matrix + 1);
+}
+
+void TMainForm::NextCriteriaMatrixBtnClick()
+{
+    const int matrix = m_view->criteriaMatrix();
+    const int next = matrix == CriteriaMatrix ? subcriteriaMatrix(0) : matrix - 1;
+    if (m_decision->matrixOrder(next) == 0)
+        return;
+    if (!criteriaMatrixComputed(matrix)) {
+        CalcBtnClick();
+        if (!criteriaMatrixComputed(matrix))
+            return;
+    }
+    showCriteriaMatrix(next);
+}
+
+QStringList TMainForm::shownCriteriaNames() const
+{
+    const int matrix = m_view ? m_view->criteriaMatrix() : CriteriaMatrix;
+    if (matrix == CriteriaMatrix)
+        return listTexts(ui->Choices);
+    QStringList names;
+    const Hierarchy tree = m_decision->hierarchy();
+    if (const CriterionNode *node = tree.node(tree.subcriteriaPlaces().value(subcriteriaIndexOf(matrix)).path)) {
+        for (const CriterionNode &sub : node->subcriteria)
+            names << sub.name;
+    }
+    return names;
+}
+
 void TMainForm::updateConsistencyWarning()
 {
-    ui->WarnMess->setVisible(m_model.anyInconsistent(criteriaCount()));
+    ui->WarnMess->setVisible(m_model.anyInconsistent(m_decision->leafCount()));
 }
 
 void TMainForm::CalcBtn2Click()
@@ -892,10 +1039,7 @@ void TMainForm::RefreshCompTab()
 {
     const int c = m_model.CurrentCriterion;
     const int m = alternativesCount();
-    const QListWidgetItem *item = ui->Choices->item(c);
-    ui->ChoiceName2->setText(item ? item->text() : QString());
-    // A long name shows its beginning.
-    ui->ChoiceName2->setCursorPosition(0);
+    m_view->showPathNames();
 
     m_model.writeDiagonal(c, m);
     for (int i = 0; i < m; ++i) {
@@ -907,7 +1051,7 @@ void TMainForm::RefreshCompTab()
     ui->RatioCoordEdit2->setText(m_model.AltMatrixText.value(c, ResultColumn, 2));
     setRatioColour(ui->RatioCoordEdit2, isInconsistent(m_model.AltMatrixValue.value(c, ResultColumn, 2)));
     ui->PriorMatrixBtn->setEnabled(c != 0);
-    ui->NextMatrixBtn->setEnabled(c != ui->Choices->count() - 1);
+    ui->NextMatrixBtn->setEnabled(c != m_decision->leafCount() - 1);
     m_names->showNames();
     selectStartCell(ui->CompTab);
 }
@@ -938,7 +1082,7 @@ void TMainForm::PriorMatrixBtnClick()
 void TMainForm::NextMatrixBtnClick()
 {
     const int c = m_model.CurrentCriterion;
-    if (c >= ui->Choices->count() - 1)
+    if (c >= m_decision->leafCount() - 1)
         return;
     if (!m_model.AltMatrixComputed.value(c)) {
         CalcBtn2Click();
@@ -957,10 +1101,12 @@ void TMainForm::fillResultPage()
     if (!computation.results)
         return;
     const DecisionResults &results = *computation.results;
-    const int n = m_decision->criteriaCount();
+    const Hierarchy tree = m_decision->hierarchy();
+    const QList<TreePlace> leaves = tree.leaves();
     const int m = m_decision->alternativesCount();
-    for (int i = 0; i < n; ++i) {
-        ui->GlobTab->setCell(i + 1, 0, m_decision->name(NameList::Criteria, i));
+    ui->GlobTab->setColCount(int(leaves.size()) + 1);
+    for (int i = 0; i < leaves.size() && size_t(i) < results.alternatives.size(); ++i) {
+        ui->GlobTab->setCell(i + 1, 0, tree.pathText(leaves.at(i).path));
         const std::vector<double> &local = results.alternatives.at(size_t(i)).weights;
         for (int j = 0; j < m; ++j)
             ui->GlobTab->setCell(i + 1, j + 1, formatPriority(j < int(local.size()) ? local[size_t(j)] : 0.0));
@@ -968,8 +1114,28 @@ void TMainForm::fillResultPage()
     for (int j = 0; j < m && j < int(results.global.size()); ++j)
         ui->Globales->setCell(j + 1, 1, formatMeasure(results.global[size_t(j)]));
     ui->Decision->setText(results.decision);
+    showLeafWeights(results);
     m_names->showResults(results);
     m_layout->makeRoomForDecision();
+}
+
+void TMainForm::showLeafWeights(const DecisionResults &results)
+{
+    const Hierarchy tree = m_decision->hierarchy();
+    m_leafWeights->setVisible(!tree.isFlat());
+    // The sliders move the top criteria's weights only, which a tree's leaves do not follow.
+    if (auto *sensitivityBtn = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn")))
+        sensitivityBtn->setEnabled(tree.isFlat());
+    if (tree.isFlat()) {
+        m_leafWeights->clear();
+        return;
+    }
+    std::vector<std::vector<double>> subWeights;
+    for (const SubcriteriaResult &sub : results.subcriteria)
+        subWeights.push_back(sub.matrix.weights);
+    const QStringList lines = compactTreeLines(tree, results.criteria.weights, subWeights,
+                                               [](double w) { return formatPriority(w); });
+    m_leafWeights->setText(tr("Веса критериев: %1").arg(lines.join(QStringLiteral("; "))));
 }
 
 // ---- name lists --------------------------------------------------------------------------
@@ -1003,6 +1169,29 @@ void TMainForm::ChoiceNameKeyDown(int key)
     m_view->takeNameEdits(NameList::Criteria);
     // The next name is selected, so that a person can name every entry in one go.
     ui->ChoiceName->selectAll();
+}
+
+void TMainForm::SubcriteriaBtnClick()
+{
+    // A name being typed is the criterion's before its sub-criteria are named under it.
+    ChoiceNameExit();
+    const int row = ui->Choices->currentRow();
+    if (row < 0)
+        return;
+    // Not a nested event loop: the window's timers and the recovery copy go on meanwhile.
+    auto *dialog = new SubcriteriaDialog(m_decision, {row}, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    // The lists were built again for the new tree; the criterion stays the one worked on.
+    connect(dialog, &QDialog::accepted, this, [this, row] { ErrorDisplay::guarded([this, row] { showCriterionEntry(row); }); });
+    dialog->open();
+}
+
+void TMainForm::showCriterionEntry(int row)
+{
+    if (row < 0 || row >= ui->Choices->count())
+        return;
+    ui->Choices->setCurrentRow(row);
+    ChoicesMouseUp();
 }
 
 void TMainForm::AltListClick()
@@ -1124,6 +1313,14 @@ ReportData TMainForm::collectReportData() const
         data.table = gridTexts(*ui->CompTab);
         break;
     case ResultPage:
+        // A tree's sheet is the command line's: a row a leaf with its path and weight.
+        if (const DecisionDocument document = m_decision->document(); document.hasSubcriteria()) {
+            if (const DecisionComputation computation = computeDecision(document); computation.results) {
+                ReportData tree = resultReportData(document, *computation.results, ui->DataStamp->text());
+                tree.userName = ui->StudentName->text();
+                return tree;
+            }
+        }
         data.table = gridTexts(*ui->GlobTab);
         for (int j = 1; j <= data.alternativesCount; ++j)
             data.globalPriorities << ui->Globales->cell(j, 1);
@@ -1170,13 +1367,13 @@ void TMainForm::showTranslatedTexts()
         for (int i = 0; i < m_decision->names(list).size(); ++i)
             m_view->showName(list, i);
     }
-    const int n = m_decision->criteriaCount();
-    for (int i = 0; i < n; ++i)
-        ui->GlobTab->setCell(i + 1, 0, m_decision->name(NameList::Criteria, i));
+    const Hierarchy tree = m_decision->hierarchy();
+    const QList<TreePlace> leaves = tree.leaves();
+    for (int i = 0; i < leaves.size() && i + 1 < ui->GlobTab->colCount(); ++i)
+        ui->GlobTab->setCell(i + 1, 0, tree.pathText(leaves.at(i).path));
 
-    ui->ChoiceTab->setCell(0, 0, CriteriaCornerHeader.text());
-    if (ui->ChoiceTab->colCount() == n + 2)
-        ui->ChoiceTab->setCell(n + 1, 0, CriteriaPriorityHeader.text());
+    m_view->showCriteriaHeaders();
+    m_criteriaBar->showTranslatedTexts();
     ui->CompTab->setCell(ui->CompTab->colCount() - 1, 0, AltPriorityHeader.text());
     ui->GlobTab->setCell(0, 0, LocalPrioritiesHeader.text());
     ui->Globales->setCell(0, 0, GlobalPrioritiesHeader.text());

@@ -34,6 +34,7 @@ class TMainForm;
 class DecisionView;
 class DocumentController;
 class WindowLayout;
+class CriteriaMatrixBar;
 class QAction;
 class QLineEdit;
 class QTimer;
@@ -46,6 +47,8 @@ class SensitivityView;
 struct ValidationFailure;
 struct ReportData;
 struct PriorityResult;
+struct DecisionResults;
+class QLabel;
 
 class TMainForm : public QMainWindow
 {
@@ -101,6 +104,10 @@ public:
     void CompTabKeyPress(QChar &key);
 
     void CalcBtnClick();
+    void PriorCriteriaMatrixBtnClick();
+    void NextCriteriaMatrixBtnClick();
+    // The criteria page shows this matrix: CriteriaMatrix or subcriteriaMatrix(k).
+    void showCriteriaMatrix(int matrix);
     void updateConsistencyWarning();
 
     void CalcBtn2Click();
@@ -110,6 +117,9 @@ public:
     // The alternatives page shows the matrix of this criterion, the one shown before kept.
     void showAlternativesMatrix(int criterion);
 
+    void SubcriteriaBtnClick();
+    // The names page with this criterion selected and in its editor.
+    void showCriterionEntry(int row);
     void ChoicesMouseUp();
     void ChoicesKeyUp();
     void ChoiceNameExit();
@@ -153,6 +163,12 @@ private:
     void storeShownAltTexts();
     void keepShownAltMatrix();
     void fillResultPage();
+    void computeSubcriteriaMatrix(int matrix);
+    void showLeafWeights(const DecisionResults &results);
+    void markCriteriaMatrixEdited();
+    bool criteriaMatrixComputed(int matrix) const;
+    void showCriteriaBar();
+    QStringList shownCriteriaNames() const;
     void selectStartCell(StringGrid *grid);
     void setRatioColour(QLineEdit *edit, bool inconsistent);
     bool previewKey(QObject *watched, QEvent *event);
@@ -174,6 +190,8 @@ private:
     MissingPairsView *m_choiceMissing = nullptr;
     MissingPairsView *m_compMissing = nullptr;
     std::unique_ptr<NameDisplays> m_names;
+    CriteriaMatrixBar *m_criteriaBar = nullptr;
+    QLabel *m_leafWeights = nullptr;
     QPointer<SensitivityView> m_sensitivity;
     bool m_grownForGrid = false;
 };

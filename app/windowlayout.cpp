@@ -153,6 +153,8 @@ void WindowLayout::spreadNames()
         b.editor->setGeometry(designGeometry(b.editor).translated(0, extraHeight).adjusted(0, 0, b.grow, 0));
         b.editorLabel->setGeometry(designGeometry(b.editorLabel).translated(0, extraHeight));
     }
+    // The sub-criteria button stays under its list.
+    ui->SubcriteriaBtn->setGeometry(designGeometry(ui->SubcriteriaBtn).translated(0, extraHeight).adjusted(0, 0, extra1, 0));
 }
 
 int WindowLayout::sensitivityRowHeight() const
@@ -170,7 +172,10 @@ bool WindowLayout::makeRoomForDecision()
         designHeight = ui->Panel5->minimumHeight();
         ui->Panel5->setProperty("designHeight", designHeight);
     }
-    const int needed = ui->Decision->heightForWidth(ui->Panel5->contentsRect().width()) + sensitivityRowHeight();
+    int needed = ui->Decision->heightForWidth(ui->Panel5->contentsRect().width()) + sensitivityRowHeight();
+    // The leaf weights of a decision with sub-criteria take their lines above the sentence.
+    if (const auto *weights = ui->Panel5->findChild<QLabel *>(QStringLiteral("LeafWeights")); weights && !weights->isHidden())
+        needed += weights->heightForWidth(ui->Panel5->contentsRect().width());
     const int height = qMax(designHeight.toInt(), needed);
     if (height == ui->Panel5->minimumHeight())
         return false;

@@ -27,7 +27,7 @@ void DecisionModel::writeDiagonal(int criterion, int alternatives)
 
 bool DecisionModel::anyInconsistent(int criteria) const
 {
-    if (CriteriaInconsistent)
+    if (CriteriaInconsistent || SubcriteriaInconsistent.contains(true))
         return true;
     for (int c = 0; c < criteria; ++c) {
         if (AltMatrixInconsistent.value(c))

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/boundedstore.h"
+#include "model/hierarchy.h"
 #include "model/translatabletext.h"
 
 #include <QString>
@@ -12,13 +13,14 @@ constexpr int MinAlternatives = 3;
 constexpr int MaxAlternatives = 10;
 constexpr int InitialCount = 10;
 
-// Shape of the per-criterion stores: [criterion slot][column][row].
-constexpr int MaxCriterionSlots = 20;
+// Shape of the per-criterion stores: [criterion slot][column][row]. A slot a leaf: without
+// sub-criteria, a slot a criterion.
+constexpr int MaxCriterionSlots = MaxLeaves;
 constexpr int StoreColumns = 12;
 constexpr int StoreRows = 10;
 // Column of the stores that keeps RI (row 0), CI (row 1) and CR (row 2) of a matrix.
 constexpr int ResultColumn = 11;
-constexpr int InconsistencyFlagCount = 15;
+constexpr int InconsistencyFlagCount = MaxLeaves;
 
 // The one decision session. The criteria count and the alternatives count are not kept here:
 // they are the positions of the two spin controls of the title page, and the criteria matrix
@@ -36,6 +38,9 @@ struct DecisionModel
     bool CriteriaInconsistent = false;
     BoundedArray<bool, MaxCriterionSlots> AltMatrixComputed;
     BoundedArray<bool, InconsistencyFlagCount> AltMatrixInconsistent;
+    // The matrices of the criteria with sub-criteria, in the tree's depth-first order.
+    QList<bool> SubcriteriaComputed;
+    QList<bool> SubcriteriaInconsistent;
 
     // Every slot of both stores and every weight back to empty text and 0.0.
     void clearStores();
@@ -43,7 +48,8 @@ struct DecisionModel
     void writeDiagonals(int alternatives);
     // Copies the used stores' diagonal of one slot again (shown matrices always hold it).
     void writeDiagonal(int criterion, int alternatives);
-    // True when any inconsistency flag below `criteria` (or the criteria matrix's) is set.
+    // True when any inconsistency flag below `criteria` (or the criteria matrix's, or a
+    // sub-criteria matrix's) is set.
     bool anyInconsistent(int criteria) const;
 };
 

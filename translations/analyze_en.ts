@@ -83,6 +83,10 @@
         <source>Отношение согласованности больше допустимого</source>
         <translation>Consistency ratio above the limit</translation>
     </message>
+    <message>
+        <source>Подкритерии выбранного критерия</source>
+        <translation>Sub-criteria of the selected criterion</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSheet</name>
@@ -226,6 +230,29 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Таблица результатов пишется в файл .xlsx или .csv, а указано «%1»</source>
         <translation>The results table is written to an .xlsx or a .csv file, but “%1” was given</translation>
+    </message>
+</context>
+<context>
+    <name>CriteriaMatrixBar</name>
+    <message>
+        <source>Критерии верхнего уровня</source>
+        <translation>Top-level criteria</translation>
+    </message>
+    <message>
+        <source>Подкритерии критерия:</source>
+        <translation>Sub-criteria of:</translation>
+    </message>
+    <message>
+        <source>Предыдущая матрица критериев</source>
+        <translation>Previous criteria matrix</translation>
+    </message>
+    <message>
+        <source>Следующая матрица критериев</source>
+        <translation>Next criteria matrix</translation>
+    </message>
+    <message>
+        <source>Критерий, подкритерии которого сравниваются</source>
+        <translation>Criterion whose sub-criteria are compared</translation>
     </message>
 </context>
 <context>
@@ -1707,6 +1734,18 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Задано %1 из %2 сравнений.</source>
         <translation>%1 of %2 judgements given.</translation>
+    </message>
+    <message>
+        <source>По&amp;дкритерии…</source>
+        <translation>S&amp;ub-criteria…</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (in the %2)</translation>
+    </message>
+    <message>
+        <source>Веса критериев: %1</source>
+        <translation>Criterion weights: %1</translation>
     </message>
 </context>
 <context>

@@ -45,7 +45,7 @@ private slots:
             QVERIFY(icon.pixmap(16, QIcon::Disabled).toImage() != icon.pixmap(16, QIcon::Normal).toImage());
         }
         pictured.sort();
-        QCOMPARE(pictured, QString("BitBtn4 CalcBtn CalcBtn2 HelpBtn NextBtn NextMatrixBtn PrintBtn PriorBtn PriorMatrixBtn").split(' '));
+        QCOMPARE(pictured, QString("BitBtn4 CalcBtn CalcBtn2 HelpBtn NextBtn NextCriteriaMatrixBtn NextMatrixBtn PrintBtn PriorBtn PriorCriteriaMatrixBtn PriorMatrixBtn").split(' '));
     }
 
     // Every window carries the program's icon, also where no desktop entry is installed.

@@ -16,6 +16,7 @@ private slots:
     void writeDiagonalOneSlot();
     void anyInconsistent_data();
     void anyInconsistent();
+    void subcriteriaMatrixIsInconsistentToo();
     void labels_data();
     void labels();
 };
@@ -62,7 +63,7 @@ void TstDecisionModel::outsideBounds_data()
     QTest::newRow("row -1 would be the previous column's row 9") << 0 << 1 << -1;
     QTest::newRow("column 12 would be the next slot's column 0") << 0 << 12 << 0;
     QTest::newRow("column -1 would be the previous slot") << 1 << -1 << 0;
-    QTest::newRow("slot 20") << 20 << 0 << 0;
+    QTest::newRow("slot past the last") << MaxCriterionSlots << 0 << 0;
     QTest::newRow("slot -1") << -1 << 11 << 9;
 }
 
@@ -177,6 +178,19 @@ void TstDecisionModel::anyInconsistent()
     model.CriteriaInconsistent = criteria;
     model.AltMatrixInconsistent.set(flagged, true);
     QCOMPARE(model.anyInconsistent(count), expected);
+}
+
+void TstDecisionModel::subcriteriaMatrixIsInconsistentToo()
+{
+    DecisionModel model;
+    model.SubcriteriaInconsistent = {false, false};
+    QVERIFY(!model.anyInconsistent(MaxCriterionSlots));
+    model.SubcriteriaInconsistent[1] = true;
+    QVERIFY(model.anyInconsistent(3));
+    // A leaf of a large tree keeps its flag in the window's stores.
+    model.SubcriteriaInconsistent.clear();
+    model.AltMatrixInconsistent.set(MaxLeaves - 1, true);
+    QVERIFY(model.anyInconsistent(MaxLeaves));
 }
 
 void TstDecisionModel::labels_data()

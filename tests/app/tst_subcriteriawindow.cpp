@@ -1,0 +1,283 @@
+// A decision with sub-criteria in the window: named on the names page, compared matrix by matrix,
+// computed, saved and opened again.
+
+#include "app_helpers.h"
+
+#include "app/criterionlistdelegate.h"
+#include "app/documentcontroller.h"
+#include "document/decisionfile.h"
+#include "document/decisionresults.h"
+#include "model/numberformat.h"
+#include "platform/stringgrid.h"
+#include "report/reportdata.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStatusBar>
+#include <QTimer>
+
+#include <ctime>
+
+using namespace WindowTest;
+
+namespace {
+
+// The dialog that the button opens, named with two sub-criteria typed in and taken with OK.
+void nameInDialog(const QStringList &names)
+{
+    QTimer::singleShot(0, [names] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        for (const QString &name : names) {
+            QTest::mouseClick(find<QPushButton>(dialog, "AddSubcriterionBtn"), Qt::LeftButton);
+            // The editor that Add opens over the new entry.
+            QLineEdit *editor = nullptr;
+            for (QLineEdit *open : find<QListWidget>(dialog, "SubcriteriaList")->findChildren<QLineEdit *>()) {
+                if (open->isVisible())
+                    editor = open;
+            }
+            QVERIFY(editor);
+            QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+            for (const QChar ch : name)
+                QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(ch), Qt::NoModifier);
+            QTest::keyClick(editor, Qt::Key_Return);
+        }
+        QTest::mouseClick(dialog->findChild<QDialogButtonBox *>()->button(QDialogButtonBox::Ok), Qt::LeftButton);
+    });
+}
+
+// The dialog that the button opened has closed; the window is the active one again.
+bool clickSubcriteria(TMainForm *form)
+{
+    if (!click(find<QPushButton>(form, "SubcriteriaBtn")))
+        return false;
+    for (int wait = 0; QApplication::activeModalWidget() && wait < 200; ++wait)
+        QTest::qWait(10);
+    if (QApplication::activeModalWidget())
+        return false;
+    form->activateWindow();
+    return QTest::qWaitForWindowActive(form);
+}
+
+QString shownEntry(TMainForm *form, int row)
+{
+    auto *list = find<QListWidget>(form, "Choices");
+    auto *delegate = qobject_cast<CriterionListDelegate *>(list->itemDelegate());
+    return delegate ? delegate->shownText(list->model()->index(row, 0)) : QString();
+}
+
+QStringList globalTexts(TMainForm *form, int m)
+{
+    QStringList texts;
+    for (int j = 1; j <= m; ++j)
+        texts << find<StringGrid>(form, "Globales")->cell(j, 1);
+    return texts;
+}
+
+// Three criteria, the second split into two, three alternatives, every matrix complete: four
+// leaves compared by the judgements below.
+bool typeWholeDecision(TMainForm *form)
+{
+    if (!clickCountsTo(form, 3, 3) || !click(find<QPushButton>(form, "NextBtn")))
+        return false;
+    find<QListWidget>(form, "Choices")->setCurrentRow(1);
+    nameInDialog({QStringLiteral("Сборка"), QStringLiteral("Материалы")});
+    if (!clickSubcriteria(form) || !click(find<QPushButton>(form, "NextBtn")))
+        return false;
+    auto *criteria = find<StringGrid>(form, "ChoiceTab");
+    if (!enterMatrix(criteria, {{"3", "5"}, {"2"}}) || !click(find<QPushButton>(form, "NextCriteriaMatrixBtn")))
+        return false;
+    if (!enterMatrix(criteria, {{"4"}}) || !click(find<QPushButton>(form, "NextBtn")))
+        return false;
+    screenshot(form, QStringLiteral("subcriteria-alternatives"));
+    auto *alternatives = find<StringGrid>(form, "CompTab");
+    const QList<QList<QStringList>> leaves = {{{"2", "3"}, {"2"}}, {{"1/3", "5"}, {"7"}}, {{"5", "1"}, {"1/5"}}, {{"1", "1/2"}, {"1/2"}}};
+    for (int leaf = 0; leaf < leaves.size(); ++leaf) {
+        if (!enterMatrix(alternatives, leaves.at(leaf)))
+            return false;
+        if (leaf + 1 < leaves.size() && !click(find<QPushButton>(form, "NextMatrixBtn")))
+            return false;
+    }
+    return click(find<QPushButton>(form, "NextBtn"));
+}
+
+// Four levels and 50 leaves, every judgement "2" over the next and "1/2" back.
+DecisionDocument largeTree()
+{
+    Decision decision;
+    decision.startNew(3, 10, QString());
+    const auto names = [](int count) {
+        QStringList list;
+        for (int i = 0; i < count; ++i)
+            list << QStringLiteral("П%1").arg(i + 1);
+        return list;
+    };
+    decision.setSubcriteria({0}, names(15));
+    decision.setSubcriteria({0, 0}, names(2));
+    decision.setSubcriteria({0, 0, 0}, names(2));
+    decision.setSubcriteria({1}, names(15));
+    decision.setSubcriteria({1, 0}, names(4));
+    decision.setSubcriteria({2}, names(15));
+    DecisionDocument document = decision.document();
+    for (int matrix : matricesOf(document)) {
+        QList<QStringList> cells = matrixOf(document, matrix);
+        for (int i = 0; i < cells.size(); ++i) {
+            for (int j = 0; j < cells.size(); ++j) {
+                if (i != j)
+                    cells[i][j] = i < j ? QStringLiteral("2") : QStringLiteral("1/2");
+            }
+        }
+        setMatrixOf(document, matrix, cells);
+    }
+    return document;
+}
+
+// Milliseconds of processor time this thread spent: what the window makes a person wait for,
+// whatever else the machine runs.
+double threadMilliseconds()
+{
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+} // namespace
+
+class TstSubcriteriaWindow : public QObject
+{
+    Q_OBJECT
+private slots:
+    void flatDecisionShowsNoMatrixBar();
+    void buttonNamesSubcriteriaAsOneStep();
+    void wholeDecisionTypedSavedAndOpened();
+    void forwardMoveStopsAtSubcriteriaMatrix();
+    void undoShowsTheSubcriteriaMatrix();
+    void pageChangesOfALargeTreeAreQuick();
+};
+
+void TstSubcriteriaWindow::flatDecisionShowsNoMatrixBar()
+{
+    auto form = openWindow();
+    QVERIFY(goToAlternativesPage(form.get(), 3, 3));
+    QVERIFY(!find<QWidget>(form.get(), "CriteriaMatrixBar")->isVisibleTo(form.get()));
+    QCOMPARE(shownEntry(form.get(), 0), form->decision()->name(NameList::Criteria, 0));
+}
+
+void TstSubcriteriaWindow::buttonNamesSubcriteriaAsOneStep()
+{
+    auto form = openWindow();
+    QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+    find<QListWidget>(form.get(), "Choices")->setCurrentRow(2);
+    const int steps = form->decision()->undoStack()->count();
+    nameInDialog({QStringLiteral("Активная"), QStringLiteral("Пассивная")});
+    QVERIFY(clickSubcriteria(form.get()));
+    QCOMPARE(shownEntry(form.get(), 2), QStringLiteral("Критерий 3 ▸ 2"));
+    screenshot(form.get(), QStringLiteral("subcriteria-names"));
+    // The list keeps the bare name: it is what the editor and the document hold.
+    QCOMPARE(find<QListWidget>(form.get(), "Choices")->item(2)->text(), QStringLiteral("Критерий 3"));
+    QCOMPARE(find<QLineEdit>(form.get(), "ChoiceName")->text(), QStringLiteral("Критерий 3"));
+    QCOMPARE(form->decision()->undoStack()->count(), steps + 1);
+    QVERIFY(pressKey(Qt::Key_Z, Qt::ControlModifier));
+    QCOMPARE(shownEntry(form.get(), 2), QStringLiteral("Критерий 3"));
+    QCOMPARE(page(form.get()), 1);
+}
+
+void TstSubcriteriaWindow::wholeDecisionTypedSavedAndOpened()
+{
+    auto form = openWindow();
+    QVERIFY(typeWholeDecision(form.get()));
+    QCOMPARE(page(form.get()), 4);
+    screenshot(form.get(), QStringLiteral("subcriteria-result"));
+    auto *glob = find<StringGrid>(form.get(), "GlobTab");
+    QCOMPARE(glob->colCount(), 5);
+    QCOMPARE(glob->cell(2, 0), QStringLiteral("Критерий 2 › Сборка"));
+    QVERIFY(find<QLabel>(form.get(), "LeafWeights")->text().contains(QStringLiteral("Критерий 2 ")));
+    // The printed sheet has a row a leaf and the weights as a tree.
+    const ReportData sheet = form->collectReportData();
+    QCOMPARE(sheet.table.size(), 5);
+    QCOMPARE(sheet.table.at(2).value(0), QStringLiteral("Сборка"));
+    QVERIFY(!sheet.hierarchyLines.isEmpty());
+
+    const QString path = QDir(configHome()).filePath(QStringLiteral("tree.ahp"));
+    chosenFiles() = {path};
+    QVERIFY(form->documents()->saveAs());
+    const QStringList shown = globalTexts(form.get(), 3);
+
+    const DecisionReadResult read = readDecisionFile(path);
+    QVERIFY2(read.document, qPrintable(read.error));
+    const DecisionComputation fromFile = computeDecision(*read.document);
+    QVERIFY(fromFile.results);
+    const DecisionComputation fromWindow = computeDecision(form->decision()->document());
+    QVERIFY(fromWindow.results);
+    // The command line's numbers of the saved file are the window's, bit for bit.
+    QCOMPARE(resultsJson(*fromFile.results), resultsJson(*fromWindow.results));
+    for (int j = 0; j < 3; ++j)
+        QCOMPARE(shown.at(j), formatMeasure(fromFile.results->global.at(size_t(j))));
+
+    auto reopened = openWindow();
+    QVERIFY(reopened->openDecisionFile(path));
+    QCOMPARE(page(reopened.get()), 4);
+    QCOMPARE(globalTexts(reopened.get(), 3), shown);
+    QCOMPARE(find<StringGrid>(reopened.get(), "GlobTab")->cell(3, 0), QStringLiteral("Критерий 2 › Материалы"));
+}
+
+void TstSubcriteriaWindow::forwardMoveStopsAtSubcriteriaMatrix()
+{
+    auto form = openWindow();
+    QVERIFY(clickCountsTo(form.get(), 3, 3));
+    QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+    find<QListWidget>(form.get(), "Choices")->setCurrentRow(0);
+    nameInDialog({QStringLiteral("Сборка"), QStringLiteral("Материалы")});
+    QVERIFY(clickSubcriteria(form.get()));
+    QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+    QVERIFY(find<QWidget>(form.get(), "CriteriaMatrixBar")->isVisibleTo(form.get()));
+    QVERIFY(enterMatrix(find<StringGrid>(form.get(), "ChoiceTab"), {{"3", "5"}, {"2"}}));
+    // The sub-criteria matrix is left empty: the move forward shows it and says where.
+    QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+    QCOMPARE(page(form.get()), 2);
+    QCOMPARE(find<QLineEdit>(form.get(), "CriteriaMatrixName")->text(), QStringLiteral("Критерий 1"));
+    QVERIFY2(status(form.get()).contains(QStringLiteral("«Критерий 1»")), qPrintable(status(form.get())));
+    QCOMPARE(find<StringGrid>(form.get(), "ChoiceTab")->cell(1, 0), QStringLiteral("Сборка"));
+    screenshot(form.get(), QStringLiteral("subcriteria-criteria"));
+}
+
+void TstSubcriteriaWindow::undoShowsTheSubcriteriaMatrix()
+{
+    auto form = openWindow();
+    QVERIFY(typeWholeDecision(form.get()));
+    // The last sub-criteria judgement, taken back from the result page, back on the screen.
+    Decision *decision = form->decision();
+    int stepsBack = 0;
+    while (!decision->undoText().contains(QStringLiteral("Сборка")) && stepsBack < 20) {
+        decision->undo();
+        ++stepsBack;
+    }
+    QVERIFY(decision->undoText().contains(QStringLiteral("Сборка")));
+    decision->undo();
+    QCOMPARE(page(form.get()), 2);
+    QCOMPARE(find<QLineEdit>(form.get(), "CriteriaMatrixName")->text(), QStringLiteral("Критерий 2"));
+    QCOMPARE(find<StringGrid>(form.get(), "ChoiceTab")->cell(2, 1), QString());
+}
+
+void TstSubcriteriaWindow::pageChangesOfALargeTreeAreQuick()
+{
+    auto form = openWindow();
+    form->openDocument(largeTree(), true);
+    QCOMPARE(page(form.get()), 4);
+    QCOMPARE(find<StringGrid>(form.get(), "GlobTab")->colCount(), 51);
+    // Back to the criteria page and on again: every matrix is computed on the way.
+    const char *const buttons[] = {"PriorBtn", "PriorBtn", "NextBtn", "NextBtn"};
+    for (const char *button : buttons) {
+        const double start = threadMilliseconds();
+        QVERIFY(click(find<QPushButton>(form.get(), button)));
+        const double spent = threadMilliseconds() - start;
+        QVERIFY2(spent < 50, qPrintable(QStringLiteral("%1 to page %2: %3 ms").arg(button).arg(page(form.get())).arg(spent)));
+    }
+    QCOMPARE(page(form.get()), 4);
+}
+
+ANALYZE_WINDOW_TEST_MAIN(TstSubcriteriaWindow)
+#include "tst_subcriteriawindow.moc"
