@@ -12,7 +12,8 @@ CriterionListDelegate::CriterionListDelegate(const Decision *decision, QObject *
 QString CriterionListDelegate::shownText(const QModelIndex &index) const
 {
     const QString name = index.data(Qt::DisplayRole).toString();
-    const CriterionNode *node = m_decision->hierarchy().node({index.row()});
+    const Hierarchy tree = m_decision->hierarchy();
+    const CriterionNode *node = tree.node({index.row()});
     return node && node->hasSubcriteria() ? criterionListText(name, int(node->subcriteria.size())) : name;
 }
 

@@ -122,7 +122,9 @@ void SubcriteriaDialog::accept()
     // The editor still open holds the last name typed.
     m_list->setCurrentItem(nullptr);
     const QStringList list = names();
-    const CriterionNode *node = m_decision->hierarchy().node(m_path);
+    // The tree is a copy: it lives as long as the node taken from it.
+    const Hierarchy tree = m_decision->hierarchy();
+    const CriterionNode *node = tree.node(m_path);
     if (!node) {
         QDialog::reject();
         return;
