@@ -26,8 +26,12 @@ CriteriaMatrixBar::CriteriaMatrixBar(QWidget *parent)
     row->setContentsMargins(8, 4, 8, 4);
     row->addWidget(m_label);
     row->addWidget(m_name, 1);
-    row->addWidget(m_prior);
-    row->addWidget(m_next);
+    // The arrows keep the size of the alternatives page's; the bar's room goes to the path.
+    for (QPushButton *arrow : {m_prior, m_next}) {
+        arrow->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        row->addWidget(arrow);
+    }
+    row->addStretch(0);
     showTranslatedTexts();
     setVisible(false);
 }
