@@ -28,7 +28,12 @@ MissingPairsView::MissingPairsView(Decision *decision, StringGrid *grid, std::fu
     m_next->setObjectName(page + QStringLiteral("AskNext"));
     m_go->setObjectName(page + QStringLiteral("AskNextBtn"));
     auto *layout = new QHBoxLayout(this);
-    layout->setContentsMargins(0, 0, 0, 0);
+    // The margins of the page's other bands; the next pair wraps rather than push the button
+    // off the window.
+    layout->setContentsMargins(8, 2, 8, 2);
+    m_next->setWordWrap(true);
+    m_next->setMinimumWidth(0);
+    m_next->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
     layout->addWidget(m_given);
     layout->addWidget(m_next, 1);
     layout->addWidget(m_go);
