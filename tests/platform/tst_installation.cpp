@@ -21,7 +21,8 @@ QString run(const QString &program, const QStringList &arguments, int *exitCode)
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);
     process.start(program, arguments);
-    *exitCode = process.waitForFinished(120000) ? process.exitCode() : -1;
+    // Packaging rebuilds nothing, yet on a busy machine it takes minutes.
+    *exitCode = process.waitForFinished(240000) ? process.exitCode() : -1;
     return QString::fromUtf8(process.readAll());
 }
 }
