@@ -184,15 +184,6 @@ void TMainForm::setUpControls()
     m_layout->keepControlsWhole();
 }
 
-namespace {
-QStringList listTexts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-}
 
 void TMainForm::setUpAnalysis()
 {

@@ -9,19 +9,12 @@
 #include "platform/stringgridmodel.h"
 
 #include <QBoxLayout>
+#include "app/widgetadapters.h"
+
 #include <QCoreApplication>
 #include <QMainWindow>
 #include <QScrollArea>
 
-namespace {
-QStringList listTexts(const QListWidget *list)
-{
-    QStringList texts;
-    for (int i = 0; i < list->count(); ++i)
-        texts << list->item(i)->text();
-    return texts;
-}
-}
 
 NameDisplays::NameDisplays(QMainWindow *window, Ui::TMainForm *ui)
     : ui(ui)

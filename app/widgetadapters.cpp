@@ -78,3 +78,11 @@ bool LineEditName::isModified() const
 {
     return m_edit.isModified();
 }
+
+QStringList listTexts(const QListWidget *list)
+{
+    QStringList texts;
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
+    return texts;
+}

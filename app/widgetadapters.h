@@ -3,6 +3,8 @@
 #include "entry/namelistview.h"
 #include "entry/textgrid.h"
 
+#include <QStringList>
+
 class StringGrid;
 class QListWidget;
 class QLineEdit;
@@ -58,3 +60,6 @@ public:
 private:
     QLineEdit &m_edit;
 };
+
+// The texts of a list's entries, in order.
+QStringList listTexts(const QListWidget *list);
