@@ -1,6 +1,7 @@
 #pragma once
 
 #include "model/hierarchy.h"
+#include "model/judgement.h"
 
 #include <QList>
 #include <QLocale>
@@ -54,14 +55,6 @@ struct DecisionDocument
     bool operator!=(const DecisionDocument &other) const { return !(*this == other); }
 };
 
-// A cell text as the grid shows it (with the locale's decimal separator) to the file's form, and back.
-// The locale's separator and "." trade places, so that a text the locale rejects ("1.5" typed
-// under a "," locale) stays rejected in the file and after reopening under any locale, and the
-// pair is exact: fromFileText(toFileText(t, p), p) == t for every text.
-QString toFileText(const QString &cellText, QChar decimalPoint);
-QString fromFileText(const QString &fileText, QChar decimalPoint);
-// The same with the separator of a locale (its first character).
-QChar decimalPointOf(const QLocale &locale);
 
 // Which matrix a cell belongs to: the criteria matrix, the alternatives matrix of leaf c (c >= 0;
 // without sub-criteria, of criterion c), or the matrix of the k-th criterion with sub-criteria

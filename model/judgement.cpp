@@ -75,3 +75,37 @@ JudgementCheck validateJudgement(const QString &text, const QLocale &locale)
         return {false, parsed.value, JudgementTooLargeMessage.text()};
     return {true, parsed.value, QString()};
 }
+
+namespace {
+
+QString swapped(const QString &text, QChar a, QChar b)
+{
+    if (a == b)
+        return text;
+    QString result = text;
+    for (QChar &c : result) {
+        if (c == a)
+            c = b;
+        else if (c == b)
+            c = a;
+    }
+    return result;
+}
+
+} // namespace
+
+QString toFileText(const QString &cellText, QChar decimalPoint)
+{
+    return swapped(cellText, decimalPoint, QLatin1Char('.'));
+}
+
+QString fromFileText(const QString &fileText, QChar decimalPoint)
+{
+    return swapped(fileText, QLatin1Char('.'), decimalPoint);
+}
+
+QChar decimalPointOf(const QLocale &locale)
+{
+    const QString point = locale.decimalPoint();
+    return point.isEmpty() ? QLatin1Char('.') : point.front();
+}

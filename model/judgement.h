@@ -41,3 +41,12 @@ struct JudgementCheck
 
 JudgementCheck validateJudgement(const QString &text);
 JudgementCheck validateJudgement(const QString &text, const QLocale &locale);
+
+// A cell text as the grid shows it (with the locale's decimal separator) to the file's form, and back.
+// The locale's separator and "." trade places, so that a text the locale rejects ("1.5" typed
+// under a "," locale) stays rejected in the file and after reopening under any locale, and the
+// pair is exact: fromFileText(toFileText(t, p), p) == t for every text.
+QString toFileText(const QString &cellText, QChar decimalPoint);
+QString fromFileText(const QString &fileText, QChar decimalPoint);
+// The same with the separator of a locale (its first character).
+QChar decimalPointOf(const QLocale &locale);

@@ -191,23 +191,6 @@ void normalise(int n, double *w)
         w[i] /= sum;
 }
 
-// The file keeps "." as the decimal separator; the grid shows the locale's, and the two trade
-// places so that a text the locale rejects stays rejected.
-QString cellTextOf(const QString &fileText, QChar point)
-{
-    const QChar dot = QLatin1Char('.');
-    if (point == dot)
-        return fileText;
-    QString text = fileText;
-    for (QChar &c : text) {
-        if (c == dot)
-            c = point;
-        else if (c == point)
-            c = dot;
-    }
-    return text;
-}
-
 } // namespace
 
 IncompleteMatrixResult computeIncompleteMatrix(int n, const Matrix &a)
@@ -260,8 +243,7 @@ IncompleteMatrixResult computeIncompleteMatrix(const QList<QStringList> &cells, 
 {
     if (n < 1 || n > MaxOrder)
         return {};
-    const QString localePoint = locale.decimalPoint();
-    const QChar point = localePoint.isEmpty() ? QLatin1Char('.') : localePoint.front();
+    const QChar point = decimalPointOf(locale);
     const QStringList none;
     auto fileText = [&](int i, int j) -> const QString & {
         static const QString empty;
@@ -275,7 +257,7 @@ IncompleteMatrixResult computeIncompleteMatrix(const QList<QStringList> &cells, 
             const QString &text = fileText(i, j);
             if (allowMissing && i != j && text.isEmpty() && fileText(j, i).isEmpty())
                 continue;
-            const JudgementCheck check = validateJudgement(cellTextOf(text, point), locale);
+            const JudgementCheck check = validateJudgement(fromFileText(text, point), locale);
             if (!check.valid) {
                 IncompleteMatrixResult result;
                 result.problem = JudgementCellProblem{i, j, check.message};
