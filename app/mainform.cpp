@@ -199,14 +199,17 @@ void TMainForm::setUpAnalysis()
     m_criteriaBar = new CriteriaMatrixBar(ui->CriteriaPage);
     criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab), m_criteriaBar);
     criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab) + 1, m_choiceWords);
-    m_choiceMissing = new MissingPairsView(m_decision, ui->ChoiceTab, [] { return CriteriaMatrix; },
-                                           [this] { return listTexts(ui->Choices); }, ui->CriteriaPage);
+    m_choiceMissing = new MissingPairsView(m_decision, ui->ChoiceTab, [this] { return m_view->criteriaMatrix(); }, ui->CriteriaPage);
     criteriaLayout->addWidget(m_choiceMissing);
     criteriaLayout->addWidget(m_choiceRevisions);
     auto *alternativesLayout = static_cast<QBoxLayout *>(ui->AlternativesPage->layout());
     alternativesLayout->insertWidget(alternativesLayout->indexOf(ui->CompTab) + 1, m_compWords);
     m_compMissing = new MissingPairsView(m_decision, ui->CompTab, [this] { return m_view->shownMatrix(ui->CompTab); },
-                                         [this] { return listTexts(ui->AltList); }, ui->AlternativesPage);
+                                         ui->AlternativesPage);
+    for (RevisionPanel *panel : {m_choiceRevisions, m_compRevisions}) {
+        panel->setMissingAllowed([this] { return m_decision->allowMissing(); });
+        connect(m_decision, &Decision::allowMissingChanged, panel, &RevisionPanel::invalidate);
+    }
     alternativesLayout->addWidget(m_compMissing);
     alternativesLayout->addWidget(m_compRevisions);
     resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
