@@ -285,7 +285,7 @@ bool RevisionPanel::readIncomplete(const ComparisonNames &names, MatrixReading &
         QStringList items;
         for (int i = 0; i < m_shown.n; ++i)
             items << names.item(i).simplified();
-        setSummary(result.unlinked.empty() ? QString() : unlinkedItemsText(items, result.unlinked));
+        setSummary(result.unlinked.empty() ? QString() : inGroup(names, unlinkedItemsText(items, result.unlinked)));
         return false;
     }
     for (const EstimatedJudgement &e : result.estimated) {
@@ -311,14 +311,24 @@ void RevisionPanel::showAskNext(const ComparisonNames &names)
         m_askNextLabel->setToolTip(QString());
         return;
     }
-    const QString text = tr("Следующим стоит сравнить %1 и %2")
-                                 .arg(quoted(names.item(m_askNext->first).simplified()),
-                                      quoted(names.item(m_askNext->second).simplified()));
+    const QString text = inGroup(names, tr("Следующим стоит сравнить %1 и %2")
+                                                .arg(quoted(names.item(m_askNext->first).simplified()),
+                                                     quoted(names.item(m_askNext->second).simplified())));
     m_askNextLabel->setToolTip(text);
     m_askNextLabel->setText(text);
     m_askNextBtn->setAccessibleName(tr("Перейти к паре %1 : %2")
                                             .arg(quoted(names.item(m_askNext->first).simplified()),
                                                  quoted(names.item(m_askNext->second).simplified())));
+}
+
+QString RevisionPanel::inGroup(const ComparisonNames &names, const QString &sentence) const
+{
+    if (names.group.isEmpty() || sentence.isEmpty())
+        return sentence;
+    QString rest = sentence;
+    rest[0] = rest.at(0).toLower();
+    return tr("В группе %1 %2", "%1: the criterion whose sub-criteria are compared; %2: a sentence begun in lower case")
+        .arg(quoted(names.group), rest);
 }
 
 QString RevisionPanel::askNextText() const
@@ -413,9 +423,9 @@ void RevisionPanel::showUnreadable(const ComparisonNames &names, const Validatio
     const QString rowName = quoted(names.item(failure.row - 1));
     const QString colName = quoted(names.item(failure.col - 1));
     if (m_shown.texts.value(failure.row - 1).value(failure.col - 1).isEmpty())
-        setSummary(tr("Пока не заполнено: %1 над %2").arg(rowName, colName));
+        setSummary(inGroup(names, tr("Пока не заполнено: %1 над %2").arg(rowName, colName)));
     else
-        setSummary(tr("Не читается: %1 над %2 — %3").arg(rowName, colName, unreadableReason(failure.message)));
+        setSummary(inGroup(names, tr("Не читается: %1 над %2 — %3").arg(rowName, colName, unreadableReason(failure.message))));
 }
 
 void RevisionPanel::showRevisions(const ComparisonNames &names)
@@ -423,13 +433,13 @@ void RevisionPanel::showRevisions(const ComparisonNames &names)
     const QString ratio = formatReadable(m_cr);
     clearRows();
     if (isInconsistent(m_cr)) {
-        setSummary(tr("Отношение согласованности (ОС) %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio));
+        setSummary(inGroup(names, tr("Отношение согласованности (ОС) %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio)));
     } else if (m_cr > ImprovableRatio && !m_revisions.empty()) {
-        setSummary(tr("Отношение согласованности (ОС) %1: суждения согласованы, но можно улучшить:").arg(ratio));
+        setSummary(inGroup(names, tr("Отношение согласованности (ОС) %1: суждения согласованы, но можно улучшить:").arg(ratio)));
     } else {
         // Consistent enough: a suggestion would only trade one good judgement for another.
         m_revisions.clear();
-        setSummary(tr("Отношение согласованности (ОС) %1: матрица согласована, пересматривать нечего.").arg(ratio));
+        setSummary(inGroup(names, tr("Отношение согласованности (ОС) %1: матрица согласована, пересматривать нечего.").arg(ratio)));
         return;
     }
 
@@ -459,7 +469,7 @@ void RevisionPanel::showRevisions(const ComparisonNames &names)
 void RevisionPanel::showTriples(const ComparisonNames &names)
 {
     if (m_triples.empty()) {
-        m_triplesView->setPlainText(tr("Противоречивых троек нет."));
+        m_triplesView->setPlainText(inGroup(names, tr("Противоречивых троек нет.")));
         return;
     }
     const QString pattern = names.isCriteria() ? tr("%1 важнее %2, %2 важнее %3, но %3 важнее %1")
@@ -468,7 +478,7 @@ void RevisionPanel::showTriples(const ComparisonNames &names)
     const auto name = [&names](int i) { return quoted(names.item(i).simplified()); };
     for (const IntransitiveTriple &t : m_triples)
         lines << pattern.arg(name(t.first), name(t.second), name(t.third));
-    m_triplesView->setPlainText(tr("Противоречивые тройки (%1): %2.").arg(lines.size()).arg(lines.join(QStringLiteral("; "))));
+    m_triplesView->setPlainText(inGroup(names, tr("Противоречивые тройки (%1): %2.").arg(lines.size()).arg(lines.join(QStringLiteral("; ")))));
 }
 
 void RevisionPanel::clearRows()

@@ -71,6 +71,8 @@ private:
     bool readIncomplete(const ComparisonNames &names, MatrixReading &reading);
     void showAskNext(const ComparisonNames &names);
     bool isMissing(int i, int j) const;
+    // The sentence of a sub-criteria matrix names its group.
+    QString inGroup(const ComparisonNames &names, const QString &sentence) const;
     void clearRows();
     int focusedApplyRow() const;
     void keepFocusInPanel(int row);

@@ -187,7 +187,14 @@ void TMainForm::setUpControls()
 
 void TMainForm::setUpAnalysis()
 {
-    const auto criteriaNames = [this] { return ComparisonNames{shownCriteriaNames(), QString(), true}; };
+    const auto criteriaNames = [this] {
+        const int matrix = m_view ? m_view->criteriaMatrix() : CriteriaMatrix;
+        if (matrix == CriteriaMatrix)
+            return ComparisonNames{shownCriteriaNames(), QString(), true};
+        const Hierarchy tree = m_decision->hierarchy();
+        return ComparisonNames{shownCriteriaNames(), QString(), true,
+                               tree.pathText(tree.subcriteriaPlaces().value(subcriteriaIndexOf(matrix)).path)};
+    };
     const auto alternativeNames = [this] { return ComparisonNames{listTexts(ui->AltList), ui->ChoiceName2->text(), false}; };
     m_choiceWords = new JudgementWordsLine(ui->ChoiceTab, criteriaNames, ui->CriteriaPage);
     m_compWords = new JudgementWordsLine(ui->CompTab, alternativeNames, ui->AlternativesPage);

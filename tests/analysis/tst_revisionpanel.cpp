@@ -58,6 +58,8 @@ private slots:
     void whatThePanelSays();
     void missingJudgements_data();
     void missingJudgements();
+    void subcriteriaNameTheirGroup_data();
+    void subcriteriaNameTheirGroup();
     void suggestionTypedInWithItsMirror();
     void longTriplesScroll();
     void pairsReadAsNames();
@@ -178,6 +180,38 @@ void TstRevisionPanel::missingJudgements()
     QCOMPARE(grid->cell(grid->col(), grid->row()), QString());
     QCOMPARE(grid->cell(grid->row(), grid->col()), QString());
     QVERIFY(askNext.contains("«" + Items.at(grid->row() - 1) + "» и «" + Items.at(grid->col() - 1) + "»"));
+}
+
+void TstRevisionPanel::subcriteriaNameTheirGroup_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QList<QStringList>>("upper");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("triples");
+
+    const QList<QStringList> cycle{{"3", "1/3", "1"}, {"3", "1"}, {"1"}};
+    QTest::newRow("top matrix") << "" << cycle
+                                << "Отношение согласованности (ОС) 0.37 больше допустимого. Пересмотрите в первую очередь:"
+                                << "Противоречивые тройки (1): «А» важнее «Б», «Б» важнее «В», но «В» важнее «А».";
+    QTest::newRow("group") << "Безопасность" << cycle
+                           << "В группе «Безопасность» отношение согласованности (ОС) 0.37 больше допустимого. Пересмотрите в первую очередь:"
+                           << "В группе «Безопасность» противоречивые тройки (1): «А» важнее «Б», «Б» важнее «В», но «В» важнее «А».";
+    QTest::newRow("deeper group, not filled") << "Безопасность › Активная" << QList<QStringList>{{"1", "", "1"}, {"1", "1"}, {"1"}}
+                                              << "В группе «Безопасность › Активная» пока не заполнено: «А» над «В»" << "";
+}
+
+void TstRevisionPanel::subcriteriaNameTheirGroup()
+{
+    QFETCH(QString, group);
+    QFETCH(QList<QStringList>, upper);
+    QFETCH(QString, summary);
+    QFETCH(QString, triples);
+
+    auto grid = gridWith(upper);
+    RevisionPanel panel(grid.get(), [group] { return ComparisonNames{Items, QString(), true, group}; });
+    panel.refresh();
+    QCOMPARE(panel.summaryText(), summary);
+    QCOMPARE(panel.triplesText(), triples);
 }
 
 void TstRevisionPanel::suggestionTypedInWithItsMirror()

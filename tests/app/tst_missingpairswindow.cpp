@@ -3,6 +3,7 @@
 
 #include "app_helpers.h"
 
+#include "analysis/revisionpanel.h"
 #include "analysis/sensitivitydata.h"
 #include "app/resultreport.h"
 #include "document/decision.h"
@@ -46,6 +47,7 @@ private slots:
     void reportMarksEstimates_data();
     void reportMarksEstimates();
     void sensitivityReviewsTheCompletedMatrix();
+    void subcriteriaMatrixNamesItsGroup();
 };
 
 void TstMissingPairsWindow::chainOfFifteen()
@@ -196,6 +198,46 @@ void TstMissingPairsWindow::sensitivityReviewsTheCompletedMatrix()
     QCOMPARE(a[1][2], 2.0);
     QCOMPARE(a[0][2], 4.0);
     QCOMPARE(a[2][0], 0.25);
+}
+
+// The second criterion split into three, one of their pairs left out: the page speaks of that
+// matrix and names its group, while the top matrix keeps its sentences.
+void TstMissingPairsWindow::subcriteriaMatrixNamesItsGroup()
+{
+    Decision decision;
+    decision.startNew(3, 3, QString());
+    QVERIFY(decision.setSubcriteria({1}, {"Активная", "Пассивная", "Рейтинг"}));
+    decision.setAllowMissing(true);
+    DecisionDocument document = decision.document();
+    setMatrixOf(document, CriteriaMatrix, {{"1", "3", "5"}, {"1/3", "1", "2"}, {"1/5", "1/2", "1"}});
+    setMatrixOf(document, subcriteriaMatrix(0), {{"1", "5", ""}, {"1/5", "1", "2"}, {"", "1/2", "1"}});
+    const QString path = configHome() + QStringLiteral("/group.ahp");
+    QString error;
+    QVERIFY2(saveDecisionFile(path, document, &error), qPrintable(error));
+
+    auto form = openWindow();
+    QVERIFY(form->openDecisionFile(path));
+    while (page(form.get()) > 2)
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    auto *grid = find<StringGrid>(form.get(), "ChoiceTab");
+    auto *words = find<QLabel>(form.get(), "ChoiceTabWords");
+    auto *panel = find<RevisionPanel>(form.get(), "ChoiceTabRevisions");
+    if (grid->cell(1, 0) != QStringLiteral("Критерий 1"))
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorCriteriaMatrixBtn")));
+    clickCell(grid, 2, 1);
+    QCOMPARE(words->text(), QStringLiteral("«Критерий 1» умеренно важнее, чем «Критерий 2» (3)"));
+    QTRY_VERIFY(panel->summaryText().startsWith(QStringLiteral("Отношение согласованности (ОС) ")));
+
+    QVERIFY(click(find<QPushButton>(form.get(), "NextCriteriaMatrixBtn")));
+    QCOMPARE(grid->cell(1, 0), QStringLiteral("Активная"));
+    clickCell(grid, 2, 1);
+    QCOMPARE(words->text(), QStringLiteral("«Активная» существенно важнее, чем «Пассивная», в группе «Критерий 2» (5)"));
+    QTRY_COMPARE(find<QLabel>(form.get(), "ChoiceTabGivenPairs")->text(), QStringLiteral("задано 2 из 3 сравнений"));
+    QTRY_COMPARE(panel->askNextText(), QStringLiteral("В группе «Критерий 2» следующим стоит сравнить «Активная» и «Рейтинг»"));
+    QVERIFY2(panel->summaryText().startsWith(QStringLiteral("В группе «Критерий 2» отношение согласованности (ОС) ")),
+             qPrintable(panel->summaryText()));
+    QCOMPARE(shown(grid, 3, 1), QStringLiteral("10"));
+    QVERIFY(errors().isEmpty());
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstMissingPairsWindow)
