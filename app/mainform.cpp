@@ -16,6 +16,7 @@
 #include "app/helpmenu.h"
 #include "app/windowlayout.h"
 #include "app/languagemenu.h"
+#include "app/matrixreport.h"
 #include "app/missingpairsview.h"
 #include "app/namedisplays.h"
 #include "app/pagetexts.h"
@@ -1305,6 +1306,7 @@ ReportData TMainForm::collectReportData() const
         data.idxCoordText = ui->IdxCoordEdit->text();
         data.ratioCoordText = ui->RatioCoordEdit->text();
         data.table = gridTexts(*ui->ChoiceTab);
+        addMatrixEstimates(data, *ui->ChoiceTab, m_decision->matrixOrder(m_view->criteriaMatrix()), m_decision->allowMissing());
         break;
     case AlternativesPage:
         data.rndCoordText = ui->RndCoordEdit2->text();
@@ -1312,6 +1314,7 @@ ReportData TMainForm::collectReportData() const
         data.ratioCoordText = ui->RatioCoordEdit2->text();
         data.criterionName = ui->ChoiceName2->text();
         data.table = gridTexts(*ui->CompTab);
+        addMatrixEstimates(data, *ui->CompTab, m_decision->matrixOrder(m_view->shownMatrix(ui->CompTab)), m_decision->allowMissing());
         break;
     case ResultPage:
         // A tree's sheet is the command line's: a row a leaf with its path and weight.

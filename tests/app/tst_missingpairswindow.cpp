@@ -11,6 +11,8 @@
 #include "document/decisionresults.h"
 #include "model/decisionmodel.h"
 #include "platform/stringgrid.h"
+#include "report/repform.h"
+#include "report/reportprinter.h"
 #include "platform/stringgridmodel.h"
 
 #include <QAction>
@@ -48,6 +50,8 @@ private slots:
     void reportMarksEstimates();
     void sensitivityReviewsTheCompletedMatrix();
     void subcriteriaMatrixNamesItsGroup();
+    void printedMatrixMarksEstimates_data();
+    void printedMatrixMarksEstimates();
 };
 
 void TstMissingPairsWindow::chainOfFifteen()
@@ -238,6 +242,55 @@ void TstMissingPairsWindow::subcriteriaMatrixNamesItsGroup()
              qPrintable(panel->summaryText()));
     QCOMPARE(shown(grid, 3, 1), QStringLiteral("10"));
     QVERIFY(errors().isEmpty());
+}
+
+void TstMissingPairsWindow::printedMatrixMarksEstimates_data()
+{
+    QTest::addColumn<bool>("allow");
+    QTest::addColumn<bool>("leaveOut"); // criterion 1 : criterion 3
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("off") << false << true << "" << "";
+    QTest::newRow("on, all given") << true << false << "4" << "Задано 3 из 3 сравнений.";
+    QTest::newRow("on, one left out") << true << true << "4"
+                                      << "Курсивом — значения, оценённые по остальным сравнениям. Задано 2 из 3 сравнений.";
+}
+
+void TstMissingPairsWindow::printedMatrixMarksEstimates()
+{
+    QFETCH(bool, allow);
+    QFETCH(bool, leaveOut);
+    QFETCH(QString, printed);
+    QFETCH(QString, note);
+
+    auto form = openWindow();
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
+    if (allow)
+        action(form.get(), "AllowMissingAction")->trigger();
+    auto *grid = find<StringGrid>(form.get(), "ChoiceTab");
+    QVERIFY(enterJudgement(grid, 2, 1, QStringLiteral("2")));
+    QVERIFY(enterJudgement(grid, 3, 2, QStringLiteral("2")));
+    if (!leaveOut)
+        QVERIFY(enterJudgement(grid, 3, 1, QStringLiteral("4")));
+    QVERIFY(click(find<QPushButton>(form.get(), "CalcBtn")));
+    if (allow)
+        QTRY_VERIFY(find<QLabel>(form.get(), "ChoiceTabGivenPairs")->isVisibleTo(form.get()));
+
+    const ReportData data = form->collectReportData();
+    QCOMPARE(data.table.at(1).at(3), printed);
+    // The mirror of a typed judgement is typed too; an estimate's is a number.
+    QCOMPARE(data.table.at(3).at(1), printed.isEmpty() ? QString() : leaveOut ? localised("0.25") : QStringLiteral("1/4"));
+    QCOMPARE(data.estimateNote, note);
+    TRepForm page;
+    composeReport(page, data);
+    const bool estimated = allow && leaveOut;
+    QCOMPARE(page.repGrid()->gridModel()->data(page.repGrid()->gridModel()->index(1, 3), Qt::FontRole).value<QFont>().italic(), estimated);
+    QCOMPARE(page.repGrid()->gridModel()->data(page.repGrid()->gridModel()->index(3, 1), Qt::FontRole).value<QFont>().italic(), estimated);
+    QVERIFY(!page.repGrid()->gridModel()->data(page.repGrid()->gridModel()->index(1, 2), Qt::FontRole).value<QFont>().italic());
+    QCOMPARE(page.panel3()->isHidden(), note.isEmpty());
+    if (!note.isEmpty())
+        QCOMPARE(page.decision()->text(), note);
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstMissingPairsWindow)
