@@ -630,8 +630,8 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <source>Разрешить пропуски сравнений</source>
-        <translation>Allow missing judgements</translation>
+        <source>&amp;Разрешить пропуски сравнений</source>
+        <translation>Allow &amp;missing judgements</translation>
     </message>
 </context>
 <context>
