@@ -304,7 +304,8 @@ bool RevisionPanel::isMissing(int i, int j) const
 void RevisionPanel::showAskNext(const ComparisonNames &names)
 {
     m_askRow->setVisible(m_shownMissingAllowed);
-    m_askNextBtn->setText(tr("Перейти к этой паре"));
+    // A hidden row is never laid out: it holds no caption to be measured against its width.
+    m_askNextBtn->setText(m_shownMissingAllowed ? tr("Перейти к этой паре") : QString());
     m_askNextBtn->setVisible(bool(m_askNext));
     if (!m_askNext) {
         m_askNextLabel->clear();
