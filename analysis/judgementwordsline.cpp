@@ -62,6 +62,8 @@ QString JudgementWordsLine::wordsFor(int col, int row) const
         return QString();
     const QString rowName = names.item(row - 1);
     const QString colName = names.item(col - 1);
+    if (names.isCriteria() && !names.group.isEmpty())
+        return subcriteriaJudgementWords(rowName, colName, names.group, check.value, text);
     if (names.isCriteria())
         return criteriaJudgementWords(rowName, colName, check.value, text);
     return alternativesJudgementWords(rowName, colName, names.criterion, check.value, text);

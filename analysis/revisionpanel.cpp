@@ -2,6 +2,7 @@
 
 #include "entry/reciprocal.h"
 #include "model/judgement.h"
+#include "model/missingjudgements.h"
 #include "model/numberformat.h"
 #include "model/priorities.h"
 #include "platform/stringgrid.h"
@@ -11,11 +12,13 @@
 #include <QEvent>
 #include <QFontMetricsF>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -66,6 +69,9 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     , m_names(std::move(names))
     , m_summary(new QLabel(this))
     , m_triplesView(new QPlainTextEdit(this))
+    , m_askRow(new QWidget(this))
+    , m_askNextLabel(new QLabel(m_askRow))
+    , m_askNextBtn(new QPushButton(m_askRow))
 {
     setObjectName(grid->objectName() + QStringLiteral("Revisions"));
     setFrameShape(QFrame::StyledPanel);
@@ -83,6 +89,26 @@ RevisionPanel::RevisionPanel(StringGrid *grid, ComparisonNamesSource names, QWid
     // height for every row.
     m_summary->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     layout->addWidget(m_summary);
+
+    // Shown only while the decision lets pairs be left out, and then at one height whether
+    // something is missing or not.
+    auto *askLayout = new QHBoxLayout(m_askRow);
+    askLayout->setContentsMargins(0, 0, 0, 0);
+    m_askNextLabel->setObjectName(QStringLiteral("revisionAskNext"));
+    m_askNextLabel->setTextFormat(Qt::PlainText);
+    m_askNextLabel->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
+    // The page's own name, so that the button is found as the page's like its other controls.
+    m_askNextBtn->setObjectName(grid->objectName() + QStringLiteral("AskNextBtn"));
+    m_askNextBtn->setAutoDefault(false);
+    m_askNextBtn->setFocusPolicy(Qt::TabFocus);
+    QSizePolicy keepRoom = m_askNextBtn->sizePolicy();
+    keepRoom.setRetainSizeWhenHidden(true);
+    m_askNextBtn->setSizePolicy(keepRoom);
+    askLayout->addWidget(m_askNextLabel, 1);
+    askLayout->addWidget(m_askNextBtn);
+    m_askRow->setVisible(false);
+    connect(m_askNextBtn, &QPushButton::clicked, this, &RevisionPanel::goToAskNext);
+    layout->addWidget(m_askRow);
 
     auto *rows = new QGridLayout;
     rows->setHorizontalSpacing(8);
@@ -149,24 +175,47 @@ void RevisionPanel::invalidate()
     scheduleRefresh();
 }
 
+void RevisionPanel::setMissingAllowed(std::function<bool()> allowed)
+{
+    m_missingAllowed = std::move(allowed);
+    invalidate();
+}
+
 void RevisionPanel::refresh()
 {
     m_refreshTimer.stop();
     const ComparisonNames names = m_names ? m_names() : ComparisonNames();
     m_triplesView->setAccessibleName(tr("Противоречивые тройки"));
     MatrixSnapshot snapshot = snapshotOf(*m_grid, int(names.items.size()));
-    if (snapshot == m_shown) {
+    const bool missingAllowed = m_missingAllowed && m_missingAllowed();
+    if (snapshot == m_shown && missingAllowed == m_shownMissingAllowed) {
         m_focusRow = -1;
         return;
     }
     m_shown = std::move(snapshot);
+    m_shownMissingAllowed = missingAllowed;
 
     m_revisions.clear();
     m_triples.clear();
+    m_missing.clear();
+    m_askNext.reset();
     // Hiding the focused button would send the focus to the next control of the page; it stays
     // in the panel instead, on the row the person was at.
     const int focusedRow = focusedApplyRow();
-    const MatrixReading reading = readMatrix(m_shown);
+    MatrixReading reading;
+    if (missingAllowed) {
+        if (!readIncomplete(names, reading)) {
+            m_valid = false;
+            m_cr = 0.0;
+            clearRows();
+            m_triplesView->clear();
+            showAskNext(names);
+            keepFocusInPanel(focusedRow);
+            return;
+        }
+    } else {
+        reading = readMatrix(m_shown);
+    }
     m_valid = !reading.failure && m_shown.n > 0;
     if (!m_valid) {
         m_cr = 0.0;
@@ -176,6 +225,7 @@ void RevisionPanel::refresh()
             setSummary(QString());
         clearRows();
         m_triplesView->clear();
+        showAskNext(names);
         keepFocusInPanel(focusedRow);
         return;
     }
@@ -187,6 +237,8 @@ void RevisionPanel::refresh()
     for (int asked = RevisionCount; int(m_revisions.size()) < RevisionCount; asked *= 4) {
         m_revisions.clear();
         for (const JudgementRevision &revision : judgementRevisions(m_shown.n, reading.a, asked)) {
+            if (isMissing(revision.row, revision.col))
+                continue;
             if (sameValue(scaleTextValue(revision.suggestedText), reading.a[size_t(revision.row)][size_t(revision.col)]))
                 continue;
             m_revisions.push_back(revision);
@@ -197,9 +249,104 @@ void RevisionPanel::refresh()
             break;
     }
     m_triples = intransitiveTriples(m_shown.n, reading.a);
+    // An estimate agrees with the judgements given by construction: only those can contradict.
+    m_triples.erase(std::remove_if(m_triples.begin(), m_triples.end(),
+                                   [this](const IntransitiveTriple &t) {
+                                       return isMissing(t.first, t.second) || isMissing(t.second, t.third)
+                                           || isMissing(t.third, t.first);
+                                   }),
+                    m_triples.end());
+    showAskNext(names);
     showRevisions(names);
     showTriples(names);
     keepFocusInPanel(focusedRow);
+}
+
+bool RevisionPanel::readIncomplete(const ComparisonNames &names, MatrixReading &reading)
+{
+    // Pairs left out are read as ones, so that every other cell is checked as it always is; a
+    // half pair or a rejected text stops the reading just as without missing judgements.
+    MatrixSnapshot filled = m_shown;
+    for (int i = 0; i < m_shown.n; ++i)
+        for (int j = i + 1; j < m_shown.n; ++j)
+            if (m_shown.texts[i][j].isEmpty() && m_shown.texts[j][i].isEmpty()) {
+                m_missing.emplace_back(i, j);
+                filled.texts[i][j] = filled.texts[j][i] = QStringLiteral("1");
+            }
+    reading = readMatrix(filled);
+    if (reading.failure || m_missing.empty())
+        return true;
+    for (const auto &[i, j] : m_missing)
+        reading.a[size_t(i)][size_t(j)] = reading.a[size_t(j)][size_t(i)] = 0.0;
+    const IncompleteMatrixResult result = computeIncompleteMatrix(m_shown.n, reading.a);
+    if (result.askNext)
+        m_askNext = std::make_pair(result.askNext->row, result.askNext->col);
+    if (!result.computed()) {
+        QStringList items;
+        for (int i = 0; i < m_shown.n; ++i)
+            items << names.item(i).simplified();
+        setSummary(result.unlinked.empty() ? QString() : inGroup(names, unlinkedItemsText(items, result.unlinked)));
+        return false;
+    }
+    for (const EstimatedJudgement &e : result.estimated) {
+        reading.a[size_t(e.row)][size_t(e.col)] = e.value;
+        reading.a[size_t(e.col)][size_t(e.row)] = 1.0 / e.value;
+    }
+    return true;
+}
+
+bool RevisionPanel::isMissing(int i, int j) const
+{
+    const std::pair<int, int> pair = i < j ? std::make_pair(i, j) : std::make_pair(j, i);
+    return std::find(m_missing.begin(), m_missing.end(), pair) != m_missing.end();
+}
+
+void RevisionPanel::showAskNext(const ComparisonNames &names)
+{
+    m_askRow->setVisible(m_shownMissingAllowed);
+    // A hidden row is never laid out: it holds no caption to be measured against its width.
+    m_askNextBtn->setText(m_shownMissingAllowed ? tr("Перейти к этой паре") : QString());
+    m_askNextBtn->setVisible(bool(m_askNext));
+    if (!m_askNext) {
+        m_askNextLabel->clear();
+        m_askNextLabel->setToolTip(QString());
+        return;
+    }
+    const QString text = inGroup(names, tr("Следующим стоит сравнить %1 и %2")
+                                                .arg(quoted(names.item(m_askNext->first).simplified()),
+                                                     quoted(names.item(m_askNext->second).simplified())));
+    m_askNextLabel->setToolTip(text);
+    m_askNextLabel->setText(text);
+    m_askNextBtn->setAccessibleName(tr("Перейти к паре %1 : %2")
+                                            .arg(quoted(names.item(m_askNext->first).simplified()),
+                                                 quoted(names.item(m_askNext->second).simplified())));
+}
+
+QString RevisionPanel::inGroup(const ComparisonNames &names, const QString &sentence) const
+{
+    if (names.group.isEmpty() || sentence.isEmpty())
+        return sentence;
+    QString rest = sentence;
+    rest[0] = rest.at(0).toLower();
+    return tr("В группе %1 %2", "%1: the criterion whose sub-criteria are compared; %2: a sentence begun in lower case")
+        .arg(quoted(names.group), rest);
+}
+
+QString RevisionPanel::askNextText() const
+{
+    return m_askNextLabel->text();
+}
+
+void RevisionPanel::goToAskNext()
+{
+    if (!m_askNext)
+        return;
+    const int col = m_askNext->second + 1;
+    const int row = m_askNext->first + 1;
+    if (col >= m_grid->colCount() || row >= m_grid->rowCount())
+        return;
+    m_grid->setFocus(Qt::OtherFocusReason);
+    m_grid->setCurrentCell(col, row);
 }
 
 int RevisionPanel::focusedApplyRow() const
@@ -277,9 +424,9 @@ void RevisionPanel::showUnreadable(const ComparisonNames &names, const Validatio
     const QString rowName = quoted(names.item(failure.row - 1));
     const QString colName = quoted(names.item(failure.col - 1));
     if (m_shown.texts.value(failure.row - 1).value(failure.col - 1).isEmpty())
-        setSummary(tr("Пока не заполнено: %1 над %2").arg(rowName, colName));
+        setSummary(inGroup(names, tr("Пока не заполнено: %1 над %2").arg(rowName, colName)));
     else
-        setSummary(tr("Не читается: %1 над %2 — %3").arg(rowName, colName, unreadableReason(failure.message)));
+        setSummary(inGroup(names, tr("Не читается: %1 над %2 — %3").arg(rowName, colName, unreadableReason(failure.message))));
 }
 
 void RevisionPanel::showRevisions(const ComparisonNames &names)
@@ -287,13 +434,13 @@ void RevisionPanel::showRevisions(const ComparisonNames &names)
     const QString ratio = formatReadable(m_cr);
     clearRows();
     if (isInconsistent(m_cr)) {
-        setSummary(tr("Отношение согласованности (ОС) %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio));
+        setSummary(inGroup(names, tr("Отношение согласованности (ОС) %1 больше допустимого. Пересмотрите в первую очередь:").arg(ratio)));
     } else if (m_cr > ImprovableRatio && !m_revisions.empty()) {
-        setSummary(tr("Отношение согласованности (ОС) %1: суждения согласованы, но можно улучшить:").arg(ratio));
+        setSummary(inGroup(names, tr("Отношение согласованности (ОС) %1: суждения согласованы, но можно улучшить:").arg(ratio)));
     } else {
         // Consistent enough: a suggestion would only trade one good judgement for another.
         m_revisions.clear();
-        setSummary(tr("Отношение согласованности (ОС) %1: матрица согласована, пересматривать нечего.").arg(ratio));
+        setSummary(inGroup(names, tr("Отношение согласованности (ОС) %1: матрица согласована, пересматривать нечего.").arg(ratio)));
         return;
     }
 
@@ -323,7 +470,7 @@ void RevisionPanel::showRevisions(const ComparisonNames &names)
 void RevisionPanel::showTriples(const ComparisonNames &names)
 {
     if (m_triples.empty()) {
-        m_triplesView->setPlainText(tr("Противоречивых троек нет."));
+        m_triplesView->setPlainText(inGroup(names, tr("Противоречивых троек нет.")));
         return;
     }
     const QString pattern = names.isCriteria() ? tr("%1 важнее %2, %2 важнее %3, но %3 важнее %1")
@@ -332,7 +479,7 @@ void RevisionPanel::showTriples(const ComparisonNames &names)
     const auto name = [&names](int i) { return quoted(names.item(i).simplified()); };
     for (const IntransitiveTriple &t : m_triples)
         lines << pattern.arg(name(t.first), name(t.second), name(t.third));
-    m_triplesView->setPlainText(tr("Противоречивые тройки (%1): %2.").arg(lines.size()).arg(lines.join(QStringLiteral("; "))));
+    m_triplesView->setPlainText(inGroup(names, tr("Противоречивые тройки (%1): %2.").arg(lines.size()).arg(lines.join(QStringLiteral("; ")))));
 }
 
 void RevisionPanel::clearRows()

@@ -8,6 +8,8 @@
 #include <QLocale>
 #include <QTimer>
 
+#include <functional>
+#include <optional>
 #include <vector>
 
 class QLabel;
@@ -33,11 +35,17 @@ public:
     void refresh();
     // Forgets what was read, so that the next refresh works even on unchanged texts (renamed items).
     void invalidate();
+    // Whether the decision lets pairs be left out; asked at every refresh. Unset: never.
+    void setMissingAllowed(std::function<bool()> allowed);
 
     const std::vector<JudgementRevision> &revisions() const { return m_revisions; }
     const std::vector<IntransitiveTriple> &triples() const { return m_triples; }
     QString summaryText() const;
     QString triplesText() const;
+    // The pair worth asking next, with missing judgements allowed; empty when none.
+    QString askNextText() const;
+    // The current cell to the pair worth asking next.
+    void goToAskNext();
 
     // Puts suggestion `index` into its cell and the reciprocal into the mirror cell.
     void apply(int index);
@@ -58,6 +66,13 @@ private:
     void showRevisions(const ComparisonNames &names);
     void showTriples(const ComparisonNames &names);
     void showUnreadable(const ComparisonNames &names, const ValidationFailure &failure);
+    // With missing judgements allowed: empty pairs estimated, the pair to ask next named. False
+    // when the matrix cannot be computed, which the summary then says.
+    bool readIncomplete(const ComparisonNames &names, MatrixReading &reading);
+    void showAskNext(const ComparisonNames &names);
+    bool isMissing(int i, int j) const;
+    // The sentence of a sub-criteria matrix names its group.
+    QString inGroup(const ComparisonNames &names, const QString &sentence) const;
     void clearRows();
     int focusedApplyRow() const;
     void keepFocusInPanel(int row);
@@ -69,6 +84,11 @@ private:
     ComparisonNamesSource m_names;
     QTimer m_refreshTimer;
     MatrixSnapshot m_shown;
+    std::function<bool()> m_missingAllowed;
+    bool m_shownMissingAllowed = false;
+    // Pairs left out of the matrix on the screen, row < col, and the one to ask next.
+    std::vector<std::pair<int, int>> m_missing;
+    std::optional<std::pair<int, int>> m_askNext;
     bool m_valid = false;
     // The row whose button put its suggestion in, until the rows are shown again.
     int m_focusRow = -1;
@@ -89,4 +109,7 @@ private:
     };
     Row m_rows[RevisionCount];
     QPlainTextEdit *m_triplesView;
+    QWidget *m_askRow;
+    QLabel *m_askNextLabel;
+    QPushButton *m_askNextBtn;
 };

@@ -18,7 +18,7 @@ const char UndoText[] = QT_TRANSLATE_NOOP("EditMenu", "&Отменить");
 const char UndoStepText[] = QT_TRANSLATE_NOOP("EditMenu", "&Отменить: %1");
 const char RedoText[] = QT_TRANSLATE_NOOP("EditMenu", "&Повторить");
 const char RedoStepText[] = QT_TRANSLATE_NOOP("EditMenu", "&Повторить: %1");
-const char AllowMissingText[] = QT_TRANSLATE_NOOP("EditMenu", "Разрешить пропуски сравнений");
+const char AllowMissingText[] = QT_TRANSLATE_NOOP("EditMenu", "&Разрешить пропуски сравнений");
 
 QString translated(const char *text)
 {

@@ -16,6 +16,7 @@
 #include "app/helpmenu.h"
 #include "app/windowlayout.h"
 #include "app/languagemenu.h"
+#include "app/matrixreport.h"
 #include "app/missingpairsview.h"
 #include "app/namedisplays.h"
 #include "app/pagetexts.h"
@@ -187,7 +188,14 @@ void TMainForm::setUpControls()
 
 void TMainForm::setUpAnalysis()
 {
-    const auto criteriaNames = [this] { return ComparisonNames{shownCriteriaNames(), QString(), true}; };
+    const auto criteriaNames = [this] {
+        const int matrix = m_view ? m_view->criteriaMatrix() : CriteriaMatrix;
+        if (matrix == CriteriaMatrix)
+            return ComparisonNames{shownCriteriaNames(), QString(), true};
+        const Hierarchy tree = m_decision->hierarchy();
+        return ComparisonNames{shownCriteriaNames(), QString(), true,
+                               tree.pathText(tree.subcriteriaPlaces().value(subcriteriaIndexOf(matrix)).path)};
+    };
     const auto alternativeNames = [this] { return ComparisonNames{listTexts(ui->AltList), ui->ChoiceName2->text(), false}; };
     m_choiceWords = new JudgementWordsLine(ui->ChoiceTab, criteriaNames, ui->CriteriaPage);
     m_compWords = new JudgementWordsLine(ui->CompTab, alternativeNames, ui->AlternativesPage);
@@ -199,14 +207,17 @@ void TMainForm::setUpAnalysis()
     m_criteriaBar = new CriteriaMatrixBar(ui->CriteriaPage);
     criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab), m_criteriaBar);
     criteriaLayout->insertWidget(criteriaLayout->indexOf(ui->ChoiceTab) + 1, m_choiceWords);
-    m_choiceMissing = new MissingPairsView(m_decision, ui->ChoiceTab, [] { return CriteriaMatrix; },
-                                           [this] { return listTexts(ui->Choices); }, ui->CriteriaPage);
+    m_choiceMissing = new MissingPairsView(m_decision, ui->ChoiceTab, [this] { return m_view->criteriaMatrix(); }, ui->CriteriaPage);
     criteriaLayout->addWidget(m_choiceMissing);
     criteriaLayout->addWidget(m_choiceRevisions);
     auto *alternativesLayout = static_cast<QBoxLayout *>(ui->AlternativesPage->layout());
     alternativesLayout->insertWidget(alternativesLayout->indexOf(ui->CompTab) + 1, m_compWords);
     m_compMissing = new MissingPairsView(m_decision, ui->CompTab, [this] { return m_view->shownMatrix(ui->CompTab); },
-                                         [this] { return listTexts(ui->AltList); }, ui->AlternativesPage);
+                                         ui->AlternativesPage);
+    for (RevisionPanel *panel : {m_choiceRevisions, m_compRevisions}) {
+        panel->setMissingAllowed([this] { return m_decision->allowMissing(); });
+        connect(m_decision, &Decision::allowMissingChanged, panel, &RevisionPanel::invalidate);
+    }
     alternativesLayout->addWidget(m_compMissing);
     alternativesLayout->addWidget(m_compRevisions);
     resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
@@ -1295,6 +1306,7 @@ ReportData TMainForm::collectReportData() const
         data.idxCoordText = ui->IdxCoordEdit->text();
         data.ratioCoordText = ui->RatioCoordEdit->text();
         data.table = gridTexts(*ui->ChoiceTab);
+        addMatrixEstimates(data, *ui->ChoiceTab, m_decision->matrixOrder(m_view->criteriaMatrix()), m_decision->allowMissing());
         break;
     case AlternativesPage:
         data.rndCoordText = ui->RndCoordEdit2->text();
@@ -1302,6 +1314,7 @@ ReportData TMainForm::collectReportData() const
         data.ratioCoordText = ui->RatioCoordEdit2->text();
         data.criterionName = ui->ChoiceName2->text();
         data.table = gridTexts(*ui->CompTab);
+        addMatrixEstimates(data, *ui->CompTab, m_decision->matrixOrder(m_view->shownMatrix(ui->CompTab)), m_decision->allowMissing());
         break;
     case ResultPage:
         // A tree's sheet is the command line's: a row a leaf with its path and weight.

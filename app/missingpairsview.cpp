@@ -9,38 +9,24 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLocale>
-#include <QPushButton>
 
-MissingPairsView::MissingPairsView(Decision *decision, StringGrid *grid, std::function<int()> matrix,
-                                   std::function<QStringList()> items, QWidget *parent)
+MissingPairsView::MissingPairsView(Decision *decision, StringGrid *grid, std::function<int()> matrix, QWidget *parent)
     : QFrame(parent)
     , m_decision(decision)
     , m_grid(grid)
     , m_matrix(std::move(matrix))
-    , m_items(std::move(items))
     , m_given(new QLabel(this))
-    , m_next(new QLabel(this))
-    , m_go(new QPushButton(this))
 {
     const QString page = grid->objectName();
     setObjectName(page + QStringLiteral("MissingPairs"));
     m_given->setObjectName(page + QStringLiteral("GivenPairs"));
-    m_next->setObjectName(page + QStringLiteral("AskNext"));
-    m_go->setObjectName(page + QStringLiteral("AskNextBtn"));
     auto *layout = new QHBoxLayout(this);
-    // The margins of the page's other bands; the next pair wraps rather than push the button
-    // off the window.
+    // The margins of the page's other bands.
     layout->setContentsMargins(8, 2, 8, 2);
-    m_next->setWordWrap(true);
-    m_next->setMinimumWidth(0);
-    m_next->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
-    layout->addWidget(m_given);
-    layout->addWidget(m_next, 1);
-    layout->addWidget(m_go);
+    layout->addWidget(m_given, 1);
     m_timer.setSingleShot(true);
     m_timer.setInterval(0);
     connect(&m_timer, &QTimer::timeout, this, &MissingPairsView::refresh);
-    connect(m_go, &QPushButton::clicked, this, &MissingPairsView::goToAskNext);
     connect(decision, &Decision::changed, this, &MissingPairsView::scheduleRefresh);
     connect(decision, &Decision::allowMissingChanged, this, &MissingPairsView::scheduleRefresh);
     // Another matrix put on the grid, or the grid resized.
@@ -78,25 +64,9 @@ void MissingPairsView::refresh()
         const int pairs = n * (n - 1) / 2;
         // A cell that stops the computation leaves nothing counted.
         m_given->setText(m_result.problem ? QString() : tr("задано %1 из %2 сравнений").arg(pairs - m_result.missing).arg(pairs));
-        const QStringList items = m_items();
-        if (m_result.askNext)
-            m_next->setText(tr("следующим стоит сравнить «%1» и «%2»")
-                                    .arg(items.value(m_result.askNext->row), items.value(m_result.askNext->col)));
-        else
-            m_next->clear();
-        m_go->setText(tr("Перейти к этой паре"));
-        m_go->setVisible(bool(m_result.askNext));
     }
     setVisible(on);
     m_showing = false;
-}
-
-void MissingPairsView::goToAskNext()
-{
-    if (!m_result.askNext)
-        return;
-    m_grid->setFocus(Qt::OtherFocusReason);
-    m_grid->setCurrentCell(m_result.askNext->col + 1, m_result.askNext->row + 1);
 }
 
 void MissingPairsView::changeEvent(QEvent *event)

@@ -17,4 +17,5 @@ inline constexpr TranslatableText GlobalValueHeader{"TMainForm", QT_TRANSLATE_NO
 inline constexpr TranslatableText LeafHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Критерий")};
 inline constexpr TranslatableText LeafWeightHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Вес")};
 inline constexpr TranslatableText EstimatedValuesNote{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Курсивом — значения, вычисленные с оценками пропущенных сравнений.")};
+inline constexpr TranslatableText EstimatedMatrixNote{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Курсивом — значения, оценённые по остальным сравнениям.")};
 inline constexpr TranslatableText EstimatedCountNote{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Задано %1 из %2 сравнений.")};

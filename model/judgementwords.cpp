@@ -31,6 +31,8 @@ const char *const ScaleWords[] = {
 // Whole sentences around the words, so that a translation can reorder them.
 const char CriteriaEqualSentence[] = QT_TRANSLATE_NOOP("JudgementWords", "«%1» и «%2» — %3 (%4)");
 const char CriteriaSentence[] = QT_TRANSLATE_NOOP("JudgementWords", "«%1» %3 важнее, чем «%2» (%4)");
+const char SubcriteriaEqualSentence[] = QT_TRANSLATE_NOOP("JudgementWords", "«%1» и «%2» — %3 в группе «%5» (%4)");
+const char SubcriteriaSentence[] = QT_TRANSLATE_NOOP("JudgementWords", "«%1» %3 важнее, чем «%2», в группе «%5» (%4)");
 const char AlternativesEqualSentence[] = QT_TRANSLATE_NOOP("JudgementWords", "«%1» и «%2» равноценны по критерию «%4» (%3)");
 const char AlternativesSentence[] =
     QT_TRANSLATE_NOOP("JudgementWords", "«%1» %3 предпочтительнее, чем «%2», по критерию «%5» (%4)");
@@ -95,6 +97,18 @@ QString criteriaJudgementWords(const QString &rowName, const QString &columnName
     const QString second = r.reversed ? rowName : columnName;
     const char *sentence = r.step == 0 ? CriteriaEqualSentence : CriteriaSentence;
     return QCoreApplication::translate(Context, sentence).arg(first, second, scaleWords(r.step + 1), r.number);
+}
+
+QString subcriteriaJudgementWords(const QString &rowName, const QString &columnName, const QString &groupPath,
+                                  double value, const QString &cellText)
+{
+    const Reading r = readCell(value, cellText);
+    if (!r.shown)
+        return QString();
+    const QString first = r.reversed ? columnName : rowName;
+    const QString second = r.reversed ? rowName : columnName;
+    const char *sentence = r.step == 0 ? SubcriteriaEqualSentence : SubcriteriaSentence;
+    return QCoreApplication::translate(Context, sentence).arg(first, second, scaleWords(r.step + 1), r.number, groupPath);
 }
 
 QString alternativesJudgementWords(const QString &rowName, const QString &columnName,

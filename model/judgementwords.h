@@ -20,6 +20,10 @@ QString scaleWords(int value);
 QString criteriaJudgementWords(const QString &rowName, const QString &columnName, double value,
                                const QString &cellText);
 
+// The sub-criteria of the criterion at groupPath: rowName over columnName, naming the group.
+QString subcriteriaJudgementWords(const QString &rowName, const QString &columnName, const QString &groupPath,
+                                  double value, const QString &cellText);
+
 // An alternatives matrix under criterionName: rowName over columnName.
 QString alternativesJudgementWords(const QString &rowName, const QString &columnName,
                                    const QString &criterionName, double value, const QString &cellText);

@@ -343,16 +343,17 @@ void composeReport(TRepForm &page, const ReportData &data)
         showBands(page, {true, true, false, false, true, false});
         break;
     case 2:
-        page.repName()->setText(CriteriaMatrixHeading.text());
-        copyMeasures(page, data);
-        CopyGridCells(data.table, *page.repGrid());
-        showBands(page, {true, false, true, false, true, false});
-        break;
     case 3:
-        page.repName()->setText(AlternativesMatrixHeading.text() + data.criterionName + AlternativesMatrixHeadingEnd);
+        page.repName()->setText(data.pageIndex == 2
+                                        ? CriteriaMatrixHeading.text()
+                                        : AlternativesMatrixHeading.text() + data.criterionName + AlternativesMatrixHeadingEnd);
         copyMeasures(page, data);
         CopyGridCells(data.table, *page.repGrid());
-        showBands(page, {true, false, true, false, true, false});
+        for (const auto &[col, row] : data.estimatedCells)
+            page.repGrid()->gridModel()->setItalic(col, row, true);
+        // The note on estimates takes the band that the result page gives its decision.
+        page.decision()->setText(data.estimateNote);
+        showBands(page, {true, false, true, false, true, !data.estimateNote.isEmpty()});
         break;
     case 4:
         page.repName()->setText(ResultHeading.text());

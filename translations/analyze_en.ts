@@ -630,8 +630,8 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>&amp;Redo %1</translation>
     </message>
     <message>
-        <source>Разрешить пропуски сравнений</source>
-        <translation>Allow missing judgements</translation>
+        <source>&amp;Разрешить пропуски сравнений</source>
+        <translation>Allow &amp;missing judgements</translation>
     </message>
 </context>
 <context>
@@ -858,6 +858,14 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>«%1» %3 предпочтительнее, чем «%2», по критерию «%5» (%4)</source>
         <translation>“%1” is %3 preferred to “%2” under the criterion “%5” (%4)</translation>
     </message>
+    <message>
+        <source>«%1» и «%2» — %3 в группе «%5» (%4)</source>
+        <translation>“%1” and “%2” are of %3 in the group “%5” (%4)</translation>
+    </message>
+    <message>
+        <source>«%1» %3 важнее, чем «%2», в группе «%5» (%4)</source>
+        <translation>“%1” is %3 more important than “%2” in the group “%5” (%4)</translation>
+    </message>
 </context>
 <context>
     <name>JudgementWordsLine</name>
@@ -916,14 +924,6 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>задано %1 из %2 сравнений</source>
         <translation>%1 of %2 judgements given</translation>
-    </message>
-    <message>
-        <source>следующим стоит сравнить «%1» и «%2»</source>
-        <translation>worth comparing next: “%1” and “%2”</translation>
-    </message>
-    <message>
-        <source>Перейти к этой паре</source>
-        <translation>Go to this pair</translation>
     </message>
 </context>
 <context>
@@ -1263,6 +1263,23 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Отношение согласованности (ОС) %1: матрица согласована, пересматривать нечего.</source>
         <translation>Consistency ratio (CR) %1: the matrix is consistent, nothing to revise.</translation>
+    </message>
+    <message>
+        <source>Перейти к этой паре</source>
+        <translation>Go to this pair</translation>
+    </message>
+    <message>
+        <source>Следующим стоит сравнить %1 и %2</source>
+        <translation>Worth comparing next: %1 and %2</translation>
+    </message>
+    <message>
+        <source>Перейти к паре %1 : %2</source>
+        <translation>Go to the pair %1 : %2</translation>
+    </message>
+    <message>
+        <source>В группе %1 %2</source>
+        <comment>%1: the criterion whose sub-criteria are compared; %2: a sentence begun in lower case</comment>
+        <translation>In the group %1, %2</translation>
     </message>
 </context>
 <context>
@@ -1746,6 +1763,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Веса критериев: %1</source>
         <translation>Criterion weights: %1</translation>
+    </message>
+    <message>
+        <source>Курсивом — значения, оценённые по остальным сравнениям.</source>
+        <translation>Values in italics are estimated from the other judgements.</translation>
     </message>
 </context>
 <context>

@@ -43,6 +43,8 @@ class TstJudgementWordsLine : public QObject
 private slots:
     void currentCellInWords_data();
     void currentCellInWords();
+    void subcriteriaNameTheirGroup_data();
+    void subcriteriaNameTheirGroup();
     void followsTypingAndHover();
 };
 
@@ -80,6 +82,34 @@ void TstJudgementWordsLine::currentCellInWords()
     const bool criteria = criterion.isEmpty();
     JudgementWordsLine line(grid.get(), [&] { return ComparisonNames{Criteria, criterion, criteria}; });
     grid->setCurrentCell(col, row);
+    QCOMPARE(line.text(), words);
+}
+
+void TstJudgementWordsLine::subcriteriaNameTheirGroup_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("words");
+
+    QTest::newRow("top matrix") << "" << "5" << "«Цена» существенно важнее, чем «Качество» (5)";
+    QTest::newRow("group, 5") << "Безопасность" << "5" << "«Цена» существенно важнее, чем «Качество», в группе «Безопасность» (5)";
+    QTest::newRow("group, reversed 1/3") << "Безопасность" << "1/3" << "«Качество» умеренно важнее, чем «Цена», в группе «Безопасность» (3)";
+    QTest::newRow("group, equal") << "Безопасность" << "1" << "«Цена» и «Качество» — равная важность в группе «Безопасность» (1)";
+    QTest::newRow("deeper group") << "Безопасность › Активная" << "9"
+                                  << "«Цена» очень сильно важнее, чем «Качество», в группе «Безопасность › Активная» (9)";
+    QTest::newRow("group, rejected") << "Безопасность" << "12" << "";
+}
+
+void TstJudgementWordsLine::subcriteriaNameTheirGroup()
+{
+    QFETCH(QString, group);
+    QFETCH(QString, text);
+    QFETCH(QString, words);
+
+    auto grid = comparisonGrid();
+    grid->setCell(2, 1, text);
+    JudgementWordsLine line(grid.get(), [&] { return ComparisonNames{Criteria, QString(), true, group}; });
+    grid->setCurrentCell(2, 1);
     QCOMPARE(line.text(), words);
 }
 

@@ -17,6 +17,7 @@ namespace {
 const QStringList Items{"А", "Б", "В", "Г"};
 
 // The upper triangle row by row; the lower one gets the reciprocals typed as a person would.
+// "-" leaves the pair out, both its cells empty; an empty text leaves only the upper cell empty.
 std::unique_ptr<StringGrid> gridWith(const QList<QStringList> &upper)
 {
     auto grid = std::make_unique<StringGrid>();
@@ -29,6 +30,8 @@ std::unique_ptr<StringGrid> gridWith(const QList<QStringList> &upper)
         for (int k = 0; k < upper.at(i).size(); ++k) {
             const int j = i + 1 + k;
             const QString text = upper.at(i).at(k);
+            if (text == QLatin1String("-"))
+                continue;
             grid->setCell(j + 1, i + 1, text);
             const QString mirror = text.startsWith(QLatin1String("1/")) ? text.mid(2)
                                    : text == QLatin1String("1")        ? text
@@ -53,6 +56,10 @@ class TstRevisionPanel : public QObject
 private slots:
     void whatThePanelSays_data();
     void whatThePanelSays();
+    void missingJudgements_data();
+    void missingJudgements();
+    void subcriteriaNameTheirGroup_data();
+    void subcriteriaNameTheirGroup();
     void suggestionTypedInWithItsMirror();
     void longTriplesScroll();
     void pairsReadAsNames();
@@ -110,6 +117,100 @@ void TstRevisionPanel::whatThePanelSays()
     QCOMPARE(panel.summaryText(), summary);
     QCOMPARE(visibleButtons(panel), buttons);
     QCOMPARE(int(panel.revisions().size()), buttons);
+    QCOMPARE(panel.triplesText(), triples);
+}
+
+void TstRevisionPanel::missingJudgements_data()
+{
+    QTest::addColumn<bool>("allowed");
+    QTest::addColumn<QList<QStringList>>("upper");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("askNext");
+    QTest::addColumn<int>("buttons");
+
+    // Weights 4 : 2 : 1 : 1 with А : В left out.
+    const QList<QStringList> consistent{{"2", "-", "4"}, {"2", "2"}, {"1"}};
+    QTest::newRow("off: a pair left out is not filled yet") << false << consistent << "Пока не заполнено: «А» над «В»" << "" << 0;
+    QTest::newRow("on: estimated, asked next")
+        << true << consistent << "Отношение согласованности (ОС) 0: матрица согласована, пересматривать нечего."
+        << "Следующим стоит сравнить «А» и «В»" << 0;
+    QTest::newRow("on: a half pair is not filled yet")
+        << true << QList<QStringList>{{"2", "", "4"}, {"2", "2"}, {"1"}} << "Пока не заполнено: «А» над «В»" << "" << 0;
+    QTest::newRow("on: a rejected text")
+        << true << QList<QStringList>{{"2", "-", "4"}, {"2", "2"}, {"abc"}}
+        << "Не читается: «В» над «Г» — значение не читается как число или дробь" << "" << 0;
+    QTest::newRow("on: not linked")
+        << true << QList<QStringList>{{"-", "-", "-"}, {"2", "2"}, {"1"}}
+        << "Недостаточно сравнений: ни одна цепочка сравнений не связывает «А» с «Б», «В», «Г»"
+        << "Следующим стоит сравнить «А» и «Б»" << 0;
+    QTest::newRow("on: nothing left out")
+        << true << QList<QStringList>{{"3", "1/3", "1"}, {"3", "1"}, {"1"}}
+        << "Отношение согласованности (ОС) 0.37 больше допустимого. Пересмотрите в первую очередь:" << "" << 3;
+    // Only the judgements given are worth revising; an estimate fits by construction.
+    QTest::newRow("on: revisions of given pairs only")
+        << true << QList<QStringList>{{"9", "1/9", "-"}, {"9", "1"}, {"1"}}
+        << "Отношение согласованности (ОС) 1.98 больше допустимого. Пересмотрите в первую очередь:"
+        << "Следующим стоит сравнить «А» и «Г»" << 3;
+}
+
+void TstRevisionPanel::missingJudgements()
+{
+    QFETCH(bool, allowed);
+    QFETCH(QList<QStringList>, upper);
+    QFETCH(QString, summary);
+    QFETCH(QString, askNext);
+    QFETCH(int, buttons);
+
+    auto grid = gridWith(upper);
+    RevisionPanel panel(grid.get(), [] { return ComparisonNames{Items, QString(), true}; });
+    panel.setMissingAllowed([allowed] { return allowed; });
+    panel.refresh();
+    QCOMPARE(panel.summaryText(), summary);
+    QCOMPARE(panel.askNextText(), askNext);
+    QCOMPARE(int(panel.revisions().size()), buttons);
+    for (const JudgementRevision &revision : panel.revisions())
+        QVERIFY(!grid->cell(revision.col + 1, revision.row + 1).isEmpty());
+    auto *go = panel.findChild<QPushButton *>("AskNextBtn");
+    QVERIFY(go);
+    QCOMPARE(go->parentWidget()->isVisibleTo(&panel), allowed);
+    QCOMPARE(go->isVisibleTo(&panel), !askNext.isEmpty());
+    if (askNext.isEmpty())
+        return;
+    go->click();
+    QCOMPARE(grid->cell(grid->col(), grid->row()), QString());
+    QCOMPARE(grid->cell(grid->row(), grid->col()), QString());
+    QVERIFY(askNext.contains("«" + Items.at(grid->row() - 1) + "» и «" + Items.at(grid->col() - 1) + "»"));
+}
+
+void TstRevisionPanel::subcriteriaNameTheirGroup_data()
+{
+    QTest::addColumn<QString>("group");
+    QTest::addColumn<QList<QStringList>>("upper");
+    QTest::addColumn<QString>("summary");
+    QTest::addColumn<QString>("triples");
+
+    const QList<QStringList> cycle{{"3", "1/3", "1"}, {"3", "1"}, {"1"}};
+    QTest::newRow("top matrix") << "" << cycle
+                                << "Отношение согласованности (ОС) 0.37 больше допустимого. Пересмотрите в первую очередь:"
+                                << "Противоречивые тройки (1): «А» важнее «Б», «Б» важнее «В», но «В» важнее «А».";
+    QTest::newRow("group") << "Безопасность" << cycle
+                           << "В группе «Безопасность» отношение согласованности (ОС) 0.37 больше допустимого. Пересмотрите в первую очередь:"
+                           << "В группе «Безопасность» противоречивые тройки (1): «А» важнее «Б», «Б» важнее «В», но «В» важнее «А».";
+    QTest::newRow("deeper group, not filled") << "Безопасность › Активная" << QList<QStringList>{{"1", "", "1"}, {"1", "1"}, {"1"}}
+                                              << "В группе «Безопасность › Активная» пока не заполнено: «А» над «В»" << "";
+}
+
+void TstRevisionPanel::subcriteriaNameTheirGroup()
+{
+    QFETCH(QString, group);
+    QFETCH(QList<QStringList>, upper);
+    QFETCH(QString, summary);
+    QFETCH(QString, triples);
+
+    auto grid = gridWith(upper);
+    RevisionPanel panel(grid.get(), [group] { return ComparisonNames{Items, QString(), true, group}; });
+    panel.refresh();
+    QCOMPARE(panel.summaryText(), summary);
     QCOMPARE(panel.triplesText(), triples);
 }
 

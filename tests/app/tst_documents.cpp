@@ -151,6 +151,8 @@ private slots:
     void cleanup() { Translations::apply(Language::Russian); }
     void menuShortcutsFreeOfPageLetters_data();
     void menuShortcutsFreeOfPageLetters();
+    void menuItemLettersDiffer_data();
+    void menuItemLettersDiffer();
     void printFollowsButton();
 
 private:
@@ -799,6 +801,39 @@ void TstDocuments::menuShortcutsFreeOfPageLetters()
         if (pageLetters.contains(m.captured(1).toUpper()))
             faults += menu->text() + QLatin1Char(' ');
         pageLetters += m.captured(1).toUpper();
+    }
+    QVERIFY2(faults.isEmpty(), qPrintable(faults));
+}
+
+void TstDocuments::menuItemLettersDiffer_data()
+{
+    menuShortcutsFreeOfPageLetters_data();
+}
+
+// Within an open menu the Alt letter alone chooses the item: no two items share one, and the
+// edit menu's items all have one.
+void TstDocuments::menuItemLettersDiffer()
+{
+    QFETCH(Language, language);
+    Translations::apply(language);
+    auto form = openWindow();
+    const QRegularExpression mnemonic(QStringLiteral("&([^&])"));
+    QString faults;
+    for (const QAction *menuAction : form->menuBar()->actions()) {
+        QString letters;
+        for (const QAction *item : menuAction->menu()->actions()) {
+            if (item->isSeparator())
+                continue;
+            const QRegularExpressionMatch m = mnemonic.match(item->text());
+            if (!m.hasMatch()) {
+                if (menuAction->menu()->objectName() == QLatin1String("EditMenu"))
+                    faults += item->text() + QStringLiteral(" (none); ");
+                continue;
+            }
+            if (letters.contains(m.captured(1).toUpper()))
+                faults += item->text() + QStringLiteral("; ");
+            letters += m.captured(1).toUpper();
+        }
     }
     QVERIFY2(faults.isEmpty(), qPrintable(faults));
 }

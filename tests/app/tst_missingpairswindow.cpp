@@ -3,6 +3,7 @@
 
 #include "app_helpers.h"
 
+#include "analysis/revisionpanel.h"
 #include "analysis/sensitivitydata.h"
 #include "app/resultreport.h"
 #include "document/decision.h"
@@ -10,6 +11,8 @@
 #include "document/decisionresults.h"
 #include "model/decisionmodel.h"
 #include "platform/stringgrid.h"
+#include "report/repform.h"
+#include "report/reportprinter.h"
 #include "platform/stringgridmodel.h"
 
 #include <QAction>
@@ -46,6 +49,9 @@ private slots:
     void reportMarksEstimates_data();
     void reportMarksEstimates();
     void sensitivityReviewsTheCompletedMatrix();
+    void subcriteriaMatrixNamesItsGroup();
+    void printedMatrixMarksEstimates_data();
+    void printedMatrixMarksEstimates();
 };
 
 void TstMissingPairsWindow::chainOfFifteen()
@@ -125,6 +131,8 @@ void TstMissingPairsWindow::chainOfFifteen()
         const int row = grid->gridModel()->markedRow();
         QVERIFY(col > row && row >= 1);
         QCOMPARE(grid->cell(col, row), QString());
+        // The revision panel names the pair at the next turn of the event loop.
+        QTRY_VERIFY(next->isVisible());
         QVERIFY(click(next));
         QCOMPARE(grid->col(), col);
         QCOMPARE(grid->row(), row);
@@ -194,6 +202,95 @@ void TstMissingPairsWindow::sensitivityReviewsTheCompletedMatrix()
     QCOMPARE(a[1][2], 2.0);
     QCOMPARE(a[0][2], 4.0);
     QCOMPARE(a[2][0], 0.25);
+}
+
+// The second criterion split into three, one of their pairs left out: the page speaks of that
+// matrix and names its group, while the top matrix keeps its sentences.
+void TstMissingPairsWindow::subcriteriaMatrixNamesItsGroup()
+{
+    Decision decision;
+    decision.startNew(3, 3, QString());
+    QVERIFY(decision.setSubcriteria({1}, {"Активная", "Пассивная", "Рейтинг"}));
+    decision.setAllowMissing(true);
+    DecisionDocument document = decision.document();
+    setMatrixOf(document, CriteriaMatrix, {{"1", "3", "5"}, {"1/3", "1", "2"}, {"1/5", "1/2", "1"}});
+    setMatrixOf(document, subcriteriaMatrix(0), {{"1", "5", ""}, {"1/5", "1", "2"}, {"", "1/2", "1"}});
+    const QString path = configHome() + QStringLiteral("/group.ahp");
+    QString error;
+    QVERIFY2(saveDecisionFile(path, document, &error), qPrintable(error));
+
+    auto form = openWindow();
+    QVERIFY(form->openDecisionFile(path));
+    while (page(form.get()) > 2)
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    auto *grid = find<StringGrid>(form.get(), "ChoiceTab");
+    auto *words = find<QLabel>(form.get(), "ChoiceTabWords");
+    auto *panel = find<RevisionPanel>(form.get(), "ChoiceTabRevisions");
+    if (grid->cell(1, 0) != QStringLiteral("Критерий 1"))
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorCriteriaMatrixBtn")));
+    clickCell(grid, 2, 1);
+    QCOMPARE(words->text(), QStringLiteral("«Критерий 1» умеренно важнее, чем «Критерий 2» (3)"));
+    QTRY_VERIFY(panel->summaryText().startsWith(QStringLiteral("Отношение согласованности (ОС) ")));
+
+    QVERIFY(click(find<QPushButton>(form.get(), "NextCriteriaMatrixBtn")));
+    QCOMPARE(grid->cell(1, 0), QStringLiteral("Активная"));
+    clickCell(grid, 2, 1);
+    QCOMPARE(words->text(), QStringLiteral("«Активная» существенно важнее, чем «Пассивная», в группе «Критерий 2» (5)"));
+    QTRY_COMPARE(find<QLabel>(form.get(), "ChoiceTabGivenPairs")->text(), QStringLiteral("задано 2 из 3 сравнений"));
+    QTRY_COMPARE(panel->askNextText(), QStringLiteral("В группе «Критерий 2» следующим стоит сравнить «Активная» и «Рейтинг»"));
+    QVERIFY2(panel->summaryText().startsWith(QStringLiteral("В группе «Критерий 2» отношение согласованности (ОС) ")),
+             qPrintable(panel->summaryText()));
+    QCOMPARE(shown(grid, 3, 1), QStringLiteral("10"));
+    QVERIFY(errors().isEmpty());
+}
+
+void TstMissingPairsWindow::printedMatrixMarksEstimates_data()
+{
+    QTest::addColumn<bool>("allow");
+    QTest::addColumn<bool>("leaveOut"); // criterion 1 : criterion 3
+    QTest::addColumn<QString>("printed");
+    QTest::addColumn<QString>("note");
+
+    QTest::newRow("off") << false << true << "" << "";
+    QTest::newRow("on, all given") << true << false << "4" << "Задано 3 из 3 сравнений.";
+    QTest::newRow("on, one left out") << true << true << "4"
+                                      << "Курсивом — значения, оценённые по остальным сравнениям. Задано 2 из 3 сравнений.";
+}
+
+void TstMissingPairsWindow::printedMatrixMarksEstimates()
+{
+    QFETCH(bool, allow);
+    QFETCH(bool, leaveOut);
+    QFETCH(QString, printed);
+    QFETCH(QString, note);
+
+    auto form = openWindow();
+    QVERIFY(goToCriteriaPage(form.get(), 3, 3));
+    if (allow)
+        action(form.get(), "AllowMissingAction")->trigger();
+    auto *grid = find<StringGrid>(form.get(), "ChoiceTab");
+    QVERIFY(enterJudgement(grid, 2, 1, QStringLiteral("2")));
+    QVERIFY(enterJudgement(grid, 3, 2, QStringLiteral("2")));
+    if (!leaveOut)
+        QVERIFY(enterJudgement(grid, 3, 1, QStringLiteral("4")));
+    QVERIFY(click(find<QPushButton>(form.get(), "CalcBtn")));
+    if (allow)
+        QTRY_VERIFY(find<QLabel>(form.get(), "ChoiceTabGivenPairs")->isVisibleTo(form.get()));
+
+    const ReportData data = form->collectReportData();
+    QCOMPARE(data.table.at(1).at(3), printed);
+    // The mirror of a typed judgement is typed too; an estimate's is a number.
+    QCOMPARE(data.table.at(3).at(1), printed.isEmpty() ? QString() : leaveOut ? localised("0.25") : QStringLiteral("1/4"));
+    QCOMPARE(data.estimateNote, note);
+    TRepForm page;
+    composeReport(page, data);
+    const bool estimated = allow && leaveOut;
+    QCOMPARE(page.repGrid()->gridModel()->data(page.repGrid()->gridModel()->index(1, 3), Qt::FontRole).value<QFont>().italic(), estimated);
+    QCOMPARE(page.repGrid()->gridModel()->data(page.repGrid()->gridModel()->index(3, 1), Qt::FontRole).value<QFont>().italic(), estimated);
+    QVERIFY(!page.repGrid()->gridModel()->data(page.repGrid()->gridModel()->index(1, 2), Qt::FontRole).value<QFont>().italic());
+    QCOMPARE(page.panel3()->isHidden(), note.isEmpty());
+    if (!note.isEmpty())
+        QCOMPARE(page.decision()->text(), note);
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstMissingPairsWindow)
