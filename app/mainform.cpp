@@ -1125,7 +1125,7 @@ void TMainForm::showLeafWeights(const DecisionResults &results)
     for (const SubcriteriaResult &sub : results.subcriteria)
         subWeights.push_back(sub.matrix.weights);
     const QStringList lines = compactTreeLines(tree, results.criteria.weights, subWeights,
-                                               [](double w) { return formatPriority(w); });
+                                               [](double w) { return formatWeight(w); });
     m_leafWeights->setText(tr("Веса критериев: %1").arg(lines.join(QStringLiteral("; "))));
 }
 

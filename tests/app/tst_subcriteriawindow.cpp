@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -156,6 +157,8 @@ private slots:
     void forwardMoveStopsAtSubcriteriaMatrix();
     void undoShowsTheSubcriteriaMatrix();
     void pageChangesOfALargeTreeAreQuick();
+    void weightsLineReadsShortNumbers_data();
+    void weightsLineReadsShortNumbers();
 };
 
 void TstSubcriteriaWindow::flatDecisionShowsNoMatrixBar()
@@ -284,6 +287,47 @@ void TstSubcriteriaWindow::pageChangesOfALargeTreeAreQuick()
         QVERIFY2(best[i] < 50, qPrintable(QStringLiteral("%1: %2 ms").arg(buttons[i]).arg(best[i])));
 #endif
     QCOMPARE(page(form.get()), 4);
+}
+
+void TstSubcriteriaWindow::weightsLineReadsShortNumbers_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("weight");
+    QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << QStringLiteral("^0,\\d\\d$");
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QStringLiteral("^0\\.\\d\\d$");
+}
+
+void TstSubcriteriaWindow::weightsLineReadsShortNumbers()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, weight);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    auto form = openWindow();
+    form->openDocument(largeTree(), true);
+    QLocale::setDefault(before);
+    QCOMPARE(page(form.get()), 4);
+    auto *line = find<QLabel>(form.get(), "LeafWeights");
+    // "П1 0,33 › П1 0,02 (П1 0,01 (…), …), …": every number a weight of two digits.
+    const QRegularExpression number(QStringLiteral("[0-9][0-9.,]*[0-9]|[0-9]"));
+    int weights = 0;
+    for (auto match = number.globalMatch(line->text()); match.hasNext(); ) {
+        const QString text = match.next().captured();
+        if (text.size() > 1 && !text.startsWith(QLatin1Char('0')))
+            continue; // a name's own number: "П12"
+        if (!text.contains(QRegularExpression(QStringLiteral("[.,]"))))
+            continue;
+        QVERIFY2(text.contains(QRegularExpression(weight)), qPrintable(text));
+        ++weights;
+    }
+    // The three top criteria and every criterion under them.
+    QCOMPARE(weights, 3 + 45 + 2 + 2 + 4);
+    // The whole line is on the screen, wrapped, within the page.
+    QVERIFY(line->wordWrap());
+    QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+             qPrintable(QStringLiteral("%1 < %2").arg(line->height()).arg(line->heightForWidth(line->width()))));
+    const QRect shown(line->mapTo(form.get(), QPoint()), line->size());
+    QVERIFY(form->rect().contains(shown));
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstSubcriteriaWindow)
