@@ -50,6 +50,7 @@ void CriteriaMatrixBar::showTranslatedTexts()
     m_name->setVisible(!m_path.isEmpty());
     m_name->setText(m_path);
     m_name->setCursorPosition(0);
+    m_name->setToolTip(m_path);
     m_prior->setToolTip(tr("Предыдущая матрица критериев"));
     m_next->setToolTip(tr("Следующая матрица критериев"));
     m_prior->setAccessibleName(m_prior->toolTip());

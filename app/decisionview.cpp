@@ -220,9 +220,11 @@ void DecisionView::showPathNames()
 {
     beginShowing();
     const Hierarchy tree = m_decision->hierarchy();
-    ui->ChoiceName2->setText(tree.pathText(tree.leaves().value(m_model.CurrentCriterion).path));
-    // A long path shows its beginning.
+    const QString path = tree.pathText(tree.leaves().value(m_model.CurrentCriterion).path);
+    ui->ChoiceName2->setText(path);
+    // A long path shows its beginning, and the whole of it on hovering.
     ui->ChoiceName2->setCursorPosition(0);
+    ui->ChoiceName2->setToolTip(tree.isFlat() ? QString() : path);
     endShowing();
     emit pathNamesChanged();
 }

@@ -49,6 +49,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QScrollArea>
 #include <QTimer>
 
 #include <limits>
@@ -229,11 +230,22 @@ void TMainForm::setUpAnalysis()
     sensitivityRow->addStretch();
     sensitivityRow->addWidget(sensitivityBtn);
     static_cast<QBoxLayout *>(ui->Panel5->layout())->addLayout(sensitivityRow);
-    m_leafWeights = new QLabel(ui->Panel5);
+    // Fifty leaves' weights take more lines than the page has to spare: past a few lines the
+    // tree scrolls instead of pushing the window off the screen.
+    m_leafWeightsArea = new QScrollArea(ui->Panel5);
+    m_leafWeightsArea->setObjectName(QStringLiteral("LeafWeightsArea"));
+    m_leafWeightsArea->setFrameShape(QFrame::NoFrame);
+    m_leafWeightsArea->setWidgetResizable(true);
+    m_leafWeightsArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_leafWeightsArea->setMaximumHeight(5 * fontMetrics().lineSpacing() + 8);
+    m_leafWeights = new QLabel;
     m_leafWeights->setObjectName(QStringLiteral("LeafWeights"));
     m_leafWeights->setWordWrap(true);
-    m_leafWeights->setVisible(false);
-    static_cast<QBoxLayout *>(ui->Panel5->layout())->insertWidget(0, m_leafWeights);
+    m_leafWeights->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_leafWeights->setContentsMargins(4, 2, 4, 2);
+    m_leafWeightsArea->setWidget(m_leafWeights);
+    m_leafWeightsArea->setVisible(false);
+    static_cast<QBoxLayout *>(ui->Panel5->layout())->insertWidget(0, m_leafWeightsArea);
     // The band under the decision sentence grows by the button's row; it has no upper bound, so
     // that a long sentence can take the lines it needs.
     ui->Panel5->setMinimumHeight(ui->Panel5->minimumHeight() + m_layout->sensitivityRowHeight());
@@ -1124,7 +1136,7 @@ void TMainForm::fillResultPage()
 void TMainForm::showLeafWeights(const DecisionResults &results)
 {
     const Hierarchy tree = m_decision->hierarchy();
-    m_leafWeights->setVisible(!tree.isFlat());
+    m_leafWeightsArea->setVisible(!tree.isFlat());
     // The sliders move the top criteria's weights only, which a tree's leaves do not follow.
     if (auto *sensitivityBtn = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn")))
         sensitivityBtn->setEnabled(tree.isFlat());
@@ -1136,8 +1148,9 @@ void TMainForm::showLeafWeights(const DecisionResults &results)
     for (const SubcriteriaResult &sub : results.subcriteria)
         subWeights.push_back(sub.matrix.weights);
     const QStringList lines = compactTreeLines(tree, results.criteria.weights, subWeights,
-                                               [](double w) { return formatPriority(w); });
-    m_leafWeights->setText(tr("Веса критериев: %1").arg(lines.join(QStringLiteral("; "))));
+                                               [](double w) { return formatWeight(w); });
+    // A top criterion a line.
+    m_leafWeights->setText(tr("Веса критериев: %1").arg(lines.join(QLatin1Char('\n'))));
 }
 
 // ---- name lists --------------------------------------------------------------------------

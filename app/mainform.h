@@ -49,6 +49,7 @@ struct ReportData;
 struct PriorityResult;
 struct DecisionResults;
 class QLabel;
+class QScrollArea;
 
 class TMainForm : public QMainWindow
 {
@@ -192,6 +193,7 @@ private:
     std::unique_ptr<NameDisplays> m_names;
     CriteriaMatrixBar *m_criteriaBar = nullptr;
     QLabel *m_leafWeights = nullptr;
+    QScrollArea *m_leafWeightsArea = nullptr;
     QPointer<SensitivityView> m_sensitivity;
     bool m_grownForGrid = false;
 };

@@ -4,6 +4,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 namespace {
 const QString Diagonal = QStringLiteral("1");
 
@@ -558,6 +560,38 @@ bool Decision::setSubcriteria(const CriterionPath &path, const QStringList &name
     return reshape(tree, path);
 }
 
+namespace {
+
+bool wellShaped(const CriterionNode &node)
+{
+    const qsizetype n = node.subcriteria.size();
+    if (n == 0)
+        return node.judgements.isEmpty();
+    if (n < MinSubcriteria || n > MaxSubcriteria || node.judgements.size() != n)
+        return false;
+    for (const QStringList &row : node.judgements) {
+        if (row.size() != n)
+            return false;
+    }
+    return std::all_of(node.subcriteria.cbegin(), node.subcriteria.cend(), wellShaped);
+}
+
+} // namespace
+
+bool Decision::setSubtree(const CriterionPath &path, const CriterionNode &node,
+                          const QMap<CriterionPath, CriterionPath> &leafOrigins)
+{
+    if (!node.hasSubcriteria() || !wellShaped(node) || path.size() >= MaxCriteriaLevels)
+        return false;
+    Hierarchy tree = m_data.hierarchy();
+    CriterionNode *target = tree.node(path);
+    if (!target)
+        return false;
+    target->subcriteria = node.subcriteria;
+    target->judgements = node.judgements;
+    return reshape(tree, path, &leafOrigins);
+}
+
 bool Decision::removeSubcriteria(const CriterionPath &path)
 {
     Hierarchy tree = m_data.hierarchy();
@@ -577,7 +611,8 @@ void Decision::setSubcriterionName(const CriterionPath &path, const QString &nam
     push(new SubcriterionNameCommand(this, path, node->name, name));
 }
 
-bool Decision::reshape(const Hierarchy &tree, const CriterionPath &path)
+bool Decision::reshape(const Hierarchy &tree, const CriterionPath &path,
+                       const QMap<CriterionPath, CriterionPath> *leafOrigins)
 {
     if (tree.levels() > MaxCriteriaLevels || tree.leafCount() > MaxLeaves)
         return false;
@@ -587,7 +622,8 @@ bool Decision::reshape(const Hierarchy &tree, const CriterionPath &path)
     // A leaf's alternatives judgements stay with it while it stays a leaf where it was.
     after.alternativesJudgements.clear();
     for (const TreePlace &leaf : tree.leaves()) {
-        const int old = before.leafIndex(leaf.path);
+        const bool moved = leafOrigins && leaf.path.size() > path.size() && leaf.path.mid(0, path.size()) == path;
+        const int old = before.leafIndex(moved ? leafOrigins->value(leaf.path) : leaf.path);
         after.alternativesJudgements.append(old >= 0 ? m_data.alternativesJudgements.value(old, emptyJudgements(alternativesCount()))
                                                      : emptyJudgements(alternativesCount()));
     }

@@ -10,6 +10,7 @@
 
 #include "document/decisiondocument.h"
 
+#include <QMap>
 #include <QObject>
 #include <QUndoStack>
 
@@ -95,6 +96,11 @@ public:
     // leaf at the same path; a new leaf starts empty. False, and nothing done, where the tree
     // would break its limits (levels, leaves) or the path names no criterion.
     bool setSubcriteria(const CriterionPath &path, const QStringList &names);
+    // The criterion at path gets node's sub-criteria, with their own sub-criteria and matrices, as
+    // one step. leafOrigins maps a leaf's new path to the path it had before, so that a leaf
+    // moved up by a removal keeps its own alternatives judgements; a leaf not there starts empty.
+    bool setSubtree(const CriterionPath &path, const CriterionNode &node,
+                    const QMap<CriterionPath, CriterionPath> &leafOrigins);
     // The criterion at path becomes a leaf again, with an empty alternatives matrix.
     bool removeSubcriteria(const CriterionPath &path);
     // A sub-criterion (a path of at least two) renamed.
@@ -143,7 +149,9 @@ private:
     const class DecisionCommand *step(int index) const;
     void putJudgement(int matrix, int row, int col, const QString &text);
     void putWhole(const DecisionDocument &data);
-    bool reshape(const Hierarchy &tree, const CriterionPath &path);
+    // leafOrigins, where given, places the alternatives judgements of the leaves under path.
+    bool reshape(const Hierarchy &tree, const CriterionPath &path,
+                 const QMap<CriterionPath, CriterionPath> *leafOrigins = nullptr);
 
     // Names the program gave are null strings here.
     DecisionDocument m_data;

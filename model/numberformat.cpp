@@ -46,6 +46,13 @@ QString formatPriority(double v, const QLocale &locale)
     return localized(withoutNegativeZero(QString::number(v, 'f', 8)), locale);
 }
 
+QString formatWeight(double v, const QLocale &locale)
+{
+    if (!std::isfinite(v))
+        return nonFiniteText(v);
+    return localized(withoutNegativeZero(QString::number(v, 'f', 2)), locale);
+}
+
 QString formatMeasure(double v, const QLocale &locale)
 {
     if (!std::isfinite(v))

@@ -11,6 +11,9 @@
 // Fixed, exactly 8 decimals: 0.63698557.
 QString formatPriority(double v, const QLocale &locale = QLocale());
 
+// Fixed, 2 decimals: a weight in a line of text, 0.21.
+QString formatWeight(double v, const QLocale &locale = QLocale());
+
 // At most 8 decimals, trailing zeros and a bare separator dropped: 0.01925555, 6.1302682, 0.
 QString formatMeasure(double v, const QLocale &locale = QLocale());
 

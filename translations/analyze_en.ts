@@ -1477,7 +1477,7 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
     <message>
         <source>Убрать &amp;все</source>
-        <translation>Remove &amp;all</translation>
+        <translation>Remove a&amp;ll</translation>
     </message>
     <message>
         <source>Подкритерий %1</source>
@@ -1494,6 +1494,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Критериев без подкритериев может быть не больше %1</source>
         <translation>There may be at most %1 criteria without sub-criteria</translation>
+    </message>
+    <message>
+        <source>&amp;Подкритерии…</source>
+        <translation>&amp;Sub-criteria…</translation>
     </message>
 </context>
 <context>

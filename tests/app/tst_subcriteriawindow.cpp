@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QRegularExpression>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -156,6 +157,9 @@ private slots:
     void forwardMoveStopsAtSubcriteriaMatrix();
     void undoShowsTheSubcriteriaMatrix();
     void pageChangesOfALargeTreeAreQuick();
+    void weightsLineReadsShortNumbers_data();
+    void weightsLineReadsShortNumbers();
+    void longPathsShowWholeOnHovering();
 };
 
 void TstSubcriteriaWindow::flatDecisionShowsNoMatrixBar()
@@ -284,6 +288,62 @@ void TstSubcriteriaWindow::pageChangesOfALargeTreeAreQuick()
         QVERIFY2(best[i] < 50, qPrintable(QStringLiteral("%1: %2 ms").arg(buttons[i]).arg(best[i])));
 #endif
     QCOMPARE(page(form.get()), 4);
+}
+
+void TstSubcriteriaWindow::weightsLineReadsShortNumbers_data()
+{
+    QTest::addColumn<QLocale>("locale");
+    QTest::addColumn<QString>("weight");
+    QTest::newRow("Russian") << QLocale(QLocale::Russian, QLocale::Russia) << QStringLiteral("^0,\\d\\d$");
+    QTest::newRow("English") << QLocale(QLocale::English, QLocale::UnitedStates) << QStringLiteral("^0\\.\\d\\d$");
+}
+
+void TstSubcriteriaWindow::weightsLineReadsShortNumbers()
+{
+    QFETCH(QLocale, locale);
+    QFETCH(QString, weight);
+    const QLocale before;
+    QLocale::setDefault(locale);
+    auto form = openWindow();
+    form->openDocument(largeTree(), true);
+    QLocale::setDefault(before);
+    QCOMPARE(page(form.get()), 4);
+    auto *line = find<QLabel>(form.get(), "LeafWeights");
+    // "П1 0,33 › П1 0,02 (П1 0,01 (…), …), …": every number a weight of two digits.
+    const QRegularExpression number(QStringLiteral("[0-9][0-9.,]*[0-9]|[0-9]"));
+    int weights = 0;
+    for (auto match = number.globalMatch(line->text()); match.hasNext(); ) {
+        const QString text = match.next().captured();
+        if (text.size() > 1 && !text.startsWith(QLatin1Char('0')))
+            continue; // a name's own number: "П12"
+        if (!text.contains(QRegularExpression(QStringLiteral("[.,]"))))
+            continue;
+        QVERIFY2(text.contains(QRegularExpression(weight)), qPrintable(text));
+        ++weights;
+    }
+    // The three top criteria and every criterion under them.
+    QCOMPARE(weights, 3 + 45 + 2 + 2 + 4);
+    // Wrapped, laid out whole, and within reach on a 768 pixels high screen.
+    QVERIFY(line->wordWrap());
+    QVERIFY2(line->height() >= line->heightForWidth(line->width()),
+             qPrintable(QStringLiteral("%1 < %2").arg(line->height()).arg(line->heightForWidth(line->width()))));
+    QVERIFY2(form->minimumSizeHint().height() < 700, qPrintable(QString::number(form->minimumSizeHint().height())));
+    auto *area = find<QWidget>(form.get(), "LeafWeightsArea");
+    QVERIFY(form->rect().contains(QRect(area->mapTo(form.get(), QPoint()), area->size())));
+}
+
+void TstSubcriteriaWindow::longPathsShowWholeOnHovering()
+{
+    auto form = openWindow();
+    form->openDocument(largeTree(), true);
+    QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    auto *leaf = find<QLineEdit>(form.get(), "ChoiceName2");
+    QCOMPARE(leaf->toolTip(), QStringLiteral("Критерий 3 › П15"));
+    QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    auto *criterion = find<QLineEdit>(form.get(), "CriteriaMatrixName");
+    for (int back = 0; back < 6 && !criterion->text().contains(QStringLiteral("›")); ++back)
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorCriteriaMatrixBtn")));
+    QCOMPARE(criterion->toolTip(), QStringLiteral("Критерий 2 › П1"));
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstSubcriteriaWindow)
