@@ -3,6 +3,8 @@
 
 #include "app_helpers.h"
 
+#include "analysis/sensitivitywindow.h"
+
 #include "app/criterionlistdelegate.h"
 #include "app/documentcontroller.h"
 #include "document/decisionfile.h"
@@ -11,6 +13,7 @@
 #include "platform/stringgrid.h"
 #include "report/reportdata.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
@@ -156,6 +159,7 @@ private slots:
     void forwardMoveStopsAtSubcriteriaMatrix();
     void undoShowsTheSubcriteriaMatrix();
     void pageChangesOfALargeTreeAreQuick();
+    void sensitivityOnBothLevels();
 };
 
 void TstSubcriteriaWindow::flatDecisionShowsNoMatrixBar()
@@ -284,6 +288,28 @@ void TstSubcriteriaWindow::pageChangesOfALargeTreeAreQuick()
         QVERIFY2(best[i] < 50, qPrintable(QStringLiteral("%1: %2 ms").arg(buttons[i]).arg(best[i])));
 #endif
     QCOMPARE(page(form.get()), 4);
+}
+
+void TstSubcriteriaWindow::sensitivityOnBothLevels()
+{
+    auto form = openWindow();
+    QVERIFY(typeWholeDecision(form.get()));
+    QVERIFY(click(find<QPushButton>(form.get(), "SensitivityBtn")));
+    auto *window = form->findChild<SensitivityWindow *>();
+    QVERIFY(window);
+    const DecisionResults results = *computeDecision(form->decision()->document()).results;
+    // Unmoved, the window's global priorities are the result page's, bit for bit.
+    QVERIFY(window->state().globals == results.global);
+    QCOMPARE(window->state().weights, results.criteria.weights);
+    auto *level = window->findChild<QComboBox *>("sensitivityLevel");
+    QVERIFY(level);
+    QCOMPARE(level->count(), 2);
+    level->setCurrentIndex(1);
+    QCOMPARE(window->thresholdRows().size(), 2);
+    QCOMPARE(window->thresholdRows().at(0).value(0), QStringLiteral("Сборка"));
+    QCOMPARE(window->state().weights, results.subcriteria.at(0).matrix.weights);
+    QVERIFY(window->state().globals == results.global);
+    screenshot(window, QStringLiteral("subcriteria-sensitivity"));
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstSubcriteriaWindow)
