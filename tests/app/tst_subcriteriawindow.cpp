@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -310,6 +312,18 @@ void TstSubcriteriaWindow::sensitivityOnBothLevels()
     QCOMPARE(window->state().weights, results.subcriteria.at(0).matrix.weights);
     QVERIFY(window->state().globals == results.global);
     screenshot(window, QStringLiteral("subcriteria-sensitivity"));
+
+    // Made again after a change of language, the window stays on the level and at the weights shown.
+    window->findChild<QSlider *>("weightSlider1")->setValue(300);
+    QAction *english = find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("EnglishAction");
+    english->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window = form->findChild<SensitivityWindow *>();
+    QVERIFY(window);
+    QCOMPARE(window->level(), 1);
+    QCOMPARE(window->findChild<QComboBox *>("sensitivityLevel")->currentIndex(), 1);
+    QCOMPARE(window->findChild<QSlider *>("weightSlider1")->value(), 300);
+    find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("RussianAction")->trigger();
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstSubcriteriaWindow)
