@@ -5,6 +5,32 @@
 #include "model/judgement.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+
+namespace {
+
+// A matrix as the file holds it; a pair left out is reviewed as the ratio of the two weights.
+ReviewedMatrix reviewed(const QString &title, const QStringList &names, const QList<QStringList> &texts,
+                        const std::vector<double> &weights, bool criteria)
+{
+    ReviewedMatrix matrix;
+    matrix.title = title;
+    matrix.names = names;
+    matrix.criteria = criteria;
+    matrix.texts = texts;
+    const int n = int(names.size());
+    matrix.a.assign(size_t(n), std::vector<double>(size_t(n), 1.0));
+    auto weight = [&weights](int i) { return size_t(i) < weights.size() ? weights[size_t(i)] : 0.0; };
+    for (int i = 0; i < n; ++i) {
+        for (int j = 0; j < n; ++j) {
+            const JudgementCheck check = validateJudgement(texts.value(i).value(j), QLocale::c());
+            matrix.a[size_t(i)][size_t(j)] = check.valid ? check.value : weight(j) > 0.0 ? weight(i) / weight(j) : 1.0;
+        }
+    }
+    return matrix;
+}
+
+}
 
 SensitivityData collectSensitivityData(const DecisionModel &model, const StringGrid &criteriaGrid,
                                        const QStringList &criteria, const QStringList &alternatives)
@@ -58,4 +84,33 @@ SensitivityData collectSensitivityData(const DecisionModel &model, const StringG
         data.matrices.push_back(matrix);
     }
     return data;
+}
+
+void setSensitivityTree(SensitivityData &data, TreeSensitivity tree, const QList<QList<QStringList>> &leafJudgements)
+{
+    data.criteria = tree.levelNames(0);
+    data.weights = tree.levelWeights(0);
+    data.localPriorities = tree.levelPriorities(0);
+    data.matrices.clear();
+    const Hierarchy &hierarchy = tree.tree();
+    data.matrices.push_back(reviewed(QCoreApplication::translate("SensitivityData", "Матрица относительной важности критериев"),
+                                     data.criteria, hierarchy.judgements, data.weights, true));
+    const QList<TreePlace> inner = hierarchy.subcriteriaPlaces();
+    for (int k = 0; k < inner.size(); ++k) {
+        const CriterionNode *node = hierarchy.node(inner.at(k).path);
+        data.matrices.push_back(reviewed(QCoreApplication::translate("SensitivityData", "Матрица подкритериев «%1»")
+                                                 .arg(hierarchy.pathText(inner.at(k).path)),
+                                         tree.levelNames(k + 1), node ? node->judgements : QList<QStringList>(),
+                                         tree.levelWeights(k + 1), true));
+    }
+    const QList<TreePlace> leaves = hierarchy.leaves();
+    for (int c = 0; c < leaves.size(); ++c) {
+        const std::vector<double> none;
+        data.matrices.push_back(reviewed(QCoreApplication::translate("SensitivityData", "Матрица сравнения для критерия «%1»")
+                                                 .arg(hierarchy.pathText(leaves.at(c).path)),
+                                         data.alternatives, leafJudgements.value(c),
+                                         size_t(c) < tree.leafPriorities().size() ? tree.leafPriorities()[size_t(c)] : none,
+                                         false));
+    }
+    data.tree = std::move(tree);
 }

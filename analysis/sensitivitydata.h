@@ -1,5 +1,7 @@
 #pragma once
 
+#include "model/treesensitivity.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +29,8 @@ struct SensitivityData
     std::vector<double> weights;                     // computed weight of each criterion
     std::vector<std::vector<double>> localPriorities; // [criterion][alternative]
     std::vector<ReviewedMatrix> matrices;            // the criteria matrix, then one per criterion
+    // A decision with sub-criteria; flat (and unused) otherwise.
+    TreeSensitivity tree;
     QString userName;
     QString dateText;
 };
@@ -35,3 +39,8 @@ struct SensitivityData
 // criteria matrix from its grid and the alternatives matrices from the model's stores.
 SensitivityData collectSensitivityData(const DecisionModel &model, const StringGrid &criteriaGrid,
                                        const QStringList &criteria, const QStringList &alternatives);
+
+// A decision with sub-criteria: its levels, the top level in the fields above (each top criterion's
+// priorities being its contribution per unit of weight), and every matrix of the tree to review.
+// leafJudgements: the alternatives matrix of each leaf, depth-first, texts in the file's form.
+void setSensitivityTree(SensitivityData &data, TreeSensitivity tree, const QList<QList<QStringList>> &leafJudgements);

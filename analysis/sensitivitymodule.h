@@ -20,6 +20,10 @@ public:
     virtual std::vector<double> weights() const = 0;
     // All the weights at once, as the sliders left them (a window made again keeps them).
     virtual void setWeights(const std::vector<double> &weights) = 0;
+    // The level of the criteria tree the sliders move: 0 the top criteria, k + 1 the sub-criteria
+    // of the k-th criterion that has them (always 0 without sub-criteria).
+    virtual int level() const = 0;
+    virtual void setLevel(int level) = 0;
 };
 
 namespace SensitivityModule {

@@ -16,6 +16,7 @@
 #include <QBarSet>
 #include <QChart>
 #include <QChartView>
+#include <QComboBox>
 #include <QCoreApplication>
 #include <QGraphicsLayout>
 #include <QGridLayout>
@@ -76,6 +77,9 @@ QString at(const QStringList &list, int i)
     return i >= 0 && i < list.size() ? list.at(i) : QString();
 }
 
+// The share of the criteria outside the level shown: a grey that no criterion's colour comes near.
+const QColor RestColour(0xd0d0d0);
+
 // Width of the names beside the sliders; a name wraps onto as many lines as it needs.
 constexpr int SliderCaptionWidth = 160;
 
@@ -90,6 +94,9 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     setAttribute(Qt::WA_DeleteOnClose);
     setSizeGripEnabled(true);
     AccessibleSupport::install();
+    m_names = m_data.criteria;
+    if (isTree())
+        m_levelWeights.resize(size_t(m_data.tree.levelCount()));
 
     buildChart();
     // The bars stand over the alternatives' letters; their names are spelled out underneath.
@@ -116,7 +123,7 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     rankingLayout->addStretch();
 
     auto *thresholdBox = new QGroupBox(tr("При каком весе лучшая альтернатива меняется"), this);
-    m_thresholds = new QTableWidget(int(m_data.criteria.size()), ThresholdColumns, thresholdBox);
+    m_thresholds = new QTableWidget(0, ThresholdColumns, thresholdBox);
     m_thresholds->setObjectName(QStringLiteral("thresholds"));
     m_thresholds->setAccessibleName(thresholdBox->title());
     // Nothing here is edited cell by cell: Tab goes on to the buttons instead of circling the cells.
@@ -130,12 +137,7 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     // header, each changed cell would measure its whole column again.
     m_thresholds->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
     m_thresholds->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    for (int r = 0; r < m_thresholds->rowCount(); ++r)
-        for (int c = 0; c < ThresholdColumns; ++c) {
-            auto *item = new QTableWidgetItem;
-            item->setTextAlignment(c == 0 || c == 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            m_thresholds->setItem(r, c, item);
-        }
+    fillThresholdRows();
     m_critical = new QLabel(thresholdBox);
     m_critical->setObjectName(QStringLiteral("mostCritical"));
     m_critical->setWordWrap(true);
@@ -166,9 +168,12 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     // On a small screen the chart, the sliders and the tables scroll inside the window, while
     // Печать and Закрыть stay in view under them.
     auto *content = new QWidget;
+    m_content = content;
     content->setObjectName(QStringLiteral("sensitivityContent"));
     auto *layout = new QVBoxLayout(content);
     layout->setContentsMargins(0, 0, 0, 0);
+    if (isTree())
+        layout->addWidget(buildLevelRow());
     layout->addLayout(top);
     layout->addLayout(bottom);
     m_scroll = new QScrollArea(this);
@@ -187,16 +192,108 @@ SensitivityWindow::SensitivityWindow(SensitivityData data, QWidget *parent)
     connect(closeBtn, &QPushButton::clicked, this, &QDialog::close);
 
     resetWeights();
+    if (isTree())
+        orderTabStops();
+    fitContent();
+    // The window itself may be as small as its buttons and a little of what scrolls.
+    setMinimumSize(qMin(content->minimumWidth(), 480), buttons->minimumSize().height() + 200);
+    resize(1100, 760);
+    ScreenFit::fitOnScreen(this, parent ? parent->window() : nullptr);
+}
+
+void SensitivityWindow::fitContent()
+{
     // A box layout gives a row holding wrapped text its full height for the width, however
     // small the window; its own minimum leaves that out, and the rows above were squeezed under
     // theirs: the chart was drawn over the ranking and the sliders lost their tracks.
+    QLayout *layout = m_content->layout();
     const QSize least = layout->totalMinimumSize();
     const int leastHeight = layout->hasHeightForWidth() ? layout->totalHeightForWidth(least.width()) : 0;
-    content->setMinimumSize(least.width(), qMax(least.height(), leastHeight));
-    // The window itself may be as small as its buttons and a little of what scrolls.
-    setMinimumSize(qMin(least.width(), 480), buttons->minimumSize().height() + 200);
-    resize(1100, 760);
-    ScreenFit::fitOnScreen(this, parent ? parent->window() : nullptr);
+    m_content->setMinimumSize(least.width(), qMax(least.height(), leastHeight));
+}
+
+QWidget *SensitivityWindow::buildLevelRow()
+{
+    auto *row = new QWidget(this);
+    row->setObjectName(QStringLiteral("levelRow"));
+    auto *layout = new QHBoxLayout(row);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto *label = new QLabel(tr("&Уровень:"), row);
+    m_levelBox = new QComboBox(row);
+    m_levelBox->setObjectName(QStringLiteral("sensitivityLevel"));
+    m_levelBox->setAccessibleName(tr("Уровень критериев, чьи веса двигаются"));
+    for (int level = 0; level < m_data.tree.levelCount(); ++level)
+        m_levelBox->addItem(levelText(level));
+    label->setBuddy(m_levelBox);
+    layout->addWidget(label);
+    layout->addWidget(m_levelBox);
+    layout->addStretch();
+    connect(m_levelBox, qOverload<int>(&QComboBox::currentIndexChanged), this, &SensitivityWindow::setLevel);
+    return row;
+}
+
+QString SensitivityWindow::levelText(int level) const
+{
+    if (level <= 0)
+        return tr("Критерии верхнего уровня");
+    return m_data.tree.tree().pathText(m_data.tree.levelPath(level)).simplified();
+}
+
+void SensitivityWindow::setLevel(int level)
+{
+    if (!isTree() || level < 0 || level >= m_data.tree.levelCount() || level == m_level)
+        return;
+    m_levelWeights[size_t(m_level)] = m_state.weights;
+    m_level = level;
+    m_names = m_data.tree.levelNames(level);
+    fillBarSets();
+    fillCriteriaLegend();
+    fillSliders();
+    fillThresholdRows();
+    orderTabStops();
+    const std::vector<double> kept = m_levelWeights[size_t(level)];
+    if (kept.empty()) {
+        resetWeights();
+    } else {
+        m_state = stateAt(kept);
+        showState();
+    }
+    const QSignalBlocker blocker(m_levelBox);
+    m_levelBox->setCurrentIndex(level);
+    fitContent();
+}
+
+// Sliders made again come last among the window's children; the keyboard still meets them in
+// the order the window shows them.
+void SensitivityWindow::orderTabStops()
+{
+    QList<QWidget *> stops{m_levelBox, m_chartView};
+    for (QSlider *slider : m_sliders)
+        stops << slider;
+    stops << m_resetBtn << m_thresholds << m_printBtn;
+    for (int k = 1; k < stops.size(); ++k)
+        setTabOrder(stops.at(k - 1), stops.at(k));
+}
+
+SensitivityState SensitivityWindow::stateAt(const std::vector<double> &weights) const
+{
+    return isTree() ? m_data.tree.state(m_level, weights) : computeSensitivity(weights, m_data.localPriorities);
+}
+
+std::vector<double> SensitivityWindow::computedWeights() const
+{
+    return isTree() ? m_data.tree.levelWeights(m_level) : m_data.weights;
+}
+
+void SensitivityWindow::fillThresholdRows()
+{
+    m_thresholds->setRowCount(int(m_names.size()));
+    for (int r = 0; r < m_thresholds->rowCount(); ++r)
+        for (int c = 0; c < ThresholdColumns; ++c) {
+            auto *item = new QTableWidgetItem;
+            item->setTextAlignment(c == 0 || c == 3 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            m_thresholds->setItem(r, c, item);
+        }
 }
 
 QStringList SensitivityWindow::thresholdHeaders()
@@ -215,16 +312,8 @@ void SensitivityWindow::buildChart()
     m_chart->legend()->setVisible(false);
     m_chart->setMargins(QMargins(4, 4, 4, 4));
     m_series = new QStackedBarSeries;
+    fillBarSets();
     const int m = int(m_data.alternatives.size());
-    for (int i = 0; i < m_data.criteria.size(); ++i) {
-        auto *set = new QBarSet(m_data.criteria.at(i));
-        set->setColor(criterionColour(i));
-        set->setBorderColor(set->color().darker(130));
-        for (int j = 0; j < m; ++j)
-            set->append(0.0);
-        m_sets.push_back(set);
-        m_series->append(set);
-    }
     m_chart->addSeries(m_series);
     auto *categories = new QBarCategoryAxis;
     QStringList labels;
@@ -252,20 +341,61 @@ void SensitivityWindow::buildChart()
     m_chartView->setMinimumSize(360, 320);
 }
 
+void SensitivityWindow::fillBarSets()
+{
+    // Clearing the series deletes its sets.
+    m_series->clear();
+    m_sets.clear();
+    m_restSet = nullptr;
+    const int m = int(m_data.alternatives.size());
+    auto add = [this, m](const QString &name, const QColor &colour) {
+        auto *set = new QBarSet(name);
+        set->setColor(colour);
+        set->setBorderColor(colour.darker(130));
+        for (int j = 0; j < m; ++j)
+            set->append(0.0);
+        m_series->append(set);
+        return set;
+    };
+    for (int i = 0; i < m_names.size(); ++i)
+        m_sets.push_back(add(m_names.at(i), criterionColour(i)));
+    if (m_level > 0)
+        m_restSet = add(tr("Остальные критерии"), RestColour);
+}
+
 QWidget *SensitivityWindow::buildCriteriaLegend()
 {
     auto *legend = new QWidget(this);
     legend->setObjectName(QStringLiteral("criteriaLegend"));
-    auto *grid = new QGridLayout(legend);
-    grid->setContentsMargins(0, 8, 0, 0);
-    grid->setVerticalSpacing(2);
+    m_legendGrid = new QGridLayout(legend);
+    m_legendGrid->setContentsMargins(0, 8, 0, 0);
+    m_legendGrid->setVerticalSpacing(2);
+    fillCriteriaLegend();
+    return legend;
+}
+
+void SensitivityWindow::fillCriteriaLegend()
+{
+    QGridLayout *grid = m_legendGrid;
+    QWidget *legend = grid->parentWidget();
+    while (QLayoutItem *item = grid->takeAt(0)) {
+        delete item->widget();
+        delete item;
+    }
+    for (int r = 0; r < grid->rowCount(); ++r)
+        grid->setRowStretch(r, 0);
+    QStringList names;
+    for (const QString &criterion : m_names)
+        names << criterion.simplified();
+    if (m_restSet)
+        names << m_restSet->label();
     const int swatch = fontMetrics().height() - 4;
-    for (int i = 0; i < m_data.criteria.size(); ++i) {
+    for (int i = 0; i < names.size(); ++i) {
         QPixmap colour(swatch, swatch);
-        colour.fill(criterionColour(i));
+        colour.fill(i < m_names.size() ? criterionColour(i) : RestColour);
         auto *mark = new QLabel(legend);
         mark->setPixmap(colour);
-        auto *name = new QLabel(m_data.criteria.at(i).simplified(), legend);
+        auto *name = new QLabel(names.at(i), legend);
         name->setObjectName(QStringLiteral("legendName%1").arg(i + 1));
         name->setTextFormat(Qt::PlainText);
         name->setWordWrap(true);
@@ -277,20 +407,42 @@ QWidget *SensitivityWindow::buildCriteriaLegend()
         grid->addWidget(mark, i, 0, Qt::AlignTop);
         grid->addWidget(name, i, 1);
     }
-    grid->setRowStretch(int(m_data.criteria.size()), 1);
-    return legend;
+    grid->setRowStretch(int(names.size()), 1);
 }
 
 QWidget *SensitivityWindow::buildSliders()
 {
     auto *box = new QGroupBox(tr("Веса критериев"), this);
-    auto *grid = new QGridLayout;
-    grid->setVerticalSpacing(2);
+    m_sliderGrid = new QGridLayout;
+    m_sliderGrid->setVerticalSpacing(2);
+    m_sliderGrid->setColumnStretch(1, 1);
+    auto *layout = new QVBoxLayout(box);
+    layout->addLayout(m_sliderGrid);
+    fillSliders();
+    m_resetBtn = new QPushButton(tr("&Вернуть расчётные веса"), box);
+    m_resetBtn->setObjectName(QStringLiteral("resetWeights"));
+    m_resetBtn->setAutoDefault(false);
+    connect(m_resetBtn, &QPushButton::clicked, this, &SensitivityWindow::resetWeights);
+    layout->addStretch();
+    layout->addWidget(m_resetBtn, 0, Qt::AlignRight);
+    return box;
+}
+
+void SensitivityWindow::fillSliders()
+{
+    for (std::vector<QLabel *> *labels : {&m_sliderNames, &m_sliderValues}) {
+        qDeleteAll(*labels);
+        labels->clear();
+    }
+    qDeleteAll(m_sliders);
+    m_sliders.clear();
+    QGridLayout *grid = m_sliderGrid;
+    QWidget *box = grid->parentWidget();
     QStringList names;
-    for (const QString &criterion : m_data.criteria)
+    for (const QString &criterion : m_names)
         names << criterion.simplified();
-    for (int i = 0; i < m_data.criteria.size(); ++i) {
-        const QString caption = m_data.criteria.at(i).simplified();
+    for (int i = 0; i < m_names.size(); ++i) {
+        const QString caption = m_names.at(i).simplified();
         auto *name = new QLabel(caption, box);
         name->setObjectName(QStringLiteral("weightName%1").arg(i + 1));
         name->setTextFormat(Qt::PlainText);
@@ -301,7 +453,7 @@ QWidget *SensitivityWindow::buildSliders()
             widest = qMax(widest, fontMetrics().horizontalAdvance(word) + 2);
         name->setFixedWidth(widest);
         name->setMinimumHeight(name->heightForWidth(widest));
-        name->setToolTip(m_data.criteria.at(i));
+        name->setToolTip(m_names.at(i));
         auto *slider = new QSlider(Qt::Horizontal, box);
         slider->setObjectName(QStringLiteral("weightSlider%1").arg(i + 1));
         slider->setRange(0, SliderSteps);
@@ -319,29 +471,20 @@ QWidget *SensitivityWindow::buildSliders()
         grid->addWidget(name, i, 0);
         grid->addWidget(slider, i, 1);
         grid->addWidget(value, i, 2);
+        m_sliderNames.push_back(name);
         m_sliders.push_back(slider);
         m_sliderValues.push_back(value);
         connect(slider, &QSlider::valueChanged, this, [this, i](int position) {
             setWeight(i, double(position) / SliderSteps);
         });
     }
-    grid->setColumnStretch(1, 1);
-    m_resetBtn = new QPushButton(tr("&Вернуть расчётные веса"), box);
-    m_resetBtn->setObjectName(QStringLiteral("resetWeights"));
-    m_resetBtn->setAutoDefault(false);
-    connect(m_resetBtn, &QPushButton::clicked, this, &SensitivityWindow::resetWeights);
-    auto *layout = new QVBoxLayout(box);
-    layout->addLayout(grid);
-    layout->addStretch();
-    layout->addWidget(m_resetBtn, 0, Qt::AlignRight);
-    return box;
 }
 
 void SensitivityWindow::setWeight(int criterion, double weight)
 {
     if (criterion < 0 || size_t(criterion) >= m_state.weights.size())
         return;
-    m_state = computeSensitivity(rescaledWeights(m_state.weights, criterion, weight), m_data.localPriorities);
+    m_state = stateAt(rescaledWeights(m_state.weights, criterion, weight));
     showState();
 }
 
@@ -349,7 +492,7 @@ void SensitivityWindow::setWeights(const std::vector<double> &weights)
 {
     if (weights.size() != m_state.weights.size())
         return;
-    m_state = computeSensitivity(weights, m_data.localPriorities);
+    m_state = stateAt(weights);
     if (m_state.weights.size() != weights.size())
         m_state.weights = weights;
     showState();
@@ -357,10 +500,10 @@ void SensitivityWindow::setWeights(const std::vector<double> &weights)
 
 void SensitivityWindow::resetWeights()
 {
-    m_state = computeSensitivity(m_data.weights, m_data.localPriorities);
+    m_state = stateAt(computedWeights());
     // Bad input gives an empty state; the sliders still need weights to move.
-    if (m_state.weights.size() != size_t(m_data.criteria.size()))
-        m_state.weights = m_data.weights;
+    if (m_state.weights.size() != size_t(m_names.size()))
+        m_state.weights = computedWeights();
     showState();
 }
 
@@ -397,6 +540,13 @@ void SensitivityWindow::showChart()
                                  ? m_state.contributions[i][size_t(j)] : 0.0;
             if (set->at(j) != v)
                 set->replace(j, v);
+        }
+    }
+    if (m_restSet) {
+        for (int j = 0; j < m_restSet->count(); ++j) {
+            const double v = size_t(j) < m_state.rest.size() ? m_state.rest[size_t(j)] : 0.0;
+            if (m_restSet->at(j) != v)
+                m_restSet->replace(j, v);
         }
     }
     for (double g : m_state.globals)
@@ -452,7 +602,7 @@ void SensitivityWindow::showThresholds()
     const QLocale locale = this->locale();
     for (int r = 0; r < m_thresholds->rowCount(); ++r) {
         const double w = size_t(r) < m_state.weights.size() ? m_state.weights[size_t(r)] : 0.0;
-        QStringList texts{at(m_data.criteria, r), weightText(w), tr("не меняется"), QString(), QString()};
+        QStringList texts{at(m_names, r), weightText(w), tr("не меняется"), QString(), QString()};
         if (size_t(r) < m_state.thresholds.size() && m_state.thresholds[size_t(r)].exists) {
             const WeightThreshold &t = m_state.thresholds[size_t(r)];
             texts[2] = weightText(t.weight);
@@ -482,7 +632,7 @@ void SensitivityWindow::showThresholds()
     if (m_state.mostCritical >= 0 && size_t(m_state.mostCritical) < m_state.thresholds.size()) {
         const WeightThreshold &t = m_state.thresholds[size_t(m_state.mostCritical)];
         m_critical->setText(tr("Самый чувствительный критерий — %1: при весе %2 вместо %3 %4 догоняет лучшую альтернативу.")
-                                .arg(quoted(at(m_data.criteria, t.criterion)), weightText(t.weight),
+                                .arg(quoted(at(m_names, t.criterion)), weightText(t.weight),
                                      weightText(m_state.weights[size_t(t.criterion)]),
                                      quoted(at(m_data.alternatives, t.newBest).simplified())));
     } else {
@@ -523,7 +673,8 @@ void SensitivityWindow::exportSheetPdf()
 AnalysisSheet SensitivityWindow::analysisSheet() const
 {
     AnalysisSheet sheet;
-    sheet.title = tr("Чувствительность решения");
+    // A tree's sheet says which level its sliders and thresholds are of.
+    sheet.title = isTree() ? tr("Чувствительность решения: %1").arg(levelText(m_level)) : tr("Чувствительность решения");
     sheet.header = m_data.userName + QStringLiteral(", ") + m_data.dateText;
     sheet.chart = m_chartView;
     sheet.tableHeaders = thresholdHeaders();
@@ -546,4 +697,6 @@ void SensitivityWindow::setPrintLook(bool print)
         m_sets[i]->setBrush(print ? QBrush(colour.darker(120), criterionPattern(int(i))) : QBrush(colour));
         m_sets[i]->setBorderColor(print ? QColor(Qt::black) : colour.darker(130));
     }
+    if (m_restSet)
+        m_restSet->setBorderColor(print ? QColor(Qt::black) : RestColour.darker(130));
 }

@@ -11,6 +11,8 @@ class NameLegend;
 class QBarSet;
 class QChart;
 class QChartView;
+class QComboBox;
+class QGridLayout;
 class QLabel;
 class QPushButton;
 class QScrollArea;
@@ -39,6 +41,11 @@ public:
     void setWeight(int criterion, double weight);
     std::vector<double> weights() const override { return m_state.weights; }
     void setWeights(const std::vector<double> &weights) override;
+    int level() const override { return m_level; }
+    // Shows another level of a tree, its sliders where they were left.
+    void setLevel(int level) override;
+    // "Критерии верхнего уровня" or the path of the criterion whose sub-criteria are shown.
+    QString levelText(int level) const;
     // Back to the weights the wizard computed.
     void resetWeights();
     // Prints the analysis sheet (asks first, like the wizard's own print).
@@ -64,6 +71,16 @@ private:
     void buildChart();
     QWidget *buildSliders();
     QWidget *buildCriteriaLegend();
+    QWidget *buildLevelRow();
+    void fillBarSets();
+    void fillCriteriaLegend();
+    void fillSliders();
+    void fillThresholdRows();
+    void fitContent();
+    void orderTabStops();
+    SensitivityState stateAt(const std::vector<double> &weights) const;
+    std::vector<double> computedWeights() const;
+    bool isTree() const { return !m_data.tree.isFlat(); }
     void showState();
     void showSliders();
     void showChart();
@@ -73,12 +90,23 @@ private:
 
     SensitivityData m_data;
     SensitivityState m_state;
+    int m_level = 0;
+    // The criteria the sliders move at this level.
+    QStringList m_names;
+    // Where each level's sliders were left; empty: at the computed weights.
+    std::vector<std::vector<double>> m_levelWeights;
 
     QChart *m_chart = nullptr;
     QChartView *m_chartView = nullptr;
     QStackedBarSeries *m_series = nullptr;
     QValueAxis *m_valueAxis = nullptr;
     std::vector<QBarSet *> m_sets;
+    QBarSet *m_restSet = nullptr;
+    QGridLayout *m_legendGrid = nullptr;
+    QGridLayout *m_sliderGrid = nullptr;
+    std::vector<QLabel *> m_sliderNames;
+    QComboBox *m_levelBox = nullptr;
+    QWidget *m_content = nullptr;
     std::vector<QSlider *> m_sliders;
     std::vector<QLabel *> m_sliderValues;
     NameLegend *m_legend = nullptr;

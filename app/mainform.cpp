@@ -1137,9 +1137,6 @@ void TMainForm::showLeafWeights(const DecisionResults &results)
 {
     const Hierarchy tree = m_decision->hierarchy();
     m_leafWeightsArea->setVisible(!tree.isFlat());
-    // The sliders move the top criteria's weights only, which a tree's leaves do not follow.
-    if (auto *sensitivityBtn = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn")))
-        sensitivityBtn->setEnabled(tree.isFlat());
     if (tree.isFlat()) {
         m_leafWeights->clear();
         return;
@@ -1300,6 +1297,21 @@ void TMainForm::SensitivityBtnClick()
     SensitivityData data = collectSensitivityData(m_model, *ui->ChoiceTab, listTexts(ui->Choices), listTexts(ui->AltList));
     data.userName = ui->StudentName->text();
     data.dateText = ui->DataStamp->text();
+    const DecisionDocument document = m_decision->document();
+    if (!document.hierarchy().isFlat()) {
+        // The tree's numbers are the result page's: from the same computation.
+        const DecisionComputation computation = computeDecision(document);
+        if (!computation.results)
+            return;
+        const DecisionResults &results = *computation.results;
+        std::vector<std::vector<double>> subWeights, locals;
+        for (const SubcriteriaResult &sub : results.subcriteria)
+            subWeights.push_back(sub.matrix.weights);
+        for (const PriorityResult &alt : results.alternatives)
+            locals.push_back(alt.weights);
+        setSensitivityTree(data, TreeSensitivity(document.hierarchy(), results.criteria.weights, subWeights, locals),
+                           document.alternativesJudgements);
+    }
     m_sensitivity = SensitivityModule::create(std::move(data), this);
     m_sensitivity->show();
 }
@@ -1406,7 +1418,9 @@ void TMainForm::showTranslatedTexts()
         // Made again in the new language, with the names that followed it, at the same weights.
         const QRect geometry = m_sensitivity->geometry();
         const std::vector<double> weights = m_sensitivity->weights();
+        const int level = m_sensitivity->level();
         SensitivityBtnClick();
+        m_sensitivity->setLevel(level);
         m_sensitivity->setWeights(weights);
         m_sensitivity->setGeometry(geometry);
     }

@@ -111,12 +111,17 @@ std::vector<int> ranking(const std::vector<double> &globalPriorities)
 std::vector<WeightThreshold> weightThresholds(const std::vector<double> &criterionWeights,
                                               const Matrix &localPriorities)
 {
+    return weightThresholds(criterionWeights, localPriorities, globalPriorities(criterionWeights, localPriorities));
+}
+
+std::vector<WeightThreshold> weightThresholds(const std::vector<double> &criterionWeights,
+                                              const Matrix &localPriorities, const std::vector<double> &globals)
+{
     std::vector<WeightThreshold> thresholds;
-    if (!isUsable(criterionWeights, localPriorities))
+    if (!isUsable(criterionWeights, localPriorities) || globals.size() != localPriorities.front().size())
         return thresholds;
     const std::size_t n = criterionWeights.size();
     const std::size_t m = localPriorities.front().size();
-    const std::vector<double> globals = globalPriorities(criterionWeights, localPriorities);
     const std::vector<int> best = bestAlternatives(globals);
 
     for (std::size_t i = 0; i < n; ++i) {

@@ -32,6 +32,12 @@ struct WeightThreshold {
 std::vector<WeightThreshold> weightThresholds(const std::vector<double> &criterionWeights,
                                               const std::vector<std::vector<double>> &localPriorities);
 
+// The same, with the present global priorities given: where they are summed another way (a tree's
+// leaves), the best alternative and the present ties are those of that sum.
+std::vector<WeightThreshold> weightThresholds(const std::vector<double> &criterionWeights,
+                                              const std::vector<std::vector<double>> &localPriorities,
+                                              const std::vector<double> &globals);
+
 // The criterion whose threshold is nearest in relative terms, |weight - w| / w; equal: lower index; -1 if none.
 // Relative distances within 1e-12 of each other are equal. A threshold of a criterion with weight 0 is infinitely far unless it lies at 0 itself: such a
 // criterion is only chosen when no other has a threshold. Entries naming no criterion of the
@@ -70,6 +76,9 @@ struct SensitivityState {
     std::vector<int> ranking;
     std::vector<WeightThreshold> thresholds;
     int mostCritical = -1;
+    // The part of each global priority that criteria outside the weights shown bring (one level
+    // of a tree below the top); empty when the weights are all the criteria.
+    std::vector<double> rest;
 };
 SensitivityState computeSensitivity(const std::vector<double> &weights,
                                     const std::vector<std::vector<double>> &localPriorities);

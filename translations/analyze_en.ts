@@ -1307,6 +1307,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Матрица сравнения для критерия «%1»</source>
         <translation>Comparison matrix for the criterion “%1”</translation>
     </message>
+    <message>
+        <source>Матрица подкритериев «%1»</source>
+        <translation>Sub-criteria matrix “%1”</translation>
+    </message>
 </context>
 <context>
     <name>SensitivityModule</name>
@@ -1413,6 +1417,26 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Вес критерия %1 «%2»</source>
         <translation>Weight of criterion %1, “%2”</translation>
+    </message>
+    <message>
+        <source>&amp;Уровень:</source>
+        <translation>&amp;Level:</translation>
+    </message>
+    <message>
+        <source>Уровень критериев, чьи веса двигаются</source>
+        <translation>Level of criteria whose weights move</translation>
+    </message>
+    <message>
+        <source>Критерии верхнего уровня</source>
+        <translation>Top-level criteria</translation>
+    </message>
+    <message>
+        <source>Остальные критерии</source>
+        <translation>Other criteria</translation>
+    </message>
+    <message>
+        <source>Чувствительность решения: %1</source>
+        <translation>Sensitivity of the decision: %1</translation>
     </message>
 </context>
 <context>

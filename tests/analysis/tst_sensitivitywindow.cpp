@@ -11,6 +11,7 @@
 #include <QGraphicsTextItem>
 #include <QRegularExpression>
 #include <QChartView>
+#include <QComboBox>
 #include <QLabel>
 #include <QProcess>
 #include <QPushButton>
@@ -112,6 +113,21 @@ QRect inWindow(const QWidget *widget, const QWidget *window)
     return QRect(widget->mapTo(window, QPoint(0, 0)), widget->size());
 }
 
+// A 0.6 › (A1 0.5 › (A1a 0.25, A1b 0.75), A2 0.5); B 0.4: Y leads 0.414 to X's 0.3625.
+SensitivityData threeLevels()
+{
+    Hierarchy tree;
+    const CriterionNode a1{"A1", {{"A1a", {}, {}}, {"A1b", {}, {}}}, {{"1", "3"}, {"1/3", "1"}}};
+    tree.criteria = {{"A", {a1, {"A2", {}, {}}}, {{"1", "1"}, {"1", "1"}}}, {"B", {}, {}}};
+    tree.judgements = {{"1", "3/2"}, {"2/3", "1"}};
+    SensitivityData data;
+    data.alternatives = {"X", "Y", "Z"};
+    setSensitivityTree(data, TreeSensitivity(tree, {0.6, 0.4}, {{0.5, 0.5}, {0.25, 0.75}},
+                                             {{0.5, 0.25, 0.25}, {0.2, 0.6, 0.2}, {0.6, 0.2, 0.2}, {0.25, 0.5, 0.25}}),
+                       {});
+    return data;
+}
+
 QString pdfText(const QString &path)
 {
     QProcess process;
@@ -141,6 +157,7 @@ private slots:
     void slidersNamedApart_data();
     void slidersNamedApart();
     void axisUsesTheLocaleSeparator();
+    void levelsOfATree();
 };
 
 void TstSensitivityWindow::initTestCase()
@@ -417,6 +434,51 @@ void TstSensitivityWindow::axisUsesTheLocaleSeparator()
     for (const QString &label : labels)
         QVERIFY2(label.contains(','), qPrintable(labels.join(' ')));
     QVERIFY(window.rankingText().contains("0,38"));
+}
+
+void TstSensitivityWindow::levelsOfATree()
+{
+    // A flat decision's window has no level to choose.
+    QVERIFY(!SensitivityWindow(closeRace()).findChild<QComboBox *>());
+
+    SensitivityWindow window(threeLevels());
+    auto *level = window.findChild<QComboBox *>("sensitivityLevel");
+    QVERIFY(level);
+    QCOMPARE(level->count(), 3);
+    QCOMPARE(level->itemText(0), "Критерии верхнего уровня");
+    QCOMPARE(level->itemText(2), "A › A1");
+    QVERIFY(!level->accessibleName().isEmpty());
+    const QString topRanking = "1. B — Y — 0.414\n2. A — X — 0.362\n3. C — Z — 0.224";
+    QCOMPARE(window.rankingText(), topRanking);
+    QCOMPARE(window.findChild<QSlider *>("weightSlider1")->value(), 600);
+    QCOMPARE(window.thresholdRows().at(0).mid(0, 4), QStringList({"A", "0.6", "0.755", "X"}));
+
+    // One level down: A's sub-criteria, B's share a fixed grey part of the bars.
+    level->setCurrentIndex(1);
+    QCOMPARE(window.thresholdRows().size(), 2);
+    QCOMPARE(window.thresholdRows().at(0).mid(0, 4), QStringList({"A1", "0.5", "0.366", "X"}));
+    QVERIFY(!window.findChild<QSlider *>("weightSlider3"));
+    auto *a1 = window.findChild<QSlider *>("weightSlider1");
+    QCOMPARE(a1->value(), 500);
+    const auto *series = qobject_cast<QStackedBarSeries *>(window.chartView()->chart()->series().value(0));
+    QCOMPARE(series->count(), 3);
+    QCOMPARE(series->barSets().at(2)->at(1), 0.2);
+    QCOMPARE(window.rankingText(), topRanking);
+    a1->setValue(200);
+    QCOMPARE(window.findChild<QSlider *>("weightSlider2")->value(), 800);
+    QCOMPARE(window.rankingText(), "1. A — X — 0.421\n2. B — Y — 0.358\n3. C — Z — 0.222");
+    QVERIFY(window.analysisSheet().title.endsWith(": A"));
+
+    // Back at the top, the top weights as they were; and down again, the slider where it was left.
+    level->setCurrentIndex(0);
+    QCOMPARE(window.rankingText(), topRanking);
+    QCOMPARE(window.findChild<QSlider *>("weightSlider1")->value(), 600);
+    QCOMPARE(window.thresholdRows().size(), 2);
+    window.setLevel(1);
+    QCOMPARE(level->currentIndex(), 1);
+    QCOMPARE(window.findChild<QSlider *>("weightSlider1")->value(), 200);
+    window.findChild<QPushButton *>("resetWeights")->click();
+    QCOMPARE(window.rankingText(), topRanking);
 }
 
 QTEST_MAIN(TstSensitivityWindow)

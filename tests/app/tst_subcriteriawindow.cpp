@@ -3,6 +3,8 @@
 
 #include "app_helpers.h"
 
+#include "analysis/sensitivitywindow.h"
+
 #include "app/criterionlistdelegate.h"
 #include "app/documentcontroller.h"
 #include "document/decisionfile.h"
@@ -11,12 +13,15 @@
 #include "platform/stringgrid.h"
 #include "report/reportdata.h"
 
+#include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRegularExpression>
+#include <QMenu>
+#include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -160,6 +165,7 @@ private slots:
     void weightsLineReadsShortNumbers_data();
     void weightsLineReadsShortNumbers();
     void longPathsShowWholeOnHovering();
+    void sensitivityOnBothLevels();
 };
 
 void TstSubcriteriaWindow::flatDecisionShowsNoMatrixBar()
@@ -344,6 +350,40 @@ void TstSubcriteriaWindow::longPathsShowWholeOnHovering()
     for (int back = 0; back < 6 && !criterion->text().contains(QStringLiteral("›")); ++back)
         QVERIFY(click(find<QPushButton>(form.get(), "PriorCriteriaMatrixBtn")));
     QCOMPARE(criterion->toolTip(), QStringLiteral("Критерий 2 › П1"));
+}
+
+void TstSubcriteriaWindow::sensitivityOnBothLevels()
+{
+    auto form = openWindow();
+    QVERIFY(typeWholeDecision(form.get()));
+    QVERIFY(click(find<QPushButton>(form.get(), "SensitivityBtn")));
+    auto *window = form->findChild<SensitivityWindow *>();
+    QVERIFY(window);
+    const DecisionResults results = *computeDecision(form->decision()->document()).results;
+    // Unmoved, the window's global priorities are the result page's, bit for bit.
+    QVERIFY(window->state().globals == results.global);
+    QCOMPARE(window->state().weights, results.criteria.weights);
+    auto *level = window->findChild<QComboBox *>("sensitivityLevel");
+    QVERIFY(level);
+    QCOMPARE(level->count(), 2);
+    level->setCurrentIndex(1);
+    QCOMPARE(window->thresholdRows().size(), 2);
+    QCOMPARE(window->thresholdRows().at(0).value(0), QStringLiteral("Сборка"));
+    QCOMPARE(window->state().weights, results.subcriteria.at(0).matrix.weights);
+    QVERIFY(window->state().globals == results.global);
+    screenshot(window, QStringLiteral("subcriteria-sensitivity"));
+
+    // Made again after a change of language, the window stays on the level and at the weights shown.
+    window->findChild<QSlider *>("weightSlider1")->setValue(300);
+    QAction *english = find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("EnglishAction");
+    english->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    window = form->findChild<SensitivityWindow *>();
+    QVERIFY(window);
+    QCOMPARE(window->level(), 1);
+    QCOMPARE(window->findChild<QComboBox *>("sensitivityLevel")->currentIndex(), 1);
+    QCOMPARE(window->findChild<QSlider *>("weightSlider1")->value(), 300);
+    find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("RussianAction")->trigger();
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstSubcriteriaWindow)

@@ -7,6 +7,7 @@
 #include "document/decisionresults.h"
 #include "document/groupmerge.h"
 #include "model/synthesis.h"
+#include "model/treesensitivity.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -116,6 +117,7 @@ private slots:
     void editsRefusedOutsideLimits();
     void merged();
     void mergeNeedsTheSameTree();
+    void sensitivityUnmovedIsTheResult();
 };
 
 void TstSubcriteria::handWorkedResult()
@@ -427,6 +429,36 @@ void TstSubcriteria::mergeNeedsTheSameTree()
     QVERIFY(!result.document);
     QCOMPARE(result.error, QStringLiteral("Файл «b.ahp»: другие подкритерии, чем в «a.ahp»: у критерия 2 подкритериев 0 вместо 2"));
 
+}
+
+
+void TstSubcriteria::sensitivityUnmovedIsTheResult()
+{
+    // Inconsistent judgements, so that the weights carry every last bit.
+    DecisionDocument document = handWorked();
+    document.criteriaJudgements = upper({{"3", "1/5"}, {"7"}, {}});
+    document.subcriteria[2].judgements = upper({{"5", "1/3"}, {"1/2"}, {}});
+    for (int c = 0; c < document.alternativesJudgements.size(); ++c)
+        document.alternativesJudgements[c] = upper({{QString::number(c + 2), "1/3"}, {QStringLiteral("1/%1").arg(c + 1)}, {}});
+    const DecisionResults results = *computeDecision(document).results;
+    std::vector<std::vector<double>> sub, local;
+    for (const SubcriteriaResult &s : results.subcriteria)
+        sub.push_back(s.matrix.weights);
+    for (const PriorityResult &alternatives : results.alternatives)
+        local.push_back(alternatives.weights);
+    const TreeSensitivity tree(document.hierarchy(), results.criteria.weights, sub, local);
+    QCOMPARE(tree.levelCount(), 4);
+    bool roundsApart = false;
+    for (int level = 0; level < tree.levelCount(); ++level) {
+        const std::vector<double> weights = tree.levelWeights(level);
+        const std::vector<double> globals = tree.state(level, weights).globals;
+        QCOMPARE(globals.size(), results.global.size());
+        for (size_t j = 0; j < globals.size(); ++j)
+            QVERIFY2(globals[j] == results.global[j], qPrintable(QStringLiteral("level %1, alternative %2").arg(level).arg(j)));
+        roundsApart = roundsApart || globalPriorities(weights, tree.levelPriorities(level)) != results.global;
+    }
+    // Otherwise this decision would not tell the leaf-by-leaf sum from the level's weighted rows.
+    QVERIFY(roundsApart);
 }
 
 QTEST_GUILESS_MAIN(TstSubcriteria)
