@@ -130,8 +130,9 @@ public:
             connect(criterion, &QLineEdit::textChanged, this, &WindowDescription::nameCompTab);
         for (const char *name : {"RatioCoordEdit", "RatioCoordEdit2"})
             if (auto *ratio = form->findChild<QLineEdit *>(QLatin1String(name))) {
-                auto *sign = ratio->addAction(form->style()->standardIcon(QStyle::SP_MessageBoxWarning),
-                                              QLineEdit::TrailingPosition);
+                // The style's picture is looked up when the sign first shows: at start-up it
+                // costs memory for a sign most sessions never see.
+                auto *sign = ratio->addAction(QIcon(), QLineEdit::TrailingPosition);
                 sign->setObjectName(ratio->objectName() + QStringLiteral("Sign"));
                 sign->setVisible(false);
                 m_signs.insert(ratio, sign);
@@ -193,6 +194,8 @@ private:
     {
         const bool inconsistent = ratio->palette().color(QPalette::Text) == ReadableColours::alarmOn(ratio->palette().color(QPalette::Base));
         QAction *sign = m_signs.value(ratio);
+        if (inconsistent && sign->icon().isNull())
+            sign->setIcon(m_form->style()->standardIcon(QStyle::SP_MessageBoxWarning));
         sign->setVisible(inconsistent);
         sign->setToolTip(translated(InconsistentSign));
         // Every page change repaints the ratio; only a change of its meaning is told.

@@ -16,10 +16,12 @@ fi
 bench="$build_dir/bench"
 runs="${BENCH_RUNS:-10}"
 
-# The settings the program reads at start-up come from a folder of its own.
+# The settings the program reads at start-up come from a folder of its own, and so do the
+# recovery copies: one left by another session would put its question in front of the window.
 config="$(mktemp -d)"
 trap 'rm -rf "$config"' EXIT
 export XDG_CONFIG_HOME="$config"
+export XDG_DATA_HOME="$config/data"
 
 if [ "${BENCH_STARTUP_ONLY:-}" != 1 ]; then
     echo "== computations (offscreen), median of ${BENCH_REPETITIONS:-5} repetitions"

@@ -242,6 +242,9 @@ void TstAccessibility::messagesAnnounced()
     // What a screen reader is told with the alert: the description of the object that speaks.
     const auto said = [](QWidget *w) { return QAccessible::queryAccessibleInterface(w)->text(QAccessible::Description); };
     auto form = openWindow();
+    auto *ratio = find<QLineEdit>(form.get(), "RatioCoordEdit");
+    // The sign's picture is not loaded before the sign is needed.
+    QVERIFY(ratio->actions().value(0) && ratio->actions().value(0)->icon().isNull());
     auto *status = find<QStatusBar>(form.get(), "StatusLine");
     form->ShowHint(QStringLiteral("Значение ячейки не должно быть больше 9"));
     QCOMPARE(said(status), QStringLiteral("Значение ячейки не должно быть больше 9"));
@@ -253,9 +256,9 @@ void TstAccessibility::messagesAnnounced()
     QVERIFY(warning->isVisible());
     QCOMPARE(said(warning), warning->text());
     // Beside its colour, the ratio carries a sign that says what the colour means.
-    auto *ratio = find<QLineEdit>(form.get(), "RatioCoordEdit");
     QVERIFY(!said(ratio).isEmpty());
-    QVERIFY(ratio->actions().value(0) && ratio->actions().value(0)->isVisible());
+    QVERIFY(ratio->actions().value(0)->isVisible());
+    QVERIFY(!ratio->actions().value(0)->icon().isNull());
 
     auto result = openWindow();
     QVERIFY(goToResultPage(result.get(), 3, 3));
