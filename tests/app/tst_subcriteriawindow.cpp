@@ -19,8 +19,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QRegularExpression>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSlider>
 #include <QStatusBar>
 #include <QTimer>
