@@ -30,6 +30,6 @@ void addMatrixEstimates(ReportData &data, const StringGrid &grid, int n, bool al
         }
     }
     const int pairs = n * (n - 1) / 2;
-    const QString count = EstimatedCountNote.text().arg(pairs - missing).arg(pairs);
+    const QString count = givenCountNote(pairs - missing, pairs);
     data.estimateNote = data.estimatedCells.isEmpty() ? count : EstimatedMatrixNote.text() + QStringLiteral(" ") + count;
 }

@@ -2,6 +2,7 @@
 
 #include "document/decision.h"
 #include "model/numberformat.h"
+#include "model/translatabletext.h"
 #include "platform/stringgrid.h"
 #include "platform/stringgridmodel.h"
 
@@ -63,7 +64,9 @@ void MissingPairsView::refresh()
     if (on) {
         const int pairs = n * (n - 1) / 2;
         // A cell that stops the computation leaves nothing counted.
-        m_given->setText(m_result.problem ? QString() : tr("задано %1 из %2 сравнений").arg(pairs - m_result.missing).arg(pairs));
+        const QString given = russianGenitiveSingular(pairs) ? tr("задано %1 из %n сравнения", nullptr, pairs)
+                                                             : tr("задано %1 из %n сравнений", nullptr, pairs);
+        m_given->setText(m_result.problem ? QString() : given.arg(pairs - m_result.missing));
     }
     setVisible(on);
     m_showing = false;

@@ -18,4 +18,11 @@ inline constexpr TranslatableText LeafHeader{"TMainForm", QT_TRANSLATE_NOOP("TMa
 inline constexpr TranslatableText LeafWeightHeader{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Вес")};
 inline constexpr TranslatableText EstimatedValuesNote{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Курсивом — значения, вычисленные с оценками пропущенных сравнений.")};
 inline constexpr TranslatableText EstimatedMatrixNote{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Курсивом — значения, оценённые по остальным сравнениям.")};
-inline constexpr TranslatableText EstimatedCountNote{"TMainForm", QT_TRANSLATE_NOOP("TMainForm", "Задано %1 из %2 сравнений.")};
+inline constexpr TranslatableText EstimatedCountNote{"TMainForm", QT_TRANSLATE_N_NOOP("TMainForm", "Задано %1 из %n сравнений.")};
+inline constexpr TranslatableText EstimatedCountNoteOne{"TMainForm", QT_TRANSLATE_N_NOOP("TMainForm", "Задано %1 из %n сравнения.")};
+
+// "Задано 14 из 45 сравнений.", in the count's grammatical form.
+inline QString givenCountNote(int given, int total)
+{
+    return (russianGenitiveSingular(total) ? EstimatedCountNoteOne : EstimatedCountNote).text(total).arg(given);
+}

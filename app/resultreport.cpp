@@ -95,7 +95,7 @@ void markEstimates(ReportData &data, const DecisionDocument &document, const Dec
         for (int j = 0; j < m; ++j)
             data.estimatedCells.append(tree ? QPair<int, int>{j + 2, row} : QPair<int, int>{row, j + 1});
     }
-    const QString count = EstimatedCountNote.text().arg(given).arg(pairs);
+    const QString count = givenCountNote(given, pairs);
     data.estimateNote = anyEstimated ? EstimatedValuesNote.text() + QStringLiteral(" ") + count : count;
 }
 }

@@ -921,9 +921,19 @@ Without a command it opens the window (with the decision file, if one is named).
 </context>
 <context>
     <name>MissingPairsView</name>
-    <message>
-        <source>задано %1 из %2 сравнений</source>
-        <translation>%1 of %2 judgements given</translation>
+    <message numerus="yes">
+        <source>задано %1 из %n сравнения</source>
+        <translation>
+            <numerusform>%1 of %n judgement given</numerusform>
+            <numerusform>%1 of %n judgements given</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>задано %1 из %n сравнений</source>
+        <translation>
+            <numerusform>%1 of %n judgement given</numerusform>
+            <numerusform>%1 of %n judgements given</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -1777,10 +1787,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Values in italics rest on estimates of missing judgements.</translation>
     </message>
     <message>
-        <source>Задано %1 из %2 сравнений.</source>
-        <translation>%1 of %2 judgements given.</translation>
-    </message>
-    <message>
         <source>По&amp;дкритерии…</source>
         <translation>S&amp;ub-criteria…</translation>
     </message>
@@ -1795,6 +1801,20 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Курсивом — значения, оценённые по остальным сравнениям.</source>
         <translation>Values in italics are estimated from the other judgements.</translation>
+    </message>
+    <message numerus="yes">
+        <source>Задано %1 из %n сравнений.</source>
+        <translation>
+            <numerusform>%1 of %n judgement given.</numerusform>
+            <numerusform>%1 of %n judgements given.</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Задано %1 из %n сравнения.</source>
+        <translation>
+            <numerusform>%1 of %n judgement given.</numerusform>
+            <numerusform>%1 of %n judgements given.</numerusform>
+        </translation>
     </message>
 </context>
 <context>

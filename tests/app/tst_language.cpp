@@ -189,6 +189,8 @@ private slots:
     void menuAcceleratorIsFree_data();
     void menuAcceleratorIsFree();
     void everyTextTranslated();
+    void countAgreesWithItsNumber_data();
+    void countAgreesWithItsNumber();
     void switchLeavesNothingInOtherLanguage_data();
     void switchLeavesNothingInOtherLanguage();
 };
@@ -496,6 +498,7 @@ void TstLanguage::everyTextTranslated()
 {
     const QStringList sameInBoth = {QStringLiteral("OUT.pdf"), QStringLiteral("OUT.ahp"), QStringLiteral("OUT.xlsx|OUT.csv"), QStringLiteral("%1. %2 — %3"),
                                       QStringLiteral("%1. %2 — %3 — %4")};
+
     QFile file(QStringLiteral(ANALYZE_ENGLISH_TEXTS));
     QVERIFY(file.open(QIODevice::ReadOnly));
     QXmlStreamReader xml(&file);
@@ -513,7 +516,8 @@ void TstLanguage::everyTextTranslated()
         } else if (xml.name() == QLatin1String("translation")) {
             ++messages;
             const bool unfinished = !xml.attributes().value(QLatin1String("type")).isEmpty();
-            const QString text = xml.readElementText();
+            // A text with a count holds a form per plural.
+            const QString text = xml.readElementText(QXmlStreamReader::IncludeChildElements).trimmed();
             const bool languageMenu = context == QLatin1String("LanguageMenu");
             if (unfinished || text.isEmpty() || (text == source && !sameInBoth.contains(source))
                 || (hasCyrillic(text) && !languageMenu))
@@ -523,4 +527,29 @@ void TstLanguage::everyTextTranslated()
     QVERIFY2(!xml.hasError(), qPrintable(xml.errorString()));
     QVERIFY(messages > 100);
     QVERIFY2(wrong.isEmpty(), qPrintable(wrong.join(QLatin1Char('\n'))));
+}
+
+void TstLanguage::countAgreesWithItsNumber_data()
+{
+    QTest::addColumn<int>("given");
+    QTest::addColumn<int>("total");
+    QTest::addColumn<QString>("russian");
+    QTest::addColumn<QString>("english");
+    QTest::newRow("a pair") << 1 << 1 << QStringLiteral("Задано 1 из 1 сравнения.") << QStringLiteral("1 of 1 judgement given.");
+    QTest::newRow("three") << 2 << 3 << QStringLiteral("Задано 2 из 3 сравнений.") << QStringLiteral("2 of 3 judgements given.");
+    QTest::newRow("eleven") << 10 << 11 << QStringLiteral("Задано 10 из 11 сравнений.") << QStringLiteral("10 of 11 judgements given.");
+    QTest::newRow("seven items") << 6 << 21 << QStringLiteral("Задано 6 из 21 сравнения.") << QStringLiteral("6 of 21 judgements given.");
+    QTest::newRow("fourteen items") << 13 << 91 << QStringLiteral("Задано 13 из 91 сравнения.") << QStringLiteral("13 of 91 judgements given.");
+    QTest::newRow("fifteen items") << 14 << 105 << QStringLiteral("Задано 14 из 105 сравнений.") << QStringLiteral("14 of 105 judgements given.");
+}
+
+void TstLanguage::countAgreesWithItsNumber()
+{
+    QFETCH(int, given);
+    QFETCH(int, total);
+    QFETCH(QString, russian);
+    QFETCH(QString, english);
+    QCOMPARE(givenCountNote(given, total), russian);
+    Translations::apply(Language::English);
+    QCOMPARE(givenCountNote(given, total), english);
 }
