@@ -1,5 +1,7 @@
 #include "app/subcriteriadialog.h"
 
+#include "platform/accessiblesupport.h"
+
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -91,6 +93,8 @@ void SubcriteriaDialog::build(const CriterionNode &node, const Origin &origin)
                             | QAbstractItemView::AnyKeyPressed);
     m_list->setItemDelegate(new EntryDelegate([this](int row) { return shownText(row); }, m_list));
     heading->setBuddy(m_list);
+    // The heading is the list's caption on the screen; a screen reader names the list itself.
+    m_list->setAccessibleName(windowTitle());
     for (int i = 0; i < node.subcriteria.size(); ++i) {
         QListWidgetItem *item = editableItem(node.subcriteria.at(i).name);
         const Origin sub = i < int(origin.subcriteria.size()) ? origin.subcriteria.at(size_t(i)) : Origin();
@@ -281,6 +285,13 @@ void SubcriteriaDialog::updateButtons()
     m_nested->setToolTip(refusal);
 }
 
+void SubcriteriaDialog::showMessage(const QString &text)
+{
+    m_message->setText(text);
+    // Said at once: the person pressed OK and hears why nothing closed.
+    AccessibleSupport::announce(m_message, text);
+}
+
 bool SubcriteriaDialog::acceptable()
 {
     // The editor still open holds the last name typed.
@@ -288,15 +299,15 @@ bool SubcriteriaDialog::acceptable()
     if (!m_list->count())
         return true;
     if (m_list->count() < MinSubcriteria) {
-        m_message->setText(tr("Подкритериев должно быть от %1 до %2").arg(MinSubcriteria).arg(MaxSubcriteria));
+        showMessage(tr("Подкритериев должно быть от %1 до %2").arg(MinSubcriteria).arg(MaxSubcriteria));
         return false;
     }
     if (m_pathNames.size() >= MaxCriteriaLevels) {
-        m_message->setText(tr("Критериев может быть не больше %1 уровней").arg(MaxCriteriaLevels));
+        showMessage(tr("Критериев может быть не больше %1 уровней").arg(MaxCriteriaLevels));
         return false;
     }
     if (leafCount() > MaxLeaves) {
-        m_message->setText(tr("Критериев без подкритериев может быть не больше %1").arg(MaxLeaves));
+        showMessage(tr("Критериев без подкритериев может быть не больше %1").arg(MaxLeaves));
         return false;
     }
     return true;
@@ -339,7 +350,7 @@ void SubcriteriaDialog::accept()
     const CriterionNode changed = edited();
     collect(changed, editedOrigin(), m_path);
     if (!m_decision->setSubtree(m_path, changed, leafOrigins)) {
-        m_message->setText(tr("Критериев без подкритериев может быть не больше %1").arg(MaxLeaves));
+        showMessage(tr("Критериев без подкритериев может быть не больше %1").arg(MaxLeaves));
         return;
     }
     QDialog::accept();

@@ -60,6 +60,7 @@ private:
     // The editor still open gives its text to its entry; the same entry stays selected.
     void commitEditor();
     bool acceptable();
+    void showMessage(const QString &text);
     void addSubcriterion();
     void removeSubcriterion();
     void removeAll();

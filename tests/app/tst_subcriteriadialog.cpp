@@ -126,6 +126,9 @@ void TstSubcriteriaDialog::tooFewStayInTheDialog()
     dialog.accept();
     QVERIFY(dialog.isVisible());
     QCOMPARE(dialog.message(), QStringLiteral("Подкритериев должно быть от 2 до 15"));
+    // A screen reader hears why the dialog stays, and knows which list it is in.
+    QCOMPARE(dialog.findChild<QLabel *>("SubcriteriaMessage")->accessibleDescription(), dialog.message());
+    QCOMPARE(dialog.findChild<QListWidget *>("SubcriteriaList")->accessibleName(), QStringLiteral("Подкритерии «Критерий 1»"));
     QCOMPARE(dialog.names(), QStringList({"Одна"}));
     QCOMPARE(decision.undoStack()->count(), 0);
 }
