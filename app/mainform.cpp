@@ -536,6 +536,8 @@ bool TMainForm::advance()
         m_view->setCriteriaMatrix(CriteriaMatrix);
         m_view->showCriteriaHeaders();
         m_view->showJudgements(CriteriaMatrix);
+        // The bar may still name the sub-criteria matrix shown when the person went back.
+        showCriteriaBar();
         selectStartCell(ui->ChoiceTab);
         break;
     case CriteriaPage:

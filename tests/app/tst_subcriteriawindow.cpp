@@ -252,6 +252,12 @@ void TstSubcriteriaWindow::forwardMoveStopsAtSubcriteriaMatrix()
     QVERIFY2(status(form.get()).contains(QStringLiteral("«Критерий 1»")), qPrintable(status(form.get())));
     QCOMPARE(find<StringGrid>(form.get(), "ChoiceTab")->cell(1, 0), QStringLiteral("Сборка"));
     screenshot(form.get(), QStringLiteral("subcriteria-criteria"));
+    // Back to the names and on again: the top matrix comes first, and the bar says so.
+    QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+    QCOMPARE(find<StringGrid>(form.get(), "ChoiceTab")->cell(1, 0), QStringLiteral("Критерий 1"));
+    QVERIFY(!find<QLineEdit>(form.get(), "CriteriaMatrixName")->isVisibleTo(form.get()));
+    QVERIFY(!find<QPushButton>(form.get(), "PriorCriteriaMatrixBtn")->isEnabled());
 }
 
 void TstSubcriteriaWindow::undoShowsTheSubcriteriaMatrix()
