@@ -32,6 +32,7 @@ DecisionView::DecisionView(TMainForm *form, Ui::TMainForm *ui, DecisionModel &mo
     for (StringGrid *grid : {ui->ChoiceTab, ui->CompTab}) {
         connect(grid, &StringGrid::cellEdited, this, [this, grid](int col, int row) {
             noteTypedCell(shownMatrix(grid), col, row);
+            leavePairOut(grid, col, row);
             takeGridEdits(grid, true);
         });
     }
@@ -72,6 +73,17 @@ void DecisionView::watchRevisions(RevisionPanel *criteria, RevisionPanel *altern
             commitGrid(grid);
         });
     }
+}
+
+// Where pairs may be left out, a judgement emptied takes its mirror along: the pair is left out,
+// not half given, and a click elsewhere does not write the mirror's reciprocal back.
+void DecisionView::leavePairOut(StringGrid *grid, int col, int row)
+{
+    const int order = m_decision->matrixOrder(shownMatrix(grid));
+    if (!m_decision->allowMissing() || isShowing() || col == row || col < 1 || row < 1 || col > order || row > order)
+        return;
+    if (grid->cell(col, row).isEmpty())
+        grid->setCell(row, col, QString());
 }
 
 void DecisionView::noteTypedCell(int matrix, int col, int row)

@@ -62,6 +62,7 @@ public:
 
 private:
     void takeGridEdits(StringGrid *grid, bool typing);
+    void leavePairOut(StringGrid *grid, int col, int row);
     void noteTypedCell(int matrix, int col, int row);
 
     TMainForm *m_form;

@@ -52,6 +52,8 @@ private slots:
     void subcriteriaMatrixNamesItsGroup();
     void printedMatrixMarksEstimates_data();
     void printedMatrixMarksEstimates();
+    void emptiedJudgementLeavesThePairOut_data();
+    void emptiedJudgementLeavesThePairOut();
 };
 
 void TstMissingPairsWindow::chainOfFifteen()
@@ -291,6 +293,44 @@ void TstMissingPairsWindow::printedMatrixMarksEstimates()
     QCOMPARE(page.panel3()->isHidden(), note.isEmpty());
     if (!note.isEmpty())
         QCOMPARE(page.decision()->text(), note);
+}
+
+void TstMissingPairsWindow::emptiedJudgementLeavesThePairOut_data()
+{
+    QTest::addColumn<bool>("allowMissing");
+    QTest::addColumn<QString>("mirror");
+    // Without the setting the mirror stays, and a click writes the reciprocal back, as ever.
+    QTest::newRow("setting off") << false << QStringLiteral("3");
+    QTest::newRow("setting on") << true << QString();
+}
+
+void TstMissingPairsWindow::emptiedJudgementLeavesThePairOut()
+{
+    QFETCH(bool, allowMissing);
+    QFETCH(QString, mirror);
+    auto form = openWindow();
+    QVERIFY(goToCriteriaPage(form.get(), 4, 3));
+    if (allowMissing)
+        action(form.get(), "AllowMissingAction")->trigger();
+    auto *grid = find<StringGrid>(form.get(), "ChoiceTab");
+    QVERIFY(enterJudgement(grid, 2, 1, QStringLiteral("1/3")));
+    QCOMPARE(grid->cell(1, 2), QStringLiteral("3"));
+    // The mirror emptied by hand, then a click on another cell.
+    clickCell(grid, 1, 2);
+    QVERIFY(pressKey(Qt::Key_F2));
+    QVERIFY(pressKey(Qt::Key_A, Qt::ControlModifier));
+    QVERIFY(pressKey(Qt::Key_Backspace));
+    QVERIFY(pressKey(Qt::Key_Return));
+    clickCell(grid, 3, 1);
+    QCOMPARE(grid->cell(1, 2), mirror);
+    QCOMPARE(form->decision()->judgement(CriteriaMatrix, 1, 0), mirror);
+    QCOMPARE(grid->cell(2, 1), allowMissing ? QString() : QStringLiteral("1/3"));
+    if (!allowMissing)
+        return;
+    // One step takes back both cells.
+    action(form.get(), "UndoAction")->trigger();
+    QCOMPARE(grid->cell(1, 2), QStringLiteral("3"));
+    QCOMPARE(grid->cell(2, 1), QStringLiteral("1/3"));
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstMissingPairsWindow)
