@@ -1089,6 +1089,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Веса критериев:</source>
         <translation>Weights of the criteria:</translation>
     </message>
+    <message>
+        <source>Таблица относительной важности подкритериев «%1»</source>
+        <translation>Relative importance of the sub-criteria of “%1”</translation>
+    </message>
 </context>
 <context>
     <name>ResultsExportText</name>

@@ -13,6 +13,8 @@
 #include "model/numberformat.h"
 #include "platform/stringgrid.h"
 #include "report/reportdata.h"
+#include "report/reportprinter.h"
+#include "report/repform.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -198,6 +200,8 @@ private slots:
     void unsavedQuestionAfterSubcriteriaEdits_data();
     void unsavedQuestionAfterSubcriteriaEdits();
     void recentFileOpensTheTreeWhole();
+    void printedCriteriaMatrixNamesItsGroup_data();
+    void printedCriteriaMatrixNamesItsGroup();
 };
 
 void TstSubcriteriaWindow::flatDecisionShowsNoMatrixBar()
@@ -545,6 +549,41 @@ void TstSubcriteriaWindow::recentFileOpensTheTreeWhole()
     QCOMPARE(globalTexts(next.get(), 3), shown);
     QCOMPARE(find<StringGrid>(next.get(), "GlobTab")->cell(2, 0), QStringLiteral("Критерий 2 › Сборка"));
     QVERIFY(!next->isWindowModified());
+}
+
+void TstSubcriteriaWindow::printedCriteriaMatrixNamesItsGroup_data()
+{
+    QTest::addColumn<bool>("subcriteria");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("top criteria") << false << false << QStringLiteral("Таблица относительной важности критериев");
+    QTest::newRow("sub-criteria") << true << false << QStringLiteral("Таблица относительной важности подкритериев «Критерий 2»");
+    // The file's names stay as typed, in either language.
+    QTest::newRow("sub-criteria, English") << true << true << QStringLiteral("Relative importance of the sub-criteria of “Критерий 2”");
+}
+
+void TstSubcriteriaWindow::printedCriteriaMatrixNamesItsGroup()
+{
+    QFETCH(bool, subcriteria);
+    QFETCH(bool, english);
+    QFETCH(QString, heading);
+    const QString path = savedSmallTree(QStringLiteral("printed.ahp"));
+    QVERIFY(!path.isEmpty());
+    auto form = openWindow();
+    QVERIFY(form->openDecisionFile(path));
+    while (page(form.get()) > 2)
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    auto *name = find<QLineEdit>(form.get(), "CriteriaMatrixName");
+    const bool onSubcriteria = name->text() == QStringLiteral("Критерий 2");
+    if (onSubcriteria != subcriteria)
+        QVERIFY(click(find<QPushButton>(form.get(), subcriteria ? "NextCriteriaMatrixBtn" : "PriorCriteriaMatrixBtn")));
+    if (english)
+        find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("EnglishAction")->trigger();
+    TRepForm sheet;
+    composeReport(sheet, form->collectReportData());
+    if (english)
+        find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("RussianAction")->trigger();
+    QCOMPARE(sheet.repName()->text(), heading);
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstSubcriteriaWindow)
