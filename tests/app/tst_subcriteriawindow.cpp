@@ -476,53 +476,67 @@ void TstSubcriteriaWindow::recoveryCopyKeepsTheTree()
 
 void TstSubcriteriaWindow::unsavedQuestionAfterSubcriteriaEdits_data()
 {
-    QTest::addColumn<bool>("inDialog");
+    QTest::addColumn<QString>("edit");
     QTest::addColumn<bool>("undone");
-    QTest::newRow("named in the dialog") << true << false;
-    QTest::newRow("named in the dialog, undone") << true << true;
-    QTest::newRow("sub-criteria judgement") << false << false;
-    QTest::newRow("sub-criteria judgement, undone") << false << true;
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("named in the dialog") << "dialog" << false << true;
+    QTest::newRow("named in the dialog, undone") << "dialog" << true << false;
+    QTest::newRow("sub-criteria judgement") << "judgement" << false << true;
+    QTest::newRow("sub-criteria judgement, undone") << "judgement" << true << false;
+    QTest::newRow("dialog taken unchanged") << "unchanged dialog" << false << false;
+    QTest::newRow("pages walked back and forth") << "walk" << false << false;
 }
 
 void TstSubcriteriaWindow::unsavedQuestionAfterSubcriteriaEdits()
 {
-    QFETCH(bool, inDialog);
+    QFETCH(QString, edit);
     QFETCH(bool, undone);
+    QFETCH(bool, asked);
     const QString path = savedSmallTree(QStringLiteral("asked.ahp"));
     QVERIFY(!path.isEmpty());
     auto form = openWindow();
     QVERIFY(form->openDecisionFile(path));
     QCOMPARE(page(form.get()), 4);
     QVERIFY(!form->documents()->isModified());
-    if (inDialog) {
-        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
-        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
-        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
-        QCOMPARE(page(form.get()), 1);
-        find<QListWidget>(form.get(), "Choices")->setCurrentRow(0);
-        nameInDialog({QStringLiteral("Цена покупки"), QStringLiteral("Цена владения")});
-        QVERIFY(clickSubcriteria(form.get()));
-        QCOMPARE(shownEntry(form.get(), 0), QStringLiteral("Критерий 1 ▸ 2"));
-    } else {
-        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
-        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
-        QCOMPARE(page(form.get()), 2);
+    if (edit == QLatin1String("judgement")) {
+        while (page(form.get()) > 2)
+            QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
         // Back from the alternatives, the page may show the last matrix already.
         if (find<QLineEdit>(form.get(), "CriteriaMatrixName")->text() != QStringLiteral("Критерий 2"))
             QVERIFY(click(find<QPushButton>(form.get(), "NextCriteriaMatrixBtn")));
         QCOMPARE(find<QLineEdit>(form.get(), "CriteriaMatrixName")->text(), QStringLiteral("Критерий 2"));
         QVERIFY(enterJudgement(find<StringGrid>(form.get(), "ChoiceTab"), 2, 1, QStringLiteral("1/5")));
         QCOMPARE(form->decision()->document().subcriteriaOf(1).judgements.at(0).at(1), QStringLiteral("1/5"));
+    } else if (edit == QLatin1String("walk")) {
+        // Moving between pages is not an edit, over every criteria matrix of the tree.
+        while (page(form.get()) > 2)
+            QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorCriteriaMatrixBtn")));
+        while (page(form.get()) < 4)
+            QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+    } else {
+        while (page(form.get()) > 1)
+            QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+        if (edit == QLatin1String("dialog")) {
+            find<QListWidget>(form.get(), "Choices")->setCurrentRow(0);
+            nameInDialog({QStringLiteral("Цена покупки"), QStringLiteral("Цена владения")});
+            QVERIFY(clickSubcriteria(form.get()));
+            QCOMPARE(shownEntry(form.get(), 0), QStringLiteral("Критерий 1 ▸ 2"));
+        } else {
+            find<QListWidget>(form.get(), "Choices")->setCurrentRow(1);
+            nameInDialog({});
+            QVERIFY(clickSubcriteria(form.get()));
+        }
     }
-    QVERIFY(form->isWindowModified());
+    QCOMPARE(form->isWindowModified(), undone || asked);
     if (undone) {
         find<QAction>(form.get(), "UndoAction")->trigger();
         QVERIFY(!form->isWindowModified());
     }
     saveAnswer() = SaveQuestion::Answer::Cancel;
     saveQuestionsAsked() = 0;
-    QCOMPARE(form->close(), undone);
-    QCOMPARE(saveQuestionsAsked(), undone ? 0 : 1);
+    QCOMPARE(form->close(), !asked);
+    QCOMPARE(saveQuestionsAsked(), asked ? 1 : 0);
     saveAnswer() = SaveQuestion::Answer::Discard;
 }
 
