@@ -55,13 +55,18 @@ QString JudgementWordsLine::wordsFor(int col, int row) const
         return QString();
     const QString text = m_grid->cell(col, row);
     const QString estimate = m_grid->gridModel()->estimate(col, row);
-    if (text.isEmpty() && !estimate.isEmpty())
+    const QString rowName = names.item(row - 1);
+    const QString colName = names.item(col - 1);
+    if (text.isEmpty() && !estimate.isEmpty()) {
+        // Several matrices of sub-criteria share the page: say which one, as a given judgement does.
+        if (names.isCriteria() && !names.group.isEmpty())
+            return tr("«%1» и «%2» в группе «%3»: не задано; по остальным сравнениям ≈ %4")
+                .arg(rowName, colName, names.group, estimate);
         return tr("не задано; по остальным сравнениям ≈ %1").arg(estimate);
+    }
     const JudgementCheck check = validateJudgement(text);
     if (!check.valid)
         return QString();
-    const QString rowName = names.item(row - 1);
-    const QString colName = names.item(col - 1);
     if (names.isCriteria() && !names.group.isEmpty())
         return subcriteriaJudgementWords(rowName, colName, names.group, check.value, text);
     if (names.isCriteria())

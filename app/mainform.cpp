@@ -1333,6 +1333,10 @@ ReportData TMainForm::collectReportData() const
         data.idxCoordText = ui->IdxCoordEdit->text();
         data.ratioCoordText = ui->RatioCoordEdit->text();
         data.table = gridTexts(*ui->ChoiceTab);
+        if (const int matrix = m_view->criteriaMatrix(); isSubcriteriaMatrix(matrix)) {
+            const Hierarchy tree = m_decision->hierarchy();
+            data.criterionName = tree.pathText(tree.subcriteriaPlaces().value(subcriteriaIndexOf(matrix)).path);
+        }
         addMatrixEstimates(data, *ui->ChoiceTab, m_decision->matrixOrder(m_view->criteriaMatrix()), m_decision->allowMissing());
         break;
     case AlternativesPage:

@@ -24,7 +24,8 @@ struct ReportData
     QString idxCoordText;
     QString ratioCoordText;
 
-    // The criterion whose alternatives matrix is on the screen (page 3).
+    // The criterion whose alternatives matrix is on the screen (page 3), or whose sub-criteria
+    // matrix is (page 2, its path; empty for the top criteria).
     QString criterionName;
 
     // The page's own grid: the criteria matrix (page 2), the current alternatives matrix

@@ -344,9 +344,12 @@ void composeReport(TRepForm &page, const ReportData &data)
         break;
     case 2:
     case 3:
-        page.repName()->setText(data.pageIndex == 2
-                                        ? CriteriaMatrixHeading.text()
-                                        : AlternativesMatrixHeading.text() + data.criterionName + AlternativesMatrixHeadingEnd);
+        if (data.pageIndex == 3)
+            page.repName()->setText(AlternativesMatrixHeading.text() + data.criterionName + AlternativesMatrixHeadingEnd);
+        else if (data.criterionName.isEmpty())
+            page.repName()->setText(CriteriaMatrixHeading.text());
+        else
+            page.repName()->setText(SubcriteriaMatrixHeading.text().arg(data.criterionName));
         copyMeasures(page, data);
         CopyGridCells(data.table, *page.repGrid());
         for (const auto &[col, row] : data.estimatedCells)

@@ -17,6 +17,7 @@ inline constexpr TranslatableText CriteriaNamesHeading{"ReportPrinter", QT_TRANS
 inline constexpr TranslatableText CriteriaNumberHeader{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "№ критерия")};
 inline constexpr TranslatableText CriteriaNameHeader{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Название")};
 inline constexpr TranslatableText CriteriaMatrixHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Таблица относительной важности критериев")};
+inline constexpr TranslatableText SubcriteriaMatrixHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Таблица относительной важности подкритериев «%1»")};
 inline constexpr TranslatableText AlternativesMatrixHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Матрица сравнения для критерия '")};
 inline const QString AlternativesMatrixHeadingEnd = QStringLiteral("'");
 inline constexpr TranslatableText ResultHeading{"ReportPrinter", QT_TRANSLATE_NOOP("ReportPrinter", "Таблица глобальных приоритетов и результат")};

@@ -889,6 +889,10 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>не задано; по остальным сравнениям ≈ %1</source>
         <translation>not given; from the other judgements ≈ %1</translation>
     </message>
+    <message>
+        <source>«%1» и «%2» в группе «%3»: не задано; по остальным сравнениям ≈ %4</source>
+        <translation>“%1” and “%2” in the group “%3”: not given; from the other judgements ≈ %4</translation>
+    </message>
 </context>
 <context>
     <name>KeyFilter</name>
@@ -1098,6 +1102,10 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Веса критериев:</source>
         <translation>Weights of the criteria:</translation>
+    </message>
+    <message>
+        <source>Таблица относительной важности подкритериев «%1»</source>
+        <translation>Relative importance of the sub-criteria of “%1”</translation>
     </message>
 </context>
 <context>

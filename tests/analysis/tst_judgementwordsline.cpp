@@ -3,6 +3,7 @@
 
 #include "analysis/judgementwordsline.h"
 #include "platform/stringgrid.h"
+#include "platform/stringgridmodel.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -98,6 +99,10 @@ void TstJudgementWordsLine::subcriteriaNameTheirGroup_data()
     QTest::newRow("deeper group") << "Безопасность › Активная" << "9"
                                   << "«Цена» очень сильно важнее, чем «Качество», в группе «Безопасность › Активная» (9)";
     QTest::newRow("group, rejected") << "Безопасность" << "12" << "";
+    // A left-out pair: an empty cell with its estimate ("~" stands for one below).
+    QTest::newRow("top matrix, left out") << "" << "~2,3" << "не задано; по остальным сравнениям ≈ 2,3";
+    QTest::newRow("group, left out") << "Безопасность › Активная" << "~2,3"
+                                     << "«Цена» и «Качество» в группе «Безопасность › Активная»: не задано; по остальным сравнениям ≈ 2,3";
 }
 
 void TstJudgementWordsLine::subcriteriaNameTheirGroup()
@@ -107,7 +112,10 @@ void TstJudgementWordsLine::subcriteriaNameTheirGroup()
     QFETCH(QString, words);
 
     auto grid = comparisonGrid();
-    grid->setCell(2, 1, text);
+    if (text.startsWith(QLatin1Char('~')))
+        grid->gridModel()->setEstimate(2, 1, text.mid(1));
+    else
+        grid->setCell(2, 1, text);
     JudgementWordsLine line(grid.get(), [&] { return ComparisonNames{Criteria, QString(), true, group}; });
     grid->setCurrentCell(2, 1);
     QCOMPARE(line.text(), words);

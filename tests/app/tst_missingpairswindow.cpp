@@ -243,6 +243,8 @@ void TstMissingPairsWindow::subcriteriaMatrixNamesItsGroup()
     QVERIFY2(panel->summaryText().startsWith(QStringLiteral("В группе «Критерий 2» отношение согласованности (ОС) ")),
              qPrintable(panel->summaryText()));
     QCOMPARE(shown(grid, 3, 1), QStringLiteral("10"));
+    clickCell(grid, 3, 1);
+    QCOMPARE(words->text(), QStringLiteral("«Активная» и «Рейтинг» в группе «Критерий 2»: не задано; по остальным сравнениям ≈ 10"));
     QVERIFY(errors().isEmpty());
 }
 

@@ -7,15 +7,21 @@
 
 #include "app/criterionlistdelegate.h"
 #include "app/documentcontroller.h"
+#include "app/recoveryfile.h"
 #include "document/decisionfile.h"
 #include "document/decisionresults.h"
 #include "model/numberformat.h"
 #include "platform/stringgrid.h"
 #include "report/reportdata.h"
+#include "report/reportprinter.h"
+#include "report/repform.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -141,6 +147,29 @@ DecisionDocument largeTree()
     return document;
 }
 
+// The second of three criteria split in two, every matrix complete, saved under name: a clean
+// session once opened.
+QString savedSmallTree(const QString &name)
+{
+    Decision decision;
+    decision.startNew(3, 3, QString());
+    decision.setSubcriteria({1}, {QStringLiteral("Сборка"), QStringLiteral("Материалы")});
+    DecisionDocument document = decision.document();
+    for (int matrix : matricesOf(document)) {
+        QList<QStringList> cells = matrixOf(document, matrix);
+        for (int i = 0; i < cells.size(); ++i) {
+            for (int j = 0; j < cells.size(); ++j) {
+                if (i != j)
+                    cells[i][j] = i < j ? QStringLiteral("3") : QStringLiteral("1/3");
+            }
+        }
+        setMatrixOf(document, matrix, cells);
+    }
+    const QString path = QDir(configHome()).filePath(name);
+    QString error;
+    return saveDecisionFile(path, document, &error) ? path : QString();
+}
+
 // Milliseconds of processor time this thread spent: what the window makes a person wait for,
 // whatever else the machine runs.
 double threadMilliseconds()
@@ -166,6 +195,13 @@ private slots:
     void weightsLineReadsShortNumbers();
     void longPathsShowWholeOnHovering();
     void sensitivityOnBothLevels();
+    void recoveryCopyKeepsTheTree_data();
+    void recoveryCopyKeepsTheTree();
+    void unsavedQuestionAfterSubcriteriaEdits_data();
+    void unsavedQuestionAfterSubcriteriaEdits();
+    void recentFileOpensTheTreeWhole();
+    void printedCriteriaMatrixNamesItsGroup_data();
+    void printedCriteriaMatrixNamesItsGroup();
 };
 
 void TstSubcriteriaWindow::flatDecisionShowsNoMatrixBar()
@@ -390,6 +426,184 @@ void TstSubcriteriaWindow::sensitivityOnBothLevels()
     QCOMPARE(window->findChild<QComboBox *>("sensitivityLevel")->currentIndex(), 1);
     QCOMPARE(window->findChild<QSlider *>("weightSlider1")->value(), 300);
     find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("RussianAction")->trigger();
+}
+
+
+void TstSubcriteriaWindow::recoveryCopyKeepsTheTree_data()
+{
+    QTest::addColumn<bool>("whole");
+    QTest::newRow("sub-criteria named in the dialog") << false;
+    QTest::newRow("whole decision typed") << true;
+}
+
+void TstSubcriteriaWindow::recoveryCopyKeepsTheTree()
+{
+    QFETCH(bool, whole);
+    QDir(RecoveryFile::folder()).removeRecursively();
+    auto form = openWindow();
+    if (whole) {
+        QVERIFY(typeWholeDecision(form.get()));
+    } else {
+        QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+        find<QListWidget>(form.get(), "Choices")->setCurrentRow(1);
+        nameInDialog({QStringLiteral("Сборка"), QStringLiteral("Материалы")});
+        QVERIFY(clickSubcriteria(form.get()));
+    }
+    const DecisionDocument typed = form->decision()->document();
+    QVERIFY(typed.hasSubcriteria());
+    const QString recovery = form->documents()->recoveryPath();
+    QTRY_VERIFY_WITH_TIMEOUT(readDecisionFile(recovery).document && *readDecisionFile(recovery).document == typed, 2500);
+
+    // The window dies without closing: its copy is what the next start finds.
+    const QString copy = RecoveryFile::folder() + QStringLiteral("/session-killed.ahp");
+    QVERIFY(QFile::copy(recovery, copy));
+    auto next = openWindow();
+    printAnswer() = true;
+    next->documents()->offerRecovery();
+    printAnswer() = false;
+    QCOMPARE(next->decision()->document(), typed);
+    QCOMPARE(shownEntry(next.get(), 1), QStringLiteral("Критерий 2 ▸ 2"));
+    if (whole) {
+        QCOMPARE(page(next.get()), 4);
+        QCOMPARE(find<StringGrid>(next.get(), "GlobTab")->cell(3, 0), QStringLiteral("Критерий 2 › Материалы"));
+        QCOMPARE(globalTexts(next.get(), 3), globalTexts(form.get(), 3));
+    }
+    // Unsaved, with nothing to take back, as a recovered flat decision.
+    QVERIFY(next->isWindowModified());
+    QVERIFY(!next->decision()->undoStack()->canUndo());
+    QCOMPARE(next->windowTitle(), QStringLiteral("Без имени[*] — Анализ иерархий"));
+    QVERIFY(!QFile::exists(copy));
+    QVERIFY(QFile::exists(next->documents()->recoveryPath()));
+    saveAnswer() = SaveQuestion::Answer::Discard;
+    QVERIFY(form->close());
+    QVERIFY(next->close());
+    QVERIFY(RecoveryFile::orphans().isEmpty());
+}
+
+void TstSubcriteriaWindow::unsavedQuestionAfterSubcriteriaEdits_data()
+{
+    QTest::addColumn<QString>("edit");
+    QTest::addColumn<bool>("undone");
+    QTest::addColumn<bool>("asked");
+    QTest::newRow("named in the dialog") << "dialog" << false << true;
+    QTest::newRow("named in the dialog, undone") << "dialog" << true << false;
+    QTest::newRow("sub-criteria judgement") << "judgement" << false << true;
+    QTest::newRow("sub-criteria judgement, undone") << "judgement" << true << false;
+    QTest::newRow("dialog taken unchanged") << "unchanged dialog" << false << false;
+    QTest::newRow("pages walked back and forth") << "walk" << false << false;
+}
+
+void TstSubcriteriaWindow::unsavedQuestionAfterSubcriteriaEdits()
+{
+    QFETCH(QString, edit);
+    QFETCH(bool, undone);
+    QFETCH(bool, asked);
+    const QString path = savedSmallTree(QStringLiteral("asked.ahp"));
+    QVERIFY(!path.isEmpty());
+    auto form = openWindow();
+    QVERIFY(form->openDecisionFile(path));
+    QCOMPARE(page(form.get()), 4);
+    QVERIFY(!form->documents()->isModified());
+    if (edit == QLatin1String("judgement")) {
+        while (page(form.get()) > 2)
+            QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+        // Back from the alternatives, the page may show the last matrix already.
+        if (find<QLineEdit>(form.get(), "CriteriaMatrixName")->text() != QStringLiteral("Критерий 2"))
+            QVERIFY(click(find<QPushButton>(form.get(), "NextCriteriaMatrixBtn")));
+        QCOMPARE(find<QLineEdit>(form.get(), "CriteriaMatrixName")->text(), QStringLiteral("Критерий 2"));
+        QVERIFY(enterJudgement(find<StringGrid>(form.get(), "ChoiceTab"), 2, 1, QStringLiteral("1/5")));
+        QCOMPARE(form->decision()->document().subcriteriaOf(1).judgements.at(0).at(1), QStringLiteral("1/5"));
+    } else if (edit == QLatin1String("walk")) {
+        // Moving between pages is not an edit, over every criteria matrix of the tree.
+        while (page(form.get()) > 2)
+            QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorCriteriaMatrixBtn")));
+        while (page(form.get()) < 4)
+            QVERIFY(click(find<QPushButton>(form.get(), "NextBtn")));
+    } else {
+        while (page(form.get()) > 1)
+            QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+        if (edit == QLatin1String("dialog")) {
+            find<QListWidget>(form.get(), "Choices")->setCurrentRow(0);
+            nameInDialog({QStringLiteral("Цена покупки"), QStringLiteral("Цена владения")});
+            QVERIFY(clickSubcriteria(form.get()));
+            QCOMPARE(shownEntry(form.get(), 0), QStringLiteral("Критерий 1 ▸ 2"));
+        } else {
+            find<QListWidget>(form.get(), "Choices")->setCurrentRow(1);
+            nameInDialog({});
+            QVERIFY(clickSubcriteria(form.get()));
+        }
+    }
+    QCOMPARE(form->isWindowModified(), undone || asked);
+    if (undone) {
+        find<QAction>(form.get(), "UndoAction")->trigger();
+        QVERIFY(!form->isWindowModified());
+    }
+    saveAnswer() = SaveQuestion::Answer::Cancel;
+    saveQuestionsAsked() = 0;
+    QCOMPARE(form->close(), !asked);
+    QCOMPARE(saveQuestionsAsked(), asked ? 1 : 0);
+    saveAnswer() = SaveQuestion::Answer::Discard;
+}
+
+void TstSubcriteriaWindow::recentFileOpensTheTreeWhole()
+{
+    const QString path = QDir(configHome()).filePath(QStringLiteral("recent-tree.ahp"));
+    DecisionDocument saved;
+    QStringList shown;
+    {
+        auto form = openWindow();
+        QVERIFY(typeWholeDecision(form.get()));
+        chosenFiles() = {path};
+        QVERIFY(form->documents()->saveAs());
+        saved = form->decision()->document();
+        shown = globalTexts(form.get(), 3);
+    }
+    auto next = openWindow();
+    QAction *recent = find<QAction>(next.get(), "RecentFileAction1");
+    QCOMPARE(recent->text(), QStringLiteral("&1 recent-tree.ahp"));
+    recent->trigger();
+    QCOMPARE(next->documents()->filePath(), QFileInfo(path).absoluteFilePath());
+    QCOMPARE(next->decision()->document(), saved);
+    QCOMPARE(page(next.get()), 4);
+    QCOMPARE(globalTexts(next.get(), 3), shown);
+    QCOMPARE(find<StringGrid>(next.get(), "GlobTab")->cell(2, 0), QStringLiteral("Критерий 2 › Сборка"));
+    QVERIFY(!next->isWindowModified());
+}
+
+void TstSubcriteriaWindow::printedCriteriaMatrixNamesItsGroup_data()
+{
+    QTest::addColumn<bool>("subcriteria");
+    QTest::addColumn<bool>("english");
+    QTest::addColumn<QString>("heading");
+    QTest::newRow("top criteria") << false << false << QStringLiteral("Таблица относительной важности критериев");
+    QTest::newRow("sub-criteria") << true << false << QStringLiteral("Таблица относительной важности подкритериев «Критерий 2»");
+    // The file's names stay as typed, in either language.
+    QTest::newRow("sub-criteria, English") << true << true << QStringLiteral("Relative importance of the sub-criteria of “Критерий 2”");
+}
+
+void TstSubcriteriaWindow::printedCriteriaMatrixNamesItsGroup()
+{
+    QFETCH(bool, subcriteria);
+    QFETCH(bool, english);
+    QFETCH(QString, heading);
+    const QString path = savedSmallTree(QStringLiteral("printed.ahp"));
+    QVERIFY(!path.isEmpty());
+    auto form = openWindow();
+    QVERIFY(form->openDecisionFile(path));
+    while (page(form.get()) > 2)
+        QVERIFY(click(find<QPushButton>(form.get(), "PriorBtn")));
+    auto *name = find<QLineEdit>(form.get(), "CriteriaMatrixName");
+    const bool onSubcriteria = name->text() == QStringLiteral("Критерий 2");
+    if (onSubcriteria != subcriteria)
+        QVERIFY(click(find<QPushButton>(form.get(), subcriteria ? "NextCriteriaMatrixBtn" : "PriorCriteriaMatrixBtn")));
+    if (english)
+        find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("EnglishAction")->trigger();
+    TRepForm sheet;
+    composeReport(sheet, form->collectReportData());
+    if (english)
+        find<QMenu>(form.get(), "LanguageMenu")->findChild<QAction *>("RussianAction")->trigger();
+    QCOMPARE(sheet.repName()->text(), heading);
 }
 
 ANALYZE_WINDOW_TEST_MAIN(TstSubcriteriaWindow)

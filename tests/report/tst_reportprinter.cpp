@@ -272,6 +272,11 @@ void TstReportPrinter::sheet_data()
                                 "=Отношение согласованности: 0.0478", "=Таблица относительной важности критериев",
                                 "=Критерий 1 1 1/2 1/3 1/4 1/5 1/6 1/7 1/8 1/9 1/10 1/11 1/12 1/13 1/14 1/15 0.0000011",
                                 "=Критерий 15 " + numbers("15/%1", 1, 14) + " 1 0.0000151"};
+    ReportData subcriteria = criteriaPage(3);
+    subcriteria.criterionName = QStringLiteral("Безопасность › Активная");
+    QTest::newRow("sub-criteria matrix") << subcriteria
+        << header + QStringList{"Таблица относительной важности подкритериев «Безопасность", "Активная»",
+                                "=Критерий 1 Критерий 2 Критерий 3 Приоритет"};
     QTest::newRow("alternatives matrix of 10") << alternativesPage(10, "Цена")
         << header + QStringList{"=Случайная согласованность: 0.58", "=Матрица сравнения для критерия 'Цена'",
                                 "=A B C D E F G H I J Приоритет",
