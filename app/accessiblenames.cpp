@@ -51,6 +51,7 @@ const ControlName ControlNames[] = {
     {"NextMatrixBtn", QT_TRANSLATE_NOOP("Accessibility", "Следующий критерий")},
     {"ChoiceTabWords", QT_TRANSLATE_NOOP("Accessibility", "Суждение словами")},
     {"CompTabWords", QT_TRANSLATE_NOOP("Accessibility", "Суждение словами")},
+    {"LeafWeightsArea", QT_TRANSLATE_NOOP("Accessibility", "Веса критериев")},
     {"StatusLine", QT_TRANSLATE_NOOP("Accessibility", "Строка состояния")},
 };
 const char CompTabName[] = QT_TRANSLATE_NOOP("Accessibility", "Сравнение альтернатив по критерию «%1»");

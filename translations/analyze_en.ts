@@ -87,6 +87,10 @@
         <source>Подкритерии выбранного критерия</source>
         <translation>Sub-criteria of the selected criterion</translation>
     </message>
+    <message>
+        <source>Веса критериев</source>
+        <translation>Criteria weights</translation>
+    </message>
 </context>
 <context>
     <name>AnalysisSheet</name>
