@@ -116,6 +116,22 @@ bool typeWholeDecision(TMainForm *form)
     return click(find<QPushButton>(form, "NextBtn"));
 }
 
+// Every pair of every matrix judged the same: the item before the other by judgement, and back.
+void judgeEveryPair(DecisionDocument &document, const QString &judgement)
+{
+    const QString back = QStringLiteral("1/") + judgement;
+    for (int matrix : matricesOf(document)) {
+        QList<QStringList> cells = matrixOf(document, matrix);
+        for (int i = 0; i < cells.size(); ++i) {
+            for (int j = 0; j < cells.size(); ++j) {
+                if (i != j)
+                    cells[i][j] = i < j ? judgement : back;
+            }
+        }
+        setMatrixOf(document, matrix, cells);
+    }
+}
+
 // Four levels and 50 leaves, every judgement "2" over the next and "1/2" back.
 DecisionDocument largeTree()
 {
@@ -134,16 +150,7 @@ DecisionDocument largeTree()
     decision.setSubcriteria({1, 0}, names(4));
     decision.setSubcriteria({2}, names(15));
     DecisionDocument document = decision.document();
-    for (int matrix : matricesOf(document)) {
-        QList<QStringList> cells = matrixOf(document, matrix);
-        for (int i = 0; i < cells.size(); ++i) {
-            for (int j = 0; j < cells.size(); ++j) {
-                if (i != j)
-                    cells[i][j] = i < j ? QStringLiteral("2") : QStringLiteral("1/2");
-            }
-        }
-        setMatrixOf(document, matrix, cells);
-    }
+    judgeEveryPair(document, QStringLiteral("2"));
     return document;
 }
 
@@ -155,16 +162,7 @@ QString savedSmallTree(const QString &name)
     decision.startNew(3, 3, QString());
     decision.setSubcriteria({1}, {QStringLiteral("Сборка"), QStringLiteral("Материалы")});
     DecisionDocument document = decision.document();
-    for (int matrix : matricesOf(document)) {
-        QList<QStringList> cells = matrixOf(document, matrix);
-        for (int i = 0; i < cells.size(); ++i) {
-            for (int j = 0; j < cells.size(); ++j) {
-                if (i != j)
-                    cells[i][j] = i < j ? QStringLiteral("3") : QStringLiteral("1/3");
-            }
-        }
-        setMatrixOf(document, matrix, cells);
-    }
+    judgeEveryPair(document, QStringLiteral("3"));
     const QString path = QDir(configHome()).filePath(name);
     QString error;
     return saveDecisionFile(path, document, &error) ? path : QString();
@@ -357,6 +355,8 @@ void TstSubcriteriaWindow::weightsLineReadsShortNumbers()
     QLocale::setDefault(before);
     QCOMPARE(page(form.get()), 4);
     auto *line = find<QLabel>(form.get(), "LeafWeights");
+    // The Tab key stops at the scrolling line; a screen reader names it.
+    QCOMPARE(find<QWidget>(form.get(), "LeafWeightsArea")->accessibleName(), QStringLiteral("Веса критериев"));
     // "П1 0,33 › П1 0,02 (П1 0,01 (…), …), …": every number a weight of two digits.
     const QRegularExpression number(QStringLiteral("[0-9][0-9.,]*[0-9]|[0-9]"));
     int weights = 0;
