@@ -3,6 +3,10 @@
 
 #include "app_helpers.h"
 
+#include "app/buttonicons.h"
+
+#include <QFile>
+
 using namespace WindowTest;
 
 namespace {
@@ -53,6 +57,24 @@ private slots:
     {
         const auto icon = drawnAndSaturation(QApplication::windowIcon(), 64, QIcon::Normal);
         QVERIFY(icon.first > 64 * 64 / 2 && icon.second > 100);
+    }
+
+    // The window icon's finished sizes are what the SVG draws now: an edited analyze.svg fails
+    // here until scripts/render_program_icon has drawn them again. A window shows them as they
+    // are, with nothing left to draw.
+    void programIconSizesMatchTheSvg()
+    {
+        QList<QSize> sizes;
+        for (int size : ButtonIcons::ProgramIconSizes) {
+            QFile file(QStringLiteral(":/icons/analyze-%1.rgba").arg(size));
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QImage drawn = ButtonIcons::drawnProgramIcon(size);
+            QCOMPARE(file.readAll(), QByteArray(reinterpret_cast<const char *>(drawn.constBits()), drawn.sizeInBytes()));
+            sizes << QSize(size, size);
+        }
+        QCOMPARE(ButtonIcons::program().availableSizes(), sizes);
+        QCOMPARE(ButtonIcons::program().pixmap(32).toImage().convertToFormat(QImage::Format_RGBA8888_Premultiplied),
+                 ButtonIcons::drawnProgramIcon(32));
     }
 };
 
