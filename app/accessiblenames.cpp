@@ -127,10 +127,18 @@ public:
                     if (auto *decision = m_form->findChild<QLabel *>(QStringLiteral("Decision")))
                         AccessibleSupport::announce(decision, decision->text());
             });
-        if (auto *criterion = form->findChild<QLineEdit *>(QStringLiteral("ChoiceName2")))
-            connect(criterion, &QLineEdit::textChanged, this, &WindowDescription::nameCompTab);
+        watchPages();
+    }
+
+    // The later pages' controls, once built; nothing is watched twice.
+    void watchPages()
+    {
+        auto *criterion = m_form->findChild<QLineEdit *>(QStringLiteral("ChoiceName2"));
+        if (!criterion || m_signs.size() > 0)
+            return;
+        connect(criterion, &QLineEdit::textChanged, this, &WindowDescription::nameCompTab);
         for (const char *name : {"RatioCoordEdit", "RatioCoordEdit2"})
-            if (auto *ratio = form->findChild<QLineEdit *>(QLatin1String(name))) {
+            if (auto *ratio = m_form->findChild<QLineEdit *>(QLatin1String(name))) {
                 // The style's picture is looked up when the sign first shows: at start-up it
                 // costs memory for a sign most sessions never see.
                 auto *sign = ratio->addAction(QIcon(), QLineEdit::TrailingPosition);
@@ -216,12 +224,27 @@ namespace Accessibility {
 void describe(TMainForm *form)
 {
     AccessibleSupport::install();
-    for (StringGrid *grid : form->findChildren<StringGrid *>())
-        grid->setRowsFitFont(true);
     ControlColours::keepDesktopColours(form);
     fixTextColours(form);
     WindowFont::fit(form);
     new WindowDescription(form);
+    describePages(form);
+}
+
+void describePages(TMainForm *form)
+{
+    if (!form->pagesBuilt())
+        return;
+    for (StringGrid *grid : form->findChildren<StringGrid *>())
+        grid->setRowsFitFont(true);
+    ControlColours::keepDesktopColours(form);
+    fixTextColours(form);
+    for (QWidget *page : form->findChild<QStackedWidget *>(QStringLiteral("Notebook"))->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly))
+        if (page->objectName() != QLatin1String("TitlePage"))
+            WindowFont::fitPage(page);
+    // The description is the form's one child of that name.
+    if (QObject *description = form->findChild<QObject *>(QStringLiteral("WindowDescription"), Qt::FindDirectChildrenOnly))
+        static_cast<WindowDescription *>(description)->watchPages();
 }
 
 }

@@ -11,5 +11,8 @@ namespace Accessibility {
 
 // Call once, right after the form's controls exist and before their sizes are settled.
 void describe(TMainForm *form);
+// The same for the four later pages, once they are built (describe() does it for pages already
+// built).
+void describePages(TMainForm *form);
 
 }

@@ -55,7 +55,8 @@ void prepareApplication(QApplication &)
 std::unique_ptr<TMainForm> startWindow(QApplication &app, const QString &file)
 {
     prepareApplication(app);
-    auto mainForm = std::make_unique<TMainForm>();
+    // The later pages are built when first needed, so that the window shows sooner.
+    auto mainForm = std::make_unique<TMainForm>(nullptr, TMainForm::PageBuilding::LaterPagesWhenNeeded);
     StartupTrace::mark("main window built");
     StartupTrace::watchFirstPaint(mainForm.get(), "first paint of the main window");
     mainForm->show();

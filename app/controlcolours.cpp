@@ -17,8 +17,15 @@ public:
         : QObject(window)
         , m_window(window)
     {
+        setObjectName(QString::fromLatin1(Marker));
         qApp->installEventFilter(this);
-        const QList<QWidget *> widgets = window->findChildren<QWidget *>();
+        keepAll();
+    }
+
+    // Every control the window holds now; those kept before already have their palette.
+    void keepAll()
+    {
+        const QList<QWidget *> widgets = m_window->findChildren<QWidget *>();
         for (QWidget *widget : widgets)
             if (isControl(widget))
                 keep(widget);
@@ -84,7 +91,11 @@ namespace ControlColours {
 
 void keepDesktopColours(QWidget *window)
 {
-    new Keeper(window);
+    // The keeper is the window's one child of that name.
+    if (QObject *keeper = window->findChild<QObject *>(QString::fromLatin1(Marker), Qt::FindDirectChildrenOnly))
+        static_cast<Keeper *>(keeper)->keepAll();
+    else
+        new Keeper(window);
 }
 
 }

@@ -9,6 +9,7 @@ class QWidget;
 // now and when the desktop's palette changes.
 namespace ControlColours {
 
+// Again for the same window: the controls added to it since.
 void keepDesktopColours(QWidget *window);
 
 }

@@ -1,5 +1,5 @@
 #include "app/decisionview.h"
-#include "ui_mainform.h"
+#include "app/mainformui.h"
 
 #include "analysis/revisionpanel.h"
 #include "app/mainform.h"
@@ -28,6 +28,32 @@ DecisionView::DecisionView(TMainForm *form, Ui::TMainForm *ui, DecisionModel &mo
     , m_model(model)
     , m_decision(decision)
 {
+    connect(ui->StudentName, &QLineEdit::textChanged, this, [this](const QString &text) {
+        if (!isShowing())
+            m_decision->setUser(text);
+    });
+
+    // Whatever shows on the later pages builds them first, should they not be built yet.
+    connect(decision, &Decision::documentReset, this, [this] { ErrorDisplay::guarded([this] { showDocument(); }); });
+    connect(decision, &Decision::judgementsChanged, this,
+            [this](int matrix) { ErrorDisplay::guarded([this, matrix] { m_form->buildPages(); showJudgements(matrix); }); });
+    connect(decision, &Decision::nameChanged, this,
+            [this](NameList list, int index) { ErrorDisplay::guarded([this, list, index] { m_form->buildPages(); showName(list, index); }); });
+    connect(decision, &Decision::subcriterionNameChanged, this, [this] {
+        ErrorDisplay::guarded([this] {
+            m_form->buildPages();
+            if (m_model.SessionPrepared && m_criteriaMatrix != CriteriaMatrix)
+                showCriteriaHeaders();
+            showPathNames();
+        });
+    });
+    connect(decision, &Decision::userChanged, this, [this] { ErrorDisplay::guarded([this] { showUser(); }); });
+    connect(decision, &Decision::editShown, this,
+            [this](const EditPlace &place) { ErrorDisplay::guarded([this, place] { m_form->buildPages(); showEditPlace(place); }); });
+}
+
+void DecisionView::watchPages()
+{
     // Typing into a cell is part of one step until the cell is committed.
     for (StringGrid *grid : {ui->ChoiceTab, ui->CompTab}) {
         connect(grid, &StringGrid::cellEdited, this, [this, grid](int col, int row) {
@@ -36,26 +62,6 @@ DecisionView::DecisionView(TMainForm *form, Ui::TMainForm *ui, DecisionModel &mo
             takeGridEdits(grid, true);
         });
     }
-    connect(ui->StudentName, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!isShowing())
-            m_decision->setUser(text);
-    });
-
-    connect(decision, &Decision::documentReset, this, [this] { ErrorDisplay::guarded([this] { showDocument(); }); });
-    connect(decision, &Decision::judgementsChanged, this,
-            [this](int matrix) { ErrorDisplay::guarded([this, matrix] { showJudgements(matrix); }); });
-    connect(decision, &Decision::nameChanged, this,
-            [this](NameList list, int index) { ErrorDisplay::guarded([this, list, index] { showName(list, index); }); });
-    connect(decision, &Decision::subcriterionNameChanged, this, [this] {
-        ErrorDisplay::guarded([this] {
-            if (m_model.SessionPrepared && m_criteriaMatrix != CriteriaMatrix)
-                showCriteriaHeaders();
-            showPathNames();
-        });
-    });
-    connect(decision, &Decision::userChanged, this, [this] { ErrorDisplay::guarded([this] { showUser(); }); });
-    connect(decision, &Decision::editShown, this,
-            [this](const EditPlace &place) { ErrorDisplay::guarded([this, place] { showEditPlace(place); }); });
 }
 
 void DecisionView::watchRevisions(RevisionPanel *criteria, RevisionPanel *alternatives)

@@ -26,6 +26,8 @@ class DecisionView : public QObject
 public:
     DecisionView(TMainForm *form, Ui::TMainForm *ui, DecisionModel &model, Decision *decision);
 
+    // The later pages' grids, once built: what is typed into them goes to the document.
+    void watchPages();
     // Suggestions taken from these panels are edits of their grids' matrices.
     void watchRevisions(RevisionPanel *criteria, RevisionPanel *alternatives);
 

@@ -1,5 +1,5 @@
 #include "app/mainform.h"
-#include "ui_mainform.h"
+#include "app/mainformui.h"
 
 #include "analysis/judgementwordsline.h"
 #include "analysis/revisionpanel.h"
@@ -36,6 +36,7 @@
 #include "platform/accessiblesupport.h"
 #include "platform/errordisplay.h"
 #include "platform/helpviewer.h"
+#include "platform/platformerror.h"
 #include "platform/questionbox.h"
 #include "platform/readablecolours.h"
 #include "platform/settingsstore.h"
@@ -49,7 +50,12 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
+#include <QMenu>
+#include <QScreen>
 #include <QScrollArea>
+#include <QStackedWidget>
+#include <QProxyStyle>
+#include <QStyle>
 #include <QTimer>
 
 #include <limits>
@@ -79,19 +85,18 @@ bool isEnterKey(int key)
 }
 }
 
-TMainForm::TMainForm(QWidget *parent)
+TMainForm::TMainForm(QWidget *parent, PageBuilding building)
     : QMainWindow(parent)
-    , ui(new Ui::TMainForm)
+    , ui(new Ui::TMainForm())
     , Timer(new QTimer(this))
     , m_decision(new Decision(this))
 {
-    ui->setupUi(this);
+    ui->Ui_MainFrame::setupUi(this);
     m_layout = std::make_unique<WindowLayout>(this, ui);
     m_view = new DecisionView(this, ui, m_model, m_decision);
     Timer->setObjectName(QStringLiteral("Timer"));
     Timer->setInterval(StatusClearInterval);
     setUpControls();
-    setUpAnalysis();
     connectHandlers();
     FormCreate();
     m_documents = new DocumentController(this);
@@ -100,7 +105,59 @@ TMainForm::TMainForm(QWidget *parent)
     new LanguageMenu(this);
     // The menu bar goes above the pages, which keep the height of their design.
     resize(width(), height() + menuBar()->sizeHint().height());
+    std::optional<QSize> remembered;
+    if (building == PageBuilding::LaterPagesWhenNeeded) {
+        ErrorDisplay::guarded([&] { remembered = SettingsStore::readWindowSize(startSizeKey()); });
+        m_rememberStartSize = !remembered;
+    }
+    if (remembered) {
+        // Whatever needs the later pages goes through a menu or a shortcut, if not through the
+        // window's own handlers: these build them first.
+        for (QMenu *menu : menuBar()->findChildren<QMenu *>())
+            connect(menu, &QMenu::aboutToShow, this, guard(this, &TMainForm::buildPages));
+        m_grownForGrid = true;
+        resize(*remembered);
+        m_layout->centreOnScreen();
+    } else {
+        buildPages();
+        m_layout->centreOnScreen();
+    }
     Timer->start();
+}
+
+void TMainForm::buildPages()
+{
+    if (m_pageHolder)
+        return;
+    m_pageHolder = std::make_unique<QStackedWidget>();
+    ui->Ui_WizardPages::setupUi(m_pageHolder.get());
+    while (QWidget *page = m_pageHolder->widget(0)) {
+        m_pageHolder->removeWidget(page);
+        ui->Notebook->addWidget(page);
+    }
+    m_view->watchPages();
+    setUpPageControls();
+    setUpAnalysis();
+    connectPageHandlers();
+    Accessibility::describePages(this);
+    if (isVisible())
+        FormResize();
+}
+
+QString TMainForm::startSizeKey() const
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    const QRect area = screen ? screen->availableGeometry() : QRect();
+    // The program's own style only changes the menu bar's arrow: the desktop's style under it counts.
+    const QStyle *drawing = style();
+    if (const auto *proxy = qobject_cast<const QProxyStyle *>(drawing))
+        drawing = proxy->baseStyle();
+    return QStringLiteral("%1|%2|%3|%4x%5|%6|%7")
+        .arg(QStringLiteral(ANALYZE_VERSION), drawing->name(), QApplication::font().toString())
+        .arg(area.width())
+        .arg(area.height())
+        .arg(screen ? screen->devicePixelRatio() : 1.0)
+        .arg(int(Translations::current()));
 }
 
 TMainForm::~TMainForm()
@@ -147,18 +204,24 @@ void TMainForm::setUpControls()
     ui->PriorBtn->setIcon(ButtonIcons::back());
     ui->NextBtn->setIcon(ButtonIcons::forward());
     ui->BitBtn4->setIcon(ButtonIcons::close());
+    ui->PrintBtn->setEnabled(false);
+    ui->PriorBtn->setEnabled(false);
+    ui->StatusLine->setSizeGripEnabled(false);
+    // A name is kept whole however long: the editors' default limit would cut it unseen.
+    ui->StudentName->setMaxLength(std::numeric_limits<int>::max());
+    m_layout->keepControlsWhole();
+}
+
+void TMainForm::setUpPageControls()
+{
     ui->CalcBtn->setIcon(ButtonIcons::calculate());
     ui->CalcBtn2->setIcon(ButtonIcons::calculate());
     ui->PriorMatrixBtn->setIcon(ButtonIcons::arrowLeft());
     ui->NextMatrixBtn->setIcon(ButtonIcons::arrowRight());
     ui->Choices->setItemDelegate(new CriterionListDelegate(m_decision, ui->Choices));
-    ui->PrintBtn->setEnabled(false);
-    ui->PriorBtn->setEnabled(false);
     ui->PriorMatrixBtn->setEnabled(false);
     ui->WarnMess->setVisible(false);
-    ui->StatusLine->setSizeGripEnabled(false);
-    // A name is kept whole however long: the editors' default limit would cut it unseen.
-    for (QLineEdit *name : {ui->StudentName, ui->ChoiceName, ui->ChoiceAlt})
+    for (QLineEdit *name : {ui->ChoiceName, ui->ChoiceAlt})
         name->setMaxLength(std::numeric_limits<int>::max());
 
     struct GridDesign
@@ -183,9 +246,8 @@ void TMainForm::setUpControls()
         d.grid->setCellsEditable(d.editable);
         d.grid->setKeepTextsWhole(true);
     }
-    m_layout->keepControlsWhole();
+    m_layout->keepPagesWhole();
 }
-
 
 void TMainForm::setUpAnalysis()
 {
@@ -221,7 +283,9 @@ void TMainForm::setUpAnalysis()
     }
     alternativesLayout->addWidget(m_compMissing);
     alternativesLayout->addWidget(m_compRevisions);
-    resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
+    // A window that already has its size (remembered from the whole wizard) keeps it.
+    if (!m_grownForGrid)
+        resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
 
     auto *sensitivityBtn = new QPushButton(tr(SensitivityCaption), ui->Panel5);
     sensitivityBtn->setObjectName(QStringLiteral("SensitivityBtn"));
@@ -270,7 +334,15 @@ void TMainForm::connectHandlers()
 
     connect(ui->UpDownKrit, &UpDown::clicked, this, guard(this, &TMainForm::UpDownKritClick));
     connect(ui->UpDownAlt, &UpDown::clicked, this, guard(this, &TMainForm::UpDownAltClick));
+    // The sensitivity window explains the result on the screen; going back to change it closes it.
+    connect(ui->Notebook, &QStackedWidget::currentChanged, this, [this](int page) {
+        if (page != ResultPage && m_sensitivity)
+            m_sensitivity->close();
+    });
+}
 
+void TMainForm::connectPageHandlers()
+{
     connect(ui->CalcBtn, &QPushButton::clicked, this, guard(this, &TMainForm::CalcBtnClick));
     connect(ui->CalcBtn2, &QPushButton::clicked, this, guard(this, &TMainForm::CalcBtn2Click));
     connect(ui->PriorMatrixBtn, &QPushButton::clicked, this, guard(this, &TMainForm::PriorMatrixBtnClick));
@@ -295,11 +367,6 @@ void TMainForm::connectHandlers()
     // Names may have changed on another page while the judgements stayed the same.
     connect(ui->Notebook, &QStackedWidget::currentChanged, m_choiceRevisions, &RevisionPanel::invalidate);
     connect(ui->Notebook, &QStackedWidget::currentChanged, m_compRevisions, &RevisionPanel::invalidate);
-    // The sensitivity window explains the result on the screen; going back to change it closes it.
-    connect(ui->Notebook, &QStackedWidget::currentChanged, this, [this](int page) {
-        if (page != ResultPage && m_sensitivity)
-            m_sensitivity->close();
-    });
     connect(ui->CompTab, &StringGrid::selectCell, this, &TMainForm::CompTabSelectCell);
     connect(ui->CompTab, &StringGrid::keyDown, this, &TMainForm::CompTabKeyDown);
     connect(ui->CompTab, &StringGrid::keyPress, this, &TMainForm::CompTabKeyPress);
@@ -344,7 +411,7 @@ void TMainForm::createMenus()
             ChoiceAltExit();
         }
         for (StringGrid *grid : {ui->ChoiceTab, ui->CompTab}) {
-            if (grid->isEditing())
+            if (grid && grid->isEditing())
                 grid->setFocus(Qt::OtherFocusReason);
         }
     });
@@ -423,6 +490,11 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
         else if (watched == ui->ChoiceAlt)
             ErrorDisplay::guarded([&] { ChoiceAltKeyDown(static_cast<QKeyEvent *>(event)->key()); });
         break;
+    case QEvent::Shortcut:
+        // An action's shortcut may lead anywhere in the wizard: its pages are there first.
+        if (qobject_cast<QAction *>(watched))
+            ErrorDisplay::guarded([this] { buildPages(); });
+        break;
     case QEvent::ShortcutOverride:
         // A text field with nothing of its own to take back leaves Undo and Redo to the decision.
         if (auto *edit = qobject_cast<QLineEdit *>(watched); edit && edit->window() == this && !edit->isReadOnly()) {
@@ -437,7 +509,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             ErrorDisplay::guarded([this] { ChoicesKeyUp(); });
         break;
     case QEvent::MouseButtonRelease:
-        if (watched == ui->Choices->viewport())
+        if (ui->Choices && watched == ui->Choices->viewport())
             ErrorDisplay::guarded([this] { ChoicesMouseUp(); });
         else if (watched == ui->Kriters)
             ErrorDisplay::guarded([this] { KritersClick(); });
@@ -509,6 +581,7 @@ void TMainForm::StudentNameExit()
 
 void TMainForm::NextBtnClick()
 {
+    buildPages();
     // A keyboard accelerator moves on without taking the focus from a name editor: what it holds
     // is committed before the names are read.
     if (ui->Notebook->currentIndex() == NamesPage) {
@@ -523,6 +596,7 @@ void TMainForm::NextBtnClick()
 
 bool TMainForm::advance()
 {
+    buildPages();
     const int page = ui->Notebook->currentIndex();
     const int leaves = m_decision->leafCount();
     bool warnInconsistent = false;
@@ -598,6 +672,7 @@ void TMainForm::showTitlePage()
 
 void TMainForm::showFurthestPage()
 {
+    buildPages();
     showTitlePage();
     while (ui->Notebook->currentIndex() < ResultPage && advance()) {
     }
@@ -605,6 +680,7 @@ void TMainForm::showFurthestPage()
 
 void TMainForm::openDocument(const DecisionDocument &document, bool saved)
 {
+    buildPages();
     m_decision->load(document, saved);
     showFurthestPage();
     // What the grids' mirroring made of the file's texts on the way is where the history starts.
@@ -613,6 +689,7 @@ void TMainForm::openDocument(const DecisionDocument &document, bool saved)
 
 void TMainForm::startNewSession()
 {
+    buildPages();
     showTitlePage();
     QString signature;
     ErrorDisplay::guarded([&signature] { signature = SettingsStore::readSignature(); });
@@ -748,6 +825,14 @@ void TMainForm::showEvent(QShowEvent *event)
     if (!m_grownForGrid) {
         m_grownForGrid = true;
         m_layout->growForWholeGrid();
+        if (m_rememberStartSize) {
+            m_rememberStartSize = false;
+            // A size that cannot be remembered only makes the next start build every page.
+            try {
+                SettingsStore::writeWindowSize(startSizeKey(), size());
+            } catch (const PlatformError &) {
+            }
+        }
     }
     QMainWindow::showEvent(event);
 }
@@ -1378,10 +1463,14 @@ void TMainForm::changeEvent(QEvent *event)
 
 void TMainForm::showTranslatedTexts()
 {
-    ui->retranslateUi(this);
+    ui->Ui_MainFrame::retranslateUi(this);
     if (m_documents)
         m_documents->showTranslatedTexts();
     ShowHint(QString());
+    // Pages still to be built take the language of the day when they are.
+    if (!pagesBuilt())
+        return;
+    ui->Ui_WizardPages::retranslateUi(m_pageHolder.get());
     if (auto *sensitivityBtn = ui->Panel5->findChild<QPushButton *>(QStringLiteral("SensitivityBtn")))
         sensitivityBtn->setText(tr(SensitivityCaption));
     // The panels under the grids say their sentences again once the names below have followed.

@@ -50,13 +50,28 @@ struct PriorityResult;
 struct DecisionResults;
 class QLabel;
 class QScrollArea;
+class QStackedWidget;
 
 class TMainForm : public QMainWindow
 {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget *parent = nullptr);
+    enum class PageBuilding {
+        // Every page at once, before the window is shown.
+        AllPages,
+        // The title page alone, the window taking the size that the whole wizard had at an
+        // earlier start on this screen, font and language (remembered in the settings): the four
+        // later pages are built when first needed. Where nothing is remembered, every page is
+        // built at once and the size is remembered for the next start.
+        LaterPagesWhenNeeded,
+    };
+    explicit TMainForm(QWidget *parent = nullptr, PageBuilding building = PageBuilding::AllPages);
     ~TMainForm() override;
+
+    // Builds the four later pages, once; everything that needs them calls this first: a move
+    // forward, a file opened, a menu opened, a shortcut taken.
+    void buildPages();
+    bool pagesBuilt() const { return m_pageHolder != nullptr; }
 
     DecisionModel &model() { return m_model; }
     const DecisionModel &model() const { return m_model; }
@@ -149,8 +164,12 @@ protected:
 
 private:
     void setUpControls();
+    void setUpPageControls();
     void setUpAnalysis();
     void connectHandlers();
+    void connectPageHandlers();
+    // What names this start's screen, font, style, language and version for the remembered size.
+    QString startSizeKey() const;
     void reportBadCell(StringGrid *grid, const ValidationFailure &failure);
     // The check and computation that both comparison pages share: the judgements of the grid's
     // n x n cells are checked (the first bad one is reported and nothing is computed), each
@@ -196,4 +215,7 @@ private:
     QScrollArea *m_leafWeightsArea = nullptr;
     QPointer<SensitivityView> m_sensitivity;
     bool m_grownForGrid = false;
+    bool m_rememberStartSize = false;
+    // The later pages' own form, which hands its pages to the notebook; null until they are built.
+    std::unique_ptr<QStackedWidget> m_pageHolder;
 };

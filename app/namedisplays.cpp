@@ -1,5 +1,5 @@
 #include "app/namedisplays.h"
-#include "ui_mainform.h"
+#include "app/mainformui.h"
 
 #include "analysis/namelegend.h"
 #include "analysis/rankingbars.h"

@@ -31,9 +31,12 @@ int scaled(int value, double factor)
 
 // The hand-placed controls move apart and grow with the font, as the design would have placed
 // them for it; rows of a fixed height grow too. Sizes are then settled by the form as usual.
-void growWithFont(QWidget *form, double factor)
+void growWithFont(QWidget *form, double factor, bool resizeForm = true)
 {
-    const QList<QWidget *> widgets = form->findChildren<QWidget *>();
+    QList<QWidget *> widgets = form->findChildren<QWidget *>();
+    // A page built after the window grows as the window's own children did.
+    if (!resizeForm)
+        widgets.prepend(form);
     for (QWidget *widget : widgets) {
         QWidget *parent = widget->parentWidget();
         if (widget->isWindow() || !parent || parent->layout() || qobject_cast<QStackedWidget *>(parent)
@@ -50,7 +53,19 @@ void growWithFont(QWidget *form, double factor)
         if (least > 0)
             widget->setMinimumHeight(scaled(least, factor));
     }
-    form->resize(scaled(form->width(), factor), scaled(form->height(), factor));
+    if (resizeForm)
+        form->resize(scaled(form->width(), factor), scaled(form->height(), factor));
+}
+
+void setTitleFaces(QWidget *root, double factor)
+{
+    for (const TitleFace &title : TitleFaces)
+        if (auto *label = root->findChild<QLabel *>(QLatin1String(title.objectName))) {
+            QFont bold(QStringLiteral("Arial"));
+            bold.setPixelSize(scaled(title.pixels, factor));
+            bold.setBold(true);
+            label->setFont(bold);
+        }
 }
 
 }
@@ -87,15 +102,18 @@ void fit(QWidget *form)
     const double factor = honoured > 0 ? double(honoured) / DesignPixels : 1.0;
     if (honoured > 0)
         form->setFont(face(honoured));
-    for (const TitleFace &title : TitleFaces)
-        if (auto *label = form->findChild<QLabel *>(QLatin1String(title.objectName))) {
-            QFont bold(QStringLiteral("Arial"));
-            bold.setPixelSize(scaled(title.pixels, factor));
-            bold.setBold(true);
-            label->setFont(bold);
-        }
+    setTitleFaces(form, factor);
     if (honoured > 0)
         growWithFont(form, factor);
+}
+
+void fitPage(QWidget *page)
+{
+    const int honoured = honouredPixels(QApplication::font());
+    const double factor = honoured > 0 ? double(honoured) / DesignPixels : 1.0;
+    setTitleFaces(page, factor);
+    if (honoured > 0)
+        growWithFont(page, factor, false);
 }
 
 }

@@ -24,5 +24,7 @@ void applyToApplication();
 // The window at the application's font: its bold title lines at their sizes, grown with a
 // honoured size together with the hand-placed controls. Call before the form settles its sizes.
 void fit(QWidget *form);
+// The same for a page built after the window was fitted.
+void fitPage(QWidget *page);
 
 }

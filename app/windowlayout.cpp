@@ -1,5 +1,5 @@
 #include "app/windowlayout.h"
-#include "ui_mainform.h"
+#include "app/mainformui.h"
 
 #include "app/gridfit.h"
 #include "app/wholecontrols.h"
@@ -24,12 +24,19 @@ void WindowLayout::keepControlsWhole()
 {
     // The window's minimum size follows from these through the layouts, so that at any size the
     // window can take every control of every page stays whole and in reach.
-    const QList<QWidget *> panels = {ui->TitleBody, ui->GroupBox1, ui->GroupBox2, ui->Panel1, ui->Panel2, ui->Panel3, ui->Panel4};
-    for (QWidget *panel : panels)
+    for (QWidget *panel : {ui->TitleBody, static_cast<QWidget *>(ui->Panel1)})
         WholeControls::widenLabels(panel);
     WholeControls::keepWhole(ui->TitleBody);
+    WholeControls::keepWhole(ui->Panel1, Qt::Horizontal);
+}
+
+void WindowLayout::keepPagesWhole()
+{
+    const QList<QWidget *> panels = {ui->GroupBox1, ui->GroupBox2, ui->Panel2, ui->Panel3, ui->Panel4};
+    for (QWidget *panel : panels)
+        WholeControls::widenLabels(panel);
     WholeControls::keepWhole(ui->NamesPage);
-    for (QFrame *band : {ui->Panel1, ui->Panel2, ui->Panel3})
+    for (QFrame *band : {ui->Panel2, ui->Panel3})
         WholeControls::keepWhole(band, Qt::Horizontal);
     // Panel4's fields stay centred, down to the width where they meet its left edge.
     const QRect fields = WholeControls::childrenBounds(ui->Panel4);
@@ -67,6 +74,9 @@ void WindowLayout::fit()
         if (page->layout())
             page->layout()->activate();
     }
+    // Pages not built yet are laid out when they are.
+    if (!ui->NamesPage)
+        return;
     if (ui->Panel6->layout())
         ui->Panel6->layout()->activate();
     if (makeRoomForDecision() && ui->ResultPage->layout())

@@ -16,8 +16,10 @@ class WindowLayout
 public:
     WindowLayout(QMainWindow *window, Ui::TMainForm *ui);
 
-    // The least sizes that keep every control of every page whole and in reach.
+    // The least sizes that keep every control of the title page and the button row whole and in
+    // reach, and the same for the four later pages once they are built.
     void keepControlsWhole();
+    void keepPagesWhole();
     // Once, before the window is first shown.
     void growForWholeGrid();
     // At every change of the window's size.

@@ -20,6 +20,7 @@ namespace {
 const QString SignatureValue = QStringLiteral("Signature");
 const QString RecentFilesValue = QStringLiteral("RecentFiles");
 const QString LanguageValue = QStringLiteral("Language");
+const QString WindowSizeValue = QStringLiteral("WindowSize");
 
 const char *const NoAccessMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить имя пользователя: файл настроек «%1» недоступен для записи.");
@@ -35,6 +36,10 @@ const char *const CauseMessage = QT_TRANSLATE_NOOP("SettingsStore", "Причи�
 const char *const RecentDamagedFileMessage =
     QT_TRANSLATE_NOOP("SettingsStore", "Не удалось сохранить список последних файлов: файл настроек «%1» повреждён.");
 
+const char *const WindowSizeNoAccessMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось запомнить размер окна: файл настроек «%1» недоступен для записи.");
+const char *const WindowSizeDamagedFileMessage =
+    QT_TRANSLATE_NOOP("SettingsStore", "Не удалось запомнить размер окна: файл настроек «%1» повреждён.");
 // Larger than any file this program writes by far; more is not a settings file of ours.
 constexpr qint64 MaxFileSize = 1024 * 1024;
 
@@ -181,4 +186,37 @@ void SettingsStore::writeLanguage(Language language)
     writeValue(LanguageValue, languageCode(language),
                QCoreApplication::translate("SettingsStore", LanguageNoAccessMessage),
                QCoreApplication::translate("SettingsStore", LanguageDamagedFileMessage));
+}
+
+std::optional<QSize> SettingsStore::readWindowSize(const QString &key)
+{
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return std::nullopt;
+    QSettings settings(fileName, QSettings::IniFormat);
+    openKeyPath(settings);
+    const QVariant value = settings.value(WindowSizeValue);
+    // "<width> <height> <key>"; a hand-edited store may hold anything.
+    if (value.typeId() != QMetaType::QString)
+        return std::nullopt;
+    const QString text = value.toString();
+    const QStringList fields = text.split(QLatin1Char(' '));
+    if (fields.size() < 3)
+        return std::nullopt;
+    bool wide = false;
+    bool high = false;
+    const int width = fields.at(0).toInt(&wide);
+    const int height = fields.at(1).toInt(&high);
+    const QString stored = text.section(QLatin1Char(' '), 2);
+    constexpr int Largest = 16384;
+    if (!wide || !high || stored != key || width < 1 || height < 1 || width > Largest || height > Largest)
+        return std::nullopt;
+    return QSize(width, height);
+}
+
+void SettingsStore::writeWindowSize(const QString &key, const QSize &size)
+{
+    const QString text = QStringLiteral("%1 %2 %3").arg(size.width()).arg(size.height()).arg(key);
+    writeValue(WindowSizeValue, text, QCoreApplication::translate("SettingsStore", WindowSizeNoAccessMessage),
+               QCoreApplication::translate("SettingsStore", WindowSizeDamagedFileMessage));
 }

@@ -2,6 +2,7 @@
 
 #include "platform/languagechoice.h"
 
+#include <QSize>
 #include <QString>
 #include <QStringList>
 
@@ -34,4 +35,10 @@ public:
     static std::optional<Language> readLanguage();
     // Throws PlatformError when the choice could not be written.
     static void writeLanguage(Language language);
+
+    // The main window's size at an earlier start (value "WindowSize"), kept with a text that
+    // names what the size depends on; nothing when the text is another or the value is unusable.
+    static std::optional<QSize> readWindowSize(const QString &key);
+    // Throws PlatformError when the size could not be written.
+    static void writeWindowSize(const QString &key, const QSize &size);
 };

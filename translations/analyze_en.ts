@@ -917,6 +917,69 @@ Without a command it opens the window (with the decision file, if one is named).
     </message>
 </context>
 <context>
+    <name>MainFrame</name>
+    <message>
+        <source>Анализ иерархий</source>
+        <translation>Analytic Hierarchy Process</translation>
+    </message>
+    <message>
+        <source>Дипломный проект</source>
+        <translation>Graduation project</translation>
+    </message>
+    <message>
+        <source>Принятие решений при помощи метода анализа иерархий</source>
+        <translation>Decision making by the Analytic Hierarchy Process</translation>
+    </message>
+    <message>
+        <source>Система поддержки принятия решений</source>
+        <translation>Decision support system</translation>
+    </message>
+    <message>
+        <source>Пользователь:</source>
+        <translation>User:</translation>
+    </message>
+    <message>
+        <source>&amp;Дата:</source>
+        <translation>&amp;Date:</translation>
+    </message>
+    <message>
+        <source>Количество критериев:</source>
+        <translation>Number of criteria:</translation>
+    </message>
+    <message>
+        <source>(от 3 до 15)</source>
+        <translation>(3 to 15)</translation>
+    </message>
+    <message>
+        <source>Количество альтернатив:</source>
+        <translation>Number of alternatives:</translation>
+    </message>
+    <message>
+        <source>(от 3 до 10)</source>
+        <translation>(3 to 10)</translation>
+    </message>
+    <message>
+        <source>С&amp;правка</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Назад</source>
+        <translation>&amp;Back</translation>
+    </message>
+    <message>
+        <source>&amp;Вперед</source>
+        <translation>&amp;Next</translation>
+    </message>
+    <message>
+        <source>&amp;Закрыть</source>
+        <translation>&amp;Close</translation>
+    </message>
+    <message>
+        <source>Отношение согласованности превышает допустимое значение!</source>
+        <translation>The consistency ratio exceeds the acceptable value!</translation>
+    </message>
+</context>
+<context>
     <name>MissingJudgements</name>
     <message>
         <source>Недостаточно сравнений: ни одна цепочка сравнений не связывает «%1» с %2</source>
@@ -1495,6 +1558,14 @@ Without a command it opens the window (with the decision file, if one is named).
         <source>Причина: %1.</source>
         <translation>Cause: %1.</translation>
     </message>
+    <message>
+        <source>Не удалось запомнить размер окна: файл настроек «%1» недоступен для записи.</source>
+        <translation>Could not remember the window size: the settings file “%1” cannot be written.</translation>
+    </message>
+    <message>
+        <source>Не удалось запомнить размер окна: файл настроек «%1» повреждён.</source>
+        <translation>Could not remember the window size: the settings file “%1” is damaged.</translation>
+    </message>
 </context>
 <context>
     <name>SpreadsheetBook</name>
@@ -1627,124 +1698,8 @@ Without a command it opens the window (with the decision file, if one is named).
 <context>
     <name>TMainForm</name>
     <message>
-        <source>Анализ иерархий</source>
-        <translation>Analytic Hierarchy Process</translation>
-    </message>
-    <message>
-        <source>Дипломный проект</source>
-        <translation>Graduation project</translation>
-    </message>
-    <message>
-        <source>Принятие решений при помощи метода анализа иерархий</source>
-        <translation>Decision making by the Analytic Hierarchy Process</translation>
-    </message>
-    <message>
-        <source>Система поддержки принятия решений</source>
-        <translation>Decision support system</translation>
-    </message>
-    <message>
-        <source>Пользователь:</source>
-        <translation>User:</translation>
-    </message>
-    <message>
-        <source>&amp;Дата:</source>
-        <translation>&amp;Date:</translation>
-    </message>
-    <message>
-        <source>Количество критериев:</source>
-        <translation>Number of criteria:</translation>
-    </message>
-    <message>
-        <source>(от 3 до 15)</source>
-        <translation>(3 to 15)</translation>
-    </message>
-    <message>
-        <source>Количество альтернатив:</source>
-        <translation>Number of alternatives:</translation>
-    </message>
-    <message>
-        <source>(от 3 до 10)</source>
-        <translation>(3 to 10)</translation>
-    </message>
-    <message>
-        <source>Альтернативы и критерии</source>
-        <translation>Alternatives and criteria</translation>
-    </message>
-    <message>
-        <source>Окно критериев</source>
-        <translation>Criteria</translation>
-    </message>
-    <message>
-        <source>&amp;Критерии</source>
-        <translation>C&amp;riteria list</translation>
-    </message>
-    <message>
-        <source>Название критерия</source>
-        <translation>Criterion name</translation>
-    </message>
-    <message>
-        <source>Окно альтернатив</source>
-        <translation>Alternatives</translation>
-    </message>
-    <message>
-        <source>Альтернативы</source>
-        <translation>Alternatives list</translation>
-    </message>
-    <message>
-        <source>Название альтернативы</source>
-        <translation>Alternative name</translation>
-    </message>
-    <message>
-        <source>Локальные приоритеты</source>
-        <translation>Local priorities</translation>
-    </message>
-    <message>
-        <source>&amp;Отношение согласованности:</source>
-        <translation>Consistency &amp;ratio:</translation>
-    </message>
-    <message>
-        <source>&amp;Индекс согласованности:</source>
-        <translation>Consistency &amp;index:</translation>
-    </message>
-    <message>
-        <source>&amp;Случайная согласованность:</source>
-        <translation>Ran&amp;dom index (RI):</translation>
-    </message>
-    <message>
         <source></source>
         <translation>Rand&amp;om consistency:</translation>
-    </message>
-    <message>
-        <source>Матрицы сравнения</source>
-        <translation>Comparison matrices</translation>
-    </message>
-    <message>
-        <source>Глобальный приоритет</source>
-        <translation>Global priority</translation>
-    </message>
-    <message>
-        <source> Глобальные приоритеты </source>
-        <translation> Global priorities </translation>
-    </message>
-    <message>
-        <source>С&amp;правка</source>
-        <translation>&amp;Help</translation>
-    </message>
-    <message>
-        <source>&amp;Назад</source>
-        <translation>&amp;Back</translation>
-    </message>
-    <message>
-        <source>&amp;Вперед</source>
-        <translation>&amp;Next</translation>
-    </message>
-    <message>
-        <source>&amp;Закрыть</source>
-        <translation>&amp;Close</translation>
-    </message>
-    <message>
-        <source>Отношение согласованности превышает допустимое значение!</source>
-        <translation>The consistency ratio exceeds the acceptable value!</translation>
     </message>
     <message>
         <source>Отношение согласованности больше 0.27(9)</source>
@@ -1779,10 +1734,6 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>&amp;Sensitivity…</translation>
     </message>
     <message>
-        <source>Вы&amp;числить приоритеты</source>
-        <translation>Calculate &amp;priorities</translation>
-    </message>
-    <message>
         <source>Критерий</source>
         <translation>Criterion</translation>
     </message>
@@ -1791,16 +1742,8 @@ Without a command it opens the window (with the decision file, if one is named).
         <translation>Weight</translation>
     </message>
     <message>
-        <source>Название кри&amp;терия:</source>
-        <translation>Criterion n&amp;ame:</translation>
-    </message>
-    <message>
         <source>Курсивом — значения, вычисленные с оценками пропущенных сравнений.</source>
         <translation>Values in italics rest on estimates of missing judgements.</translation>
-    </message>
-    <message>
-        <source>По&amp;дкритерии…</source>
-        <translation>S&amp;ub-criteria…</translation>
     </message>
     <message>
         <source>%1 (%2)</source>
@@ -1854,6 +1797,77 @@ Without a command it opens the window (with the decision file, if one is named).
     <message>
         <source>Глобальные приоритеты</source>
         <translation>Global priorities</translation>
+    </message>
+</context>
+<context>
+    <name>WizardPages</name>
+    <message>
+        <source>Альтернативы и критерии</source>
+        <translation>Alternatives and criteria</translation>
+    </message>
+    <message>
+        <source>Окно критериев</source>
+        <translation>Criteria</translation>
+    </message>
+    <message>
+        <source>&amp;Критерии</source>
+        <translation>C&amp;riteria list</translation>
+    </message>
+    <message>
+        <source>По&amp;дкритерии…</source>
+        <translation>S&amp;ub-criteria…</translation>
+    </message>
+    <message>
+        <source>Название критерия</source>
+        <translation>Criterion name</translation>
+    </message>
+    <message>
+        <source>Окно альтернатив</source>
+        <translation>Alternatives</translation>
+    </message>
+    <message>
+        <source>Альтернативы</source>
+        <translation>Alternatives list</translation>
+    </message>
+    <message>
+        <source>Название альтернативы</source>
+        <translation>Alternative name</translation>
+    </message>
+    <message>
+        <source>Локальные приоритеты</source>
+        <translation>Local priorities</translation>
+    </message>
+    <message>
+        <source>&amp;Отношение согласованности:</source>
+        <translation>Consistency &amp;ratio:</translation>
+    </message>
+    <message>
+        <source>&amp;Индекс согласованности:</source>
+        <translation>Consistency &amp;index:</translation>
+    </message>
+    <message>
+        <source>&amp;Случайная согласованность:</source>
+        <translation>Ran&amp;dom index (RI):</translation>
+    </message>
+    <message>
+        <source>Вы&amp;числить приоритеты</source>
+        <translation>Calculate &amp;priorities</translation>
+    </message>
+    <message>
+        <source>Матрицы сравнения</source>
+        <translation>Comparison matrices</translation>
+    </message>
+    <message>
+        <source>Название кри&amp;терия:</source>
+        <translation>Criterion n&amp;ame:</translation>
+    </message>
+    <message>
+        <source>Глобальный приоритет</source>
+        <translation>Global priority</translation>
+    </message>
+    <message>
+        <source> Глобальные приоритеты </source>
+        <translation> Global priorities </translation>
     </message>
 </context>
 </TS>
