@@ -1,14 +1,93 @@
 #include "app/buttonicons.h"
 
-#include <QImage>
+#include <QApplication>
 #include <QFile>
+#include <QIconEngine>
+#include <QImage>
+#include <QPainter>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleOption>
 
 namespace {
 
+QString svgPath(const QString &name)
+{
+    return QStringLiteral(":/icons/") + name + QStringLiteral(".svg");
+}
+
+// A picture drawn beforehand (resources/icons/<name>-<size>.rgba); the null image if there is none.
+QImage drawnBeforehand(const QString &name, int size)
+{
+    QFile file(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size));
+    if (!file.open(QIODevice::ReadOnly))
+        return QImage();
+    const QByteArray pixels = file.readAll();
+    if (pixels.size() != size * size * 4)
+        return QImage();
+    const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size, size * 4,
+                       QImage::Format_RGBA8888_Premultiplied);
+    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
+}
+
+// A button's picture at the sizes drawn beforehand comes from those pixels, greyed or lit by the
+// style as Qt's SVG icon engine would; any other size is drawn from the SVG, with the engine
+// loaded then. So the window's first picture needs no SVG engine.
+class ReadyIconEngine : public QIconEngine
+{
+public:
+    explicit ReadyIconEngine(const QString &name)
+        : m_name(name)
+    {
+    }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (size.width() != size.height() || !ButtonIcons::isReadySize(size.width()))
+            return svg().pixmap(size, mode, state);
+        const QImage image = drawnBeforehand(m_name, size.width());
+        if (image.isNull())
+            return svg().pixmap(size, mode, state);
+        const QPixmap normal = QPixmap::fromImage(image);
+        // What the SVG engine hands its pixmap to: the style, with the application's colours.
+        QStyleOption option(0);
+        option.palette = QGuiApplication::palette();
+        const QPixmap styled = QApplication::style()->generatedIconPixmap(mode, normal, &option);
+        return styled.isNull() ? normal : styled;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+        painter->drawPixmap(rect, pixmap(rect.size() * ratio, mode, state));
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode mode, QIcon::State state) override
+    {
+        if (size.width() == size.height() && ButtonIcons::isReadySize(size.width()))
+            return size;
+        return svg().actualSize(size, mode, state);
+    }
+
+    QIconEngine *clone() const override { return new ReadyIconEngine(m_name); }
+    QString key() const override { return QStringLiteral("ReadyIconEngine"); }
+    QString iconName() override { return m_name; }
+
+private:
+    QIcon &svg()
+    {
+        if (m_svg.isNull())
+            m_svg = QIcon(svgPath(m_name));
+        return m_svg;
+    }
+
+    QString m_name;
+    QIcon m_svg;
+};
+
 QIcon resourceIcon(const char *name)
 {
-    return QIcon(QStringLiteral(":/icons/") + QLatin1String(name) + QStringLiteral(".svg"));
+    return QIcon(new ReadyIconEngine(QLatin1String(name)));
 }
 
 }
@@ -24,28 +103,26 @@ QIcon calculate() { return resourceIcon("calculate"); }
 QIcon arrowLeft() { return resourceIcon("arrowleft"); }
 QIcon arrowRight() { return resourceIcon("arrowright"); }
 QIcon overflow() { return resourceIcon("overflow"); }
+
+bool isReadySize(int size)
+{
+    return std::find(std::begin(ReadySizes), std::end(ReadySizes), size) != std::end(ReadySizes);
+}
+
 QIcon program()
 {
-    // Raw pixels rather than PNG files: reading any image file loads every image-format plugin
-    // to ask whether the file is theirs (five libraries and 0.4 MB at start-up).
     QIcon icon;
     for (int size : ProgramIconSizes) {
-        QFile file(QStringLiteral(":/icons/analyze-%1.rgba").arg(size));
-        if (!file.open(QIODevice::ReadOnly))
-            continue;
-        const QByteArray pixels = file.readAll();
-        if (pixels.size() != size * size * 4)
-            continue;
-        const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size, size * 4,
-                           QImage::Format_RGBA8888_Premultiplied);
-        icon.addPixmap(QPixmap::fromImage(image.convertToFormat(QImage::Format_ARGB32_Premultiplied)));
+        const QImage image = drawnBeforehand(QStringLiteral("analyze"), size);
+        if (!image.isNull())
+            icon.addPixmap(QPixmap::fromImage(image));
     }
     return icon;
 }
 
-QImage drawnProgramIcon(int size)
+QImage drawnFromSvg(const QString &name, int size)
 {
-    return resourceIcon("analyze").pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_RGBA8888_Premultiplied);
+    return QIcon(svgPath(name)).pixmap(QSize(size, size)).toImage().convertToFormat(QImage::Format_RGBA8888_Premultiplied);
 }
 
 }

@@ -2,9 +2,12 @@
 
 #include <QIcon>
 
-// The pictures of the picture buttons: SVG files of the program's resources, drawn by Qt's SVG
-// icon engine at whatever size and screen density a button needs, and greyed by the style when
-// the button is disabled.
+// The pictures of the picture buttons: SVG files of the program's resources, greyed by the style
+// when the button is disabled. At the sizes a button's picture takes at one and two device pixels
+// to the pixel, they come drawn beforehand (resources/icons/<name>-<size>.rgba: the SVG icon
+// engine's pixels row by row, four bytes each, red, green, blue and alpha, premultiplied), so that
+// no SVG is drawn before the window's first picture; any other size is drawn from the SVG.
+// scripts/render_icons draws the files again; tests/app/tst_buttonicons checks them.
 namespace ButtonIcons {
 QIcon printer();
 QIcon help();
@@ -17,12 +20,17 @@ QIcon arrowRight();
 // The menu bar's arrow to the menus that do not fit.
 QIcon overflow();
 
-// The program's own icon, for its windows: analyze.svg drawn beforehand at these sizes, because
-// a window shown with a scalable icon draws it at four sizes before its first picture. The files
-// (resources/icons/analyze-<size>.rgba) hold the pixels row by row, four bytes each: red, green,
-// blue and alpha, premultiplied. scripts/render_program_icon makes them again.
-inline constexpr int ProgramIconSizes[] = {16, 32, 48, 64, 128};
+// The buttons' pictures drawn beforehand: their SVG names and sizes.
+inline constexpr const char *ReadyNames[] = {"printer", "help", "back", "forward", "close",
+                                             "calculate", "arrowleft", "arrowright", "overflow"};
+inline constexpr int ReadySizes[] = {16, 32};
+bool isReadySize(int size);
+
+// The program's own icon, for its windows, drawn beforehand at these sizes: a window shown with
+// a scalable icon draws it at four sizes before its first picture.
+inline constexpr int ProgramIconSizes[] = {16, 32, 48, 64};
 QIcon program();
-// analyze.svg drawn at size x size by the SVG icon engine, in the files' pixel format.
-QImage drawnProgramIcon(int size);
+
+// resources/icons/<name>.svg drawn at size x size by the SVG icon engine, as the files hold it.
+QImage drawnFromSvg(const QString &name, int size);
 }

@@ -1,6 +1,7 @@
 #include "app/windowfont.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QLabel>
 #include <QScreen>
 #include <QStackedWidget>
@@ -23,6 +24,22 @@ struct TitleFace
 
 // The lines the design sets in their own bold face.
 const TitleFace TitleFaces[] = {{"Label19", 15}, {"Label17", 13}, {"Decision", 14}};
+
+// The family itself where it is installed, else the first of its substitutes that is. Qt would
+// come to the same face, but only after asking fontconfig for every fallback of a family it does
+// not have, once per face: a millisecond or more at start-up each.
+// (QFontDatabase::hasFamily would ask fontconfig too, for the aliases of a family not there.)
+QString installedFamily(const QString &design)
+{
+    const QStringList installed = QFontDatabase::families();
+    const auto has = [&installed](const QString &family) { return installed.contains(family, Qt::CaseInsensitive); };
+    if (has(design))
+        return design;
+    for (const QString &substitute : QFont::substitutes(design))
+        if (has(substitute))
+            return substitute;
+    return design;
+}
 
 int scaled(int value, double factor)
 {
@@ -61,7 +78,7 @@ void setTitleFaces(QWidget *root, double factor)
 {
     for (const TitleFace &title : TitleFaces)
         if (auto *label = root->findChild<QLabel *>(QLatin1String(title.objectName))) {
-            QFont bold(QStringLiteral("Arial"));
+            QFont bold(installedFamily(QStringLiteral("Arial")));
             bold.setPixelSize(scaled(title.pixels, factor));
             bold.setBold(true);
             label->setFont(bold);
@@ -86,7 +103,7 @@ int honouredPixels(const QFont &desktop)
 
 QFont face(int honoured)
 {
-    QFont font{QString::fromLatin1(DesignFamily)};
+    QFont font{installedFamily(QString::fromLatin1(DesignFamily))};
     font.setPixelSize(honoured > 0 ? honoured : DesignPixels);
     return font;
 }

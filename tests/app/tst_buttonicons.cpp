@@ -59,22 +59,51 @@ private slots:
         QVERIFY(icon.first > 64 * 64 / 2 && icon.second > 100);
     }
 
-    // The window icon's finished sizes are what the SVG draws now: an edited analyze.svg fails
-    // here until scripts/render_program_icon has drawn them again. A window shows them as they
-    // are, with nothing left to draw.
-    void programIconSizesMatchTheSvg()
+    // The pictures drawn beforehand are what the SVG files draw now: an edited SVG fails here
+    // until scripts/render_icons has drawn them again.
+    void picturesDrawnBeforehandMatchTheSvg()
     {
-        QList<QSize> sizes;
-        for (int size : ButtonIcons::ProgramIconSizes) {
-            QFile file(QStringLiteral(":/icons/analyze-%1.rgba").arg(size));
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            const QImage drawn = ButtonIcons::drawnProgramIcon(size);
-            QCOMPARE(file.readAll(), QByteArray(reinterpret_cast<const char *>(drawn.constBits()), drawn.sizeInBytes()));
-            sizes << QSize(size, size);
+        QList<QPair<QString, int>> pictures;
+        for (int size : ButtonIcons::ProgramIconSizes)
+            pictures.append({QStringLiteral("analyze"), size});
+        for (const char *name : ButtonIcons::ReadyNames)
+            for (int size : ButtonIcons::ReadySizes)
+                pictures.append({QLatin1String(name), size});
+        for (const auto &[name, size] : pictures) {
+            QFile file(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size));
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
+            const QImage drawn = ButtonIcons::drawnFromSvg(name, size);
+            QVERIFY2(file.readAll() == QByteArray(reinterpret_cast<const char *>(drawn.constBits()), drawn.sizeInBytes()),
+                     qPrintable(file.fileName()));
         }
+        QList<QSize> sizes;
+        for (int size : ButtonIcons::ProgramIconSizes)
+            sizes << QSize(size, size);
         QCOMPARE(ButtonIcons::program().availableSizes(), sizes);
         QCOMPARE(ButtonIcons::program().pixmap(32).toImage().convertToFormat(QImage::Format_RGBA8888_Premultiplied),
-                 ButtonIcons::drawnProgramIcon(32));
+                 ButtonIcons::drawnFromSvg(QStringLiteral("analyze"), 32));
+    }
+
+    // A button shows the SVG engine's very pixels, greyed as the engine's would be, at the
+    // sizes drawn beforehand and at any other.
+    void buttonPicturesAsTheSvgEngineDrawsThem()
+    {
+        const QList<QPair<QIcon, QString>> icons = {
+            {ButtonIcons::printer(), "printer"}, {ButtonIcons::help(), "help"}, {ButtonIcons::back(), "back"},
+            {ButtonIcons::forward(), "forward"}, {ButtonIcons::close(), "close"}, {ButtonIcons::calculate(), "calculate"},
+            {ButtonIcons::arrowLeft(), "arrowleft"}, {ButtonIcons::arrowRight(), "arrowright"}, {ButtonIcons::overflow(), "overflow"},
+        };
+        QCOMPARE(icons.size(), int(std::size(ButtonIcons::ReadyNames)));
+        for (const auto &[icon, name] : icons) {
+            const QIcon svg(QStringLiteral(":/icons/%1.svg").arg(name));
+            for (int size : {16, 32, 24, 48}) {
+                for (QIcon::Mode mode : {QIcon::Normal, QIcon::Disabled, QIcon::Active, QIcon::Selected}) {
+                    QVERIFY2(icon.pixmap(size, mode).toImage() == svg.pixmap(size, mode).toImage(),
+                             qPrintable(QStringLiteral("%1 %2 %3").arg(name).arg(size).arg(int(mode))));
+                }
+                QCOMPARE(icon.actualSize(QSize(size, size)), svg.actualSize(QSize(size, size)));
+            }
+        }
     }
 };
 
