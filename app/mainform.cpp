@@ -41,6 +41,7 @@
 #include "platform/readablecolours.h"
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
+#include "platform/startuptrace.h"
 #include "platform/systemsound.h"
 #include "report/reportdata.h"
 #include "report/reportprinter.h"
@@ -129,6 +130,7 @@ void TMainForm::buildPages()
 {
     if (m_pageHolder)
         return;
+    StartupTrace::mark("building the later pages");
     m_pageHolder = std::make_unique<QStackedWidget>();
     ui->Ui_WizardPages::setupUi(m_pageHolder.get());
     while (QWidget *page = m_pageHolder->widget(0)) {
@@ -142,6 +144,7 @@ void TMainForm::buildPages()
     Accessibility::describePages(this);
     if (isVisible())
         FormResize();
+    StartupTrace::mark("later pages built");
 }
 
 QString TMainForm::startSizeKey() const

@@ -6,6 +6,7 @@
 #include <QScreen>
 #include <QStackedWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -32,12 +33,17 @@ const TitleFace TitleFaces[] = {{"Label19", 15}, {"Label17", 13}, {"Decision", 1
 QString installedFamily(const QString &design)
 {
     const QStringList installed = QFontDatabase::families();
-    const auto has = [&installed](const QString &family) { return installed.contains(family, Qt::CaseInsensitive); };
-    if (has(design))
-        return design;
+    // As the database spells it.
+    const auto spelled = [&installed](const QString &family) {
+        const auto found = std::find_if(installed.cbegin(), installed.cend(),
+                                        [&family](const QString &name) { return name.compare(family, Qt::CaseInsensitive) == 0; });
+        return found == installed.cend() ? QString() : *found;
+    };
+    if (const QString own = spelled(design); !own.isEmpty())
+        return own;
     for (const QString &substitute : QFont::substitutes(design))
-        if (has(substitute))
-            return substitute;
+        if (const QString found = spelled(substitute); !found.isEmpty())
+            return found;
     return design;
 }
 

@@ -10,6 +10,9 @@
 #include "platform/settingsstore.h"
 #include "platform/stringgrid.h"
 
+#include <QFontDatabase>
+#include <QFontInfo>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStackedWidget>
@@ -166,6 +169,17 @@ private slots:
         Translations::apply(Language::Russian);
         QTRY_VERIFY(find<QPushButton>(form.get(), "CalcBtn")->text() != QStringLiteral("Calculate &priorities"));
         QCOMPARE(find<QPushButton>(form.get(), "CalcBtn")->text(), find<QPushButton>(whole.get(), "CalcBtn")->text());
+    }
+
+    // The design's faces are asked for by the names of the faces installed for them, as the
+    // font database spells them, and are the faces shown.
+    void facesNamedAsInstalled()
+    {
+        auto form = openWindow();
+        for (const QFont &font : {QApplication::font(), find<QLabel>(form.get(), "Label19")->font(), find<QLabel>(form.get(), "Decision")->font()}) {
+            QVERIFY2(QFontDatabase::families().contains(font.family()), qPrintable(font.family()));
+            QCOMPARE(QFontInfo(font).family(), font.family());
+        }
     }
 
     // A size remembered for another screen, font, language or version, or not a size at all,
