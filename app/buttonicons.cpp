@@ -1,7 +1,7 @@
 #include "app/buttonicons.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QResource>
 #include <QIconEngine>
 #include <QImage>
 #include <QPainter>
@@ -19,14 +19,12 @@ QString svgPath(const QString &name)
 // A picture drawn beforehand (resources/icons/<name>-<size>.rgba); the null image if there is none.
 QImage drawnBeforehand(const QString &name, int size)
 {
-    QFile file(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size));
-    if (!file.open(QIODevice::ReadOnly))
+    // Stored uncompressed: the resource's own bytes, read in place.
+    const QResource resource(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size));
+    if (!resource.isValid() || resource.compressionAlgorithm() != QResource::NoCompression
+        || resource.size() != qint64(size) * size * 4)
         return QImage();
-    const QByteArray pixels = file.readAll();
-    if (pixels.size() != size * size * 4)
-        return QImage();
-    const QImage image(reinterpret_cast<const uchar *>(pixels.constData()), size, size, size * 4,
-                       QImage::Format_RGBA8888_Premultiplied);
+    const QImage image(resource.data(), size, size, size * 4, QImage::Format_RGBA8888_Premultiplied);
     return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 

@@ -209,6 +209,7 @@ void TMainForm::setUpControls()
     ui->BitBtn4->setIcon(ButtonIcons::close());
     ui->PrintBtn->setEnabled(false);
     ui->PriorBtn->setEnabled(false);
+    ui->WarnMess->setVisible(false);
     ui->StatusLine->setSizeGripEnabled(false);
     // A name is kept whole however long: the editors' default limit would cut it unseen.
     ui->StudentName->setMaxLength(std::numeric_limits<int>::max());
@@ -223,7 +224,6 @@ void TMainForm::setUpPageControls()
     ui->NextMatrixBtn->setIcon(ButtonIcons::arrowRight());
     ui->Choices->setItemDelegate(new CriterionListDelegate(m_decision, ui->Choices));
     ui->PriorMatrixBtn->setEnabled(false);
-    ui->WarnMess->setVisible(false);
     for (QLineEdit *name : {ui->ChoiceName, ui->ChoiceAlt})
         name->setMaxLength(std::numeric_limits<int>::max());
 
