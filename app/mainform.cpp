@@ -116,7 +116,7 @@ TMainForm::TMainForm(QWidget *parent, PageBuilding building)
         // window's own handlers: these build them first.
         for (QMenu *menu : menuBar()->findChildren<QMenu *>())
             connect(menu, &QMenu::aboutToShow, this, guard(this, &TMainForm::buildPages));
-        m_grownForGrid = true;
+        m_startSizeSettled = true;
         resize(*remembered);
         m_layout->centreOnScreen();
     } else {
@@ -287,7 +287,7 @@ void TMainForm::setUpAnalysis()
     alternativesLayout->addWidget(m_compMissing);
     alternativesLayout->addWidget(m_compRevisions);
     // A window that already has its size (remembered from the whole wizard) keeps it.
-    if (!m_grownForGrid)
+    if (!m_startSizeSettled)
         resize(width(), height() + m_choiceWords->sizeHint().height() + m_choiceRevisions->sizeHint().height());
 
     auto *sensitivityBtn = new QPushButton(tr(SensitivityCaption), ui->Panel5);
@@ -825,8 +825,8 @@ void TMainForm::resizeEvent(QResizeEvent *event)
 
 void TMainForm::showEvent(QShowEvent *event)
 {
-    if (!m_grownForGrid) {
-        m_grownForGrid = true;
+    if (!m_startSizeSettled) {
+        m_startSizeSettled = true;
         m_layout->growForWholeGrid();
         if (m_rememberStartSize) {
             m_rememberStartSize = false;

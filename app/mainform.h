@@ -214,7 +214,9 @@ private:
     QLabel *m_leafWeights = nullptr;
     QScrollArea *m_leafWeightsArea = nullptr;
     QPointer<SensitivityView> m_sensitivity;
-    bool m_grownForGrid = false;
+    // The window has its starting size: grown for the largest criteria grid when first shown, or
+    // taken from an earlier start.
+    bool m_startSizeSettled = false;
     bool m_rememberStartSize = false;
     // The later pages' own form, which hands its pages to the notebook; null until they are built.
     std::unique_ptr<QStackedWidget> m_pageHolder;
