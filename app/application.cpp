@@ -7,6 +7,7 @@
 #include "app/overflowarrowstyle.h"
 #include "app/translations.h"
 #include "app/windowfont.h"
+#include "platform/altletters.h"
 #include "platform/errordisplay.h"
 #include "platform/heappolicy.h"
 #include "platform/helpviewer.h"
@@ -31,6 +32,7 @@ void prepareApplication(QApplication &)
     HeapPolicy::returnLargeBlocks();
     HeapPolicy::keepPixmapCacheEmpty();
     OverflowArrowStyle::install();
+    AltLetters::refuseUnanswered();
     QApplication::setOrganizationName(ProgramIdentity::OrganizationName);
     QApplication::setApplicationName(ProgramIdentity::ApplicationName);
     HelpViewer::setHelpFile(HelpViewer::locateHelpFile(HelpFileName));
