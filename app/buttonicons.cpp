@@ -107,6 +107,17 @@ bool isReadySize(int size)
     return std::find(std::begin(ReadySizes), std::end(ReadySizes), size) != std::end(ReadySizes);
 }
 
+QList<QPair<QString, int>> readyPictures()
+{
+    QList<QPair<QString, int>> pictures;
+    for (int size : ProgramIconSizes)
+        pictures.append({QStringLiteral("analyze"), size});
+    for (const char *name : ReadyNames)
+        for (int size : ReadySizes)
+            pictures.append({QLatin1String(name), size});
+    return pictures;
+}
+
 QIcon program()
 {
     QIcon icon;

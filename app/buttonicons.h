@@ -1,6 +1,9 @@
 #pragma once
 
 #include <QIcon>
+#include <QList>
+#include <QPair>
+#include <QString>
 
 // The pictures of the picture buttons: SVG files of the program's resources, greyed by the style
 // when the button is disabled. At the sizes a button's picture takes at one and two device pixels
@@ -33,4 +36,6 @@ QIcon program();
 
 // resources/icons/<name>.svg drawn at size x size by the SVG icon engine, as the files hold it.
 QImage drawnFromSvg(const QString &name, int size);
+// Every picture drawn beforehand, the program icon's sizes first: its SVG name and its size.
+QList<QPair<QString, int>> readyPictures();
 }

@@ -118,11 +118,10 @@ TMainForm::TMainForm(QWidget *parent, PageBuilding building)
             connect(menu, &QMenu::aboutToShow, this, guard(this, &TMainForm::buildPages));
         m_startSizeSettled = true;
         resize(*remembered);
-        m_layout->centreOnScreen();
     } else {
         buildPages();
-        m_layout->centreOnScreen();
     }
+    m_layout->centreOnScreen();
     Timer->start();
 }
 

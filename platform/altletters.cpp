@@ -6,6 +6,7 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QTextEdit>
 
 namespace {
@@ -58,11 +59,11 @@ void refuseUnanswered()
     // Option, which Qt reports as Alt, is how a Mac types many characters.
     return;
 #endif
-    static UnansweredAltFilter *filter = nullptr;
+    // Once for each application object: the filter goes with it.
+    static QPointer<UnansweredAltFilter> filter;
     if (filter)
         return;
     filter = new UnansweredAltFilter(qApp);
-    QObject::connect(filter, &QObject::destroyed, [] { filter = nullptr; });
     qApp->installEventFilter(filter);
 }
 

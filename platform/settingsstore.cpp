@@ -79,6 +79,17 @@ void openKeyPath(QSettings &settings)
         settings.beginGroup(step);
 }
 
+// One value of the store; nothing where there is no usable store.
+QVariant storedValue(const QString &key)
+{
+    const QString fileName = storeFileName();
+    if (!usableStoreFile(fileName))
+        return QVariant();
+    QSettings settings(fileName, QSettings::IniFormat);
+    openKeyPath(settings);
+    return settings.value(key);
+}
+
 QByteArray fileContents(const QString &fileName)
 {
     QFile file(fileName);
@@ -89,12 +100,7 @@ QByteArray fileContents(const QString &fileName)
 
 QString SettingsStore::readSignature()
 {
-    const QString fileName = storeFileName();
-    if (!usableStoreFile(fileName))
-        return QString();
-    QSettings settings(fileName, QSettings::IniFormat);
-    openKeyPath(settings);
-    const QVariant value = settings.value(SignatureValue);
+    const QVariant value = storedValue(SignatureValue);
     return value.typeId() == QMetaType::QString ? value.toString() : QString();
 }
 
@@ -147,12 +153,7 @@ void SettingsStore::writeSignature(const QString &name)
 
 QStringList SettingsStore::readRecentFiles()
 {
-    const QString fileName = storeFileName();
-    if (!usableStoreFile(fileName))
-        return QStringList();
-    QSettings settings(fileName, QSettings::IniFormat);
-    openKeyPath(settings);
-    const QVariant value = settings.value(RecentFilesValue);
+    const QVariant value = storedValue(RecentFilesValue);
     // The store writes a list of one as a plain text; a hand-edited store may hold anything.
     const QVariantList entries = value.typeId() == QMetaType::QString ? QVariantList{value} : value.toList();
     QStringList files;
@@ -172,12 +173,7 @@ void SettingsStore::writeRecentFiles(const QStringList &files)
 
 std::optional<Language> SettingsStore::readLanguage()
 {
-    const QString fileName = storeFileName();
-    if (!usableStoreFile(fileName))
-        return std::nullopt;
-    QSettings settings(fileName, QSettings::IniFormat);
-    openKeyPath(settings);
-    const QVariant value = settings.value(LanguageValue);
+    const QVariant value = storedValue(LanguageValue);
     return value.typeId() == QMetaType::QString ? languageFromCode(value.toString()) : std::nullopt;
 }
 
@@ -190,12 +186,7 @@ void SettingsStore::writeLanguage(Language language)
 
 std::optional<QSize> SettingsStore::readWindowSize(const QString &key)
 {
-    const QString fileName = storeFileName();
-    if (!usableStoreFile(fileName))
-        return std::nullopt;
-    QSettings settings(fileName, QSettings::IniFormat);
-    openKeyPath(settings);
-    const QVariant value = settings.value(WindowSizeValue);
+    const QVariant value = storedValue(WindowSizeValue);
     // "<width> <height> <key>"; a hand-edited store may hold anything.
     if (value.typeId() != QMetaType::QString)
         return std::nullopt;

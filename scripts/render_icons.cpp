@@ -9,8 +9,6 @@
 #include <QGuiApplication>
 #include <QIcon>
 #include <QImage>
-#include <QList>
-#include <QPair>
 #include <QSaveFile>
 
 #include <cstdio>
@@ -23,13 +21,7 @@ int main(int argc, char *argv[])
         fprintf(stderr, "usage: %s FOLDER\n", argv[0]);
         return 2;
     }
-    QList<QPair<QString, int>> pictures;
-    for (int size : ButtonIcons::ProgramIconSizes)
-        pictures.append({QStringLiteral("analyze"), size});
-    for (const char *name : ButtonIcons::ReadyNames)
-        for (int size : ButtonIcons::ReadySizes)
-            pictures.append({QLatin1String(name), size});
-    for (const auto &[name, size] : pictures) {
+    for (const auto &[name, size] : ButtonIcons::readyPictures()) {
         const QString path = QString::fromLocal8Bit(argv[1]) + QStringLiteral("/%1-%2.rgba").arg(name).arg(size);
         const QImage image = ButtonIcons::drawnFromSvg(name, size);
         QSaveFile file(path);

@@ -63,13 +63,7 @@ private slots:
     // until scripts/render_icons has drawn them again.
     void picturesDrawnBeforehandMatchTheSvg()
     {
-        QList<QPair<QString, int>> pictures;
-        for (int size : ButtonIcons::ProgramIconSizes)
-            pictures.append({QStringLiteral("analyze"), size});
-        for (const char *name : ButtonIcons::ReadyNames)
-            for (int size : ButtonIcons::ReadySizes)
-                pictures.append({QLatin1String(name), size});
-        for (const auto &[name, size] : pictures) {
+        for (const auto &[name, size] : ButtonIcons::readyPictures()) {
             QFile file(QStringLiteral(":/icons/%1-%2.rgba").arg(name).arg(size));
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(file.fileName()));
             const QImage drawn = ButtonIcons::drawnFromSvg(name, size);
